@@ -1,0 +1,95 @@
+// A device context over a bitmap: the selected bitmap, pen, font, text and background colours, and the
+// current position, with GDI's drawing calls. Every call clips to the selected bitmap; no coordinate, however
+// large or negative, reads or writes outside it. A context without a bitmap draws nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/bitmap.h"
+#include "platform/geometry.h"
+#include "platform/ole_color.h"
+#include "platform/std_font.h"
+
+namespace vellumar {
+
+// Pen styles; only solid pens are drawn.
+inline constexpr int32_t kPsSolid = 0;
+
+struct Pen {
+  int32_t style = kPsSolid;
+  int32_t width = 1;  // 0 and 1 draw one pixel wide; wider pens are square-ish bands centred on the line
+  ColorRef color = 0;
+};
+
+enum class BkMode { kTransparent = 1, kOpaque = 2 };
+
+// Raster operations of BitBlt.
+inline constexpr uint32_t kSrcCopy = 0x00CC0020;
+inline constexpr uint32_t kSrcAnd = 0x008800C6;
+inline constexpr uint32_t kSrcPaint = 0x00EE0086;
+inline constexpr uint32_t kSrcInvert = 0x00660046;
+inline constexpr uint32_t kDstAndNotSrc = 0x00220326;  // destination AND NOT source
+inline constexpr uint32_t kBlackness = 0x00000042;
+inline constexpr uint32_t kWhiteness = 0x00FF0062;
+
+class DeviceContext {
+ public:
+  // A context with no bitmap selected.
+  DeviceContext() = default;
+  // A context drawing into target (not owned; it must outlive the selection).
+  explicit DeviceContext(Bitmap* target) : bitmap_(target) {}
+
+  // Selects a bitmap (not owned) and returns the one selected before.
+  Bitmap* SelectBitmap(Bitmap* bitmap);
+  Bitmap* bitmap() { return bitmap_; }
+  const Bitmap* bitmap() const { return bitmap_; }
+
+  Pen SelectPen(const Pen& pen);
+  const Pen& pen() const { return pen_; }
+
+  // The font of all text drawn into this context; none selected means the default StdFont.
+  StdFontRef SelectFont(StdFontRef font);
+  const StdFontRef& font() const { return font_; }
+
+  ColorRef SetTextColor(ColorRef color);  // returns the previous text colour
+  ColorRef GetTextColor() const { return text_color_; }
+  ColorRef SetBkColor(ColorRef color);  // returns the previous background colour
+  ColorRef GetBkColor() const { return bk_color_; }
+  BkMode SetBkMode(BkMode mode);
+  BkMode GetBkMode() const { return bk_mode_; }
+
+  // Moves the current position and returns the previous one.
+  Point MoveTo(int32_t x, int32_t y);
+  Point CurrentPosition() const { return position_; }
+  // Draws with the selected pen from the current position to (x, y), leaving (x, y) itself unpainted, and
+  // makes (x, y) the current position.
+  void LineTo(int32_t x, int32_t y);
+
+  // Fills rect (right and bottom exclusive) with a solid colour.
+  void FillRect(const Rect& rect, ColorRef color);
+  // Draws the one-pixel outline just inside rect.
+  void FrameRect(const Rect& rect, ColorRef color);
+  void SetPixelV(int32_t x, int32_t y, ColorRef color);
+  // The pixel's colour, or 0xFFFFFFFF (CLR_INVALID) outside the bitmap. Monochrome pixels read as
+  // black or white.
+  ColorRef GetPixel(int32_t x, int32_t y) const;
+
+ private:
+  Bitmap* bitmap_ = nullptr;
+  Pen pen_;
+  StdFontRef font_;
+  ColorRef text_color_ = 0x000000;
+  ColorRef bk_color_ = 0xFFFFFF;
+  BkMode bk_mode_ = BkMode::kOpaque;
+  Point position_;
+};
+
+// Copies a Width x Height block from src to dest with a raster operation (kSrcCopy, kSrcAnd, kSrcPaint,
+// kSrcInvert, kDstAndNotSrc, kBlackness, kWhiteness), clipped to both bitmaps. Between formats it converts as
+// GDI does: colour to monochrome gives 1 where the source pixel equals src's background colour and 0
+// elsewhere; monochrome to colour gives dest's text colour for 0 and dest's background colour for 1.
+// Returns false, drawing nothing, for an unknown raster operation.
+bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t height, const DeviceContext& src,
+            int32_t x_src, int32_t y_src, uint32_t rop);
+
+}  // namespace vellumar

@@ -1,0 +1,80 @@
+// The standard picture object: a bitmap or an icon, with its size in HIMETRIC, and the picture files.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/device_context.h"
+
+namespace vellumar {
+
+enum class PictureType : int16_t { kNone = 0, kBitmap = 1, kMetafile = 2, kIcon = 3, kEnhMetafile = 4 };
+
+// Pixels at 96 dpi to HIMETRIC (hundredths of a millimetre), rounded: 32 px = 847, 16 px = 423.
+int32_t PixelsToHimetric(int32_t pixels);
+
+// An icon image: colour pixels, an AND mask (1 = transparent) and, for icons with an alpha channel, the alpha
+// of each pixel (empty otherwise).
+struct IconImage {
+  Bitmap color;
+  Bitmap mask;                 // kMono1, same size as color
+  std::vector<uint8_t> alpha;  // width * height values, or empty
+};
+
+class StdPicture {
+ public:
+  PictureType Type() const { return type_; }
+  int32_t Width() const { return width_himetric_; }   // HIMETRIC
+  int32_t Height() const { return height_himetric_; }  // HIMETRIC
+
+  // For kBitmap: the picture's bitmap. For kIcon: the icon entry drawn at the standard icon size.
+  const Bitmap& bitmap() const { return bitmap_; }
+  const IconImage& icon() const { return icon_; }
+  // The bytes of the file the picture was read from (what persistence stores), empty when made in memory.
+  const std::vector<uint8_t>& file_bytes() const { return file_bytes_; }
+
+  static std::shared_ptr<StdPicture> FromBitmap(Bitmap bitmap, std::vector<uint8_t> file_bytes = {});
+  static std::shared_ptr<StdPicture> FromIcon(IconImage icon, std::vector<uint8_t> file_bytes = {});
+  // A picture of a type that is neither bitmap nor icon (a metafile stand-in), of the given pixel size.
+  static std::shared_ptr<StdPicture> OfType(PictureType type, int32_t width_px, int32_t height_px);
+
+ private:
+  PictureType type_ = PictureType::kNone;
+  int32_t width_himetric_ = 0;
+  int32_t height_himetric_ = 0;
+  Bitmap bitmap_;
+  IconImage icon_;
+  std::vector<uint8_t> file_bytes_;
+};
+
+using StdPictureRef = std::shared_ptr<StdPicture>;
+
+// The largest picture a file may describe, in pixels; larger claims are refused with error 481.
+inline constexpr int64_t kMaxPicturePixels = int64_t{1} << 24;
+
+// Reads a BMP, ICO or PNG file. Throws HostError 53 when the file does not exist, 481 when it is no picture
+// (or a damaged or oversized one), 75 when it cannot be read.
+StdPictureRef LoadPicture(const std::string& path);
+// Reads picture bytes (BMP, ICO or PNG, told apart by their signature). Throws HostError 481 for anything else.
+StdPictureRef LoadPictureFromMemory(std::span<const uint8_t> bytes);
+
+// Writes a bitmap picture as a BMP file (24 bits); an icon picture as its original ICO bytes, or as the BMP of
+// its image when it has none. Throws HostError 481 for a picture of another type, 75 when writing fails.
+void SavePicture(const StdPicture& picture, const std::string& path);
+// The BMP file bytes of a colour bitmap (24 bits per pixel, bottom-up).
+std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
+
+// Writes a colour bitmap as an 8-bit RGB PNG file. Throws HostError 75 when writing fails.
+void WritePng(const Bitmap& bitmap, const std::string& path);
+
+// The system's standard icon size in pixels.
+inline constexpr int32_t kStandardIconSize = 32;
+// Draws an icon picture at (x, y) at the standard icon size (scaled when its image has another size):
+// transparent pixels leave the destination as it was.
+void DrawIcon(DeviceContext& dc, int32_t x, int32_t y, const StdPicture& icon);
+
+}  // namespace vellumar

@@ -1,0 +1,35 @@
+// Text output and measurement in a device context's font, standing in for DrawTextA.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/device_context.h"
+#include "platform/geometry.h"
+
+namespace vellumar {
+
+// DrawText format flags (DT_...).
+inline constexpr uint32_t kDtLeft = 0x0;
+inline constexpr uint32_t kDtCenter = 0x1;
+inline constexpr uint32_t kDtRight = 0x2;
+inline constexpr uint32_t kDtVCenter = 0x4;
+inline constexpr uint32_t kDtBottom = 0x8;
+inline constexpr uint32_t kDtWordBreak = 0x10;
+inline constexpr uint32_t kDtSingleLine = 0x20;
+inline constexpr uint32_t kDtNoClip = 0x100;
+inline constexpr uint32_t kDtCalcRect = 0x400;
+inline constexpr uint32_t kDtNoPrefix = 0x800;
+
+// Draws UTF-8 text into rect with the context's font and text colour; the background is transparent
+// whatever the context's background mode. length is the number of bytes to use (-1, or more than the text
+// holds, means all). Handles kDtCenter, kDtRight, kDtVCenter and kDtBottom (single lines only, as GDI),
+// kDtWordBreak, kDtSingleLine, kDtNoPrefix (else "&" underlines the next character and "&&" shows one "&")
+// and kDtCalcRect (draws nothing; sets rect's right to the end of the widest line, widened when one word is
+// wider than rect, and its bottom to the bottom of the last line). Returns the height of the text in pixels.
+int32_t DrawTextA(DeviceContext& dc, std::string_view text, int32_t length, Rect& rect, uint32_t format);
+
+// The height of one line of the context's font, in pixels (13 for MS Sans Serif 8 at 96 dpi).
+int32_t LineHeight(const DeviceContext& dc);
+
+}  // namespace vellumar
