@@ -1,0 +1,1 @@
+// Keeps the headless library non-empty while its sources are being written.
