@@ -1,6 +1,7 @@
 // A bitmap: a 32-bit colour pixel buffer or a 1-bit monochrome mask, with a hard size limit.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

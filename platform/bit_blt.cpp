@@ -1,0 +1,163 @@
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "platform/device_context.h"
+#include "platform/raster_pixels.h"
+
+namespace vellumar {
+
+namespace {
+
+enum class Rop { kCopy, kAnd, kPaint, kInvert, kAndNot, kBlack, kWhite };
+
+std::optional<Rop> DecodeRop(uint32_t code) {
+  switch (code) {
+    case kSrcCopy:
+      return Rop::kCopy;
+    case kSrcAnd:
+      return Rop::kAnd;
+    case kSrcPaint:
+      return Rop::kPaint;
+    case kSrcInvert:
+      return Rop::kInvert;
+    case kDstAndNotSrc:
+      return Rop::kAndNot;
+    case kBlackness:
+      return Rop::kBlack;
+    case kWhiteness:
+      return Rop::kWhite;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The block left after clipping against both bitmaps, as offsets into the requested block.
+struct BlitWindow {
+  int64_t dx = 0;  // first column, relative to the requested block
+  int64_t dy = 0;
+  int64_t width = 0;
+  int64_t height = 0;
+};
+
+BlitWindow ClipBlock(const Bitmap& dest, int64_t x, int64_t y, int64_t width, int64_t height,
+                     const Bitmap& src, int64_t x_src, int64_t y_src) {
+  BlitWindow w;
+  w.dx = std::max({int64_t{0}, -x, -x_src});
+  w.dy = std::max({int64_t{0}, -y, -y_src});
+  const int64_t end_x = std::min({width, dest.width() - x, src.width() - x_src});
+  const int64_t end_y = std::min({height, dest.height() - y, src.height() - y_src});
+  w.width = std::max<int64_t>(end_x - w.dx, 0);
+  w.height = std::max<int64_t>(end_y - w.dy, 0);
+  return w;
+}
+
+// How source pixels become destination pixels between the two formats.
+struct Conversion {
+  enum class Kind { kNone, kColorToMono, kMonoToColor } kind = Kind::kNone;
+  uint32_t key = 0;   // colour to mono: the source colour that becomes 1
+  uint32_t zero = 0;  // mono to colour: what 0 becomes
+  uint32_t one = 0;   // mono to colour: what 1 becomes
+};
+
+Conversion ConversionFor(const DeviceContext& dest, const DeviceContext& src, PixelFormat dest_format,
+                         PixelFormat src_format) {
+  Conversion c;
+  if (src_format == PixelFormat::kColor32 && dest_format == PixelFormat::kMono1) {
+    c.kind = Conversion::Kind::kColorToMono;
+    c.key = src.GetBkColor() & raster::kColorBits;
+  } else if (src_format == PixelFormat::kMono1 && dest_format == PixelFormat::kColor32) {
+    c.kind = Conversion::Kind::kMonoToColor;
+    c.zero = dest.GetTextColor() & raster::kColorBits;
+    c.one = dest.GetBkColor() & raster::kColorBits;
+  }
+  return c;
+}
+
+void ConvertRow(const uint32_t* src, size_t n, const Conversion& c, uint32_t* out) {
+  if (c.kind == Conversion::Kind::kColorToMono) {
+    std::transform(src, src + n, out, [key = c.key](uint32_t p) {
+      return (p & raster::kColorBits) == key ? raster::kMonoWhite : raster::kMonoBlack;
+    });
+  } else if (c.kind == Conversion::Kind::kMonoToColor) {
+    std::transform(src, src + n, out, [&c](uint32_t p) { return p == raster::kMonoBlack ? c.zero : c.one; });
+  } else {
+    std::copy_n(src, n, out);
+  }
+}
+
+// dest[i] = dest[i] op src[i]. Both rows hold values of the destination's format, so no operation can set
+// bits the format does not use.
+void CombineRow(Rop rop, uint32_t* dest, const uint32_t* src, size_t n) {
+  switch (rop) {
+    case Rop::kCopy:
+      std::copy_n(src, n, dest);
+      break;
+    case Rop::kAnd:
+      std::transform(dest, dest + n, src, dest, [](uint32_t d, uint32_t s) { return d & s; });
+      break;
+    case Rop::kPaint:
+      std::transform(dest, dest + n, src, dest, [](uint32_t d, uint32_t s) { return d | s; });
+      break;
+    case Rop::kInvert:
+      std::transform(dest, dest + n, src, dest, [](uint32_t d, uint32_t s) { return d ^ s; });
+      break;
+    case Rop::kAndNot:
+      std::transform(dest, dest + n, src, dest, [](uint32_t d, uint32_t s) { return d & ~s; });
+      break;
+    case Rop::kBlack:
+    case Rop::kWhite:
+      break;
+  }
+}
+
+void FillBlock(Bitmap& dest, int64_t x, int64_t y, int64_t width, int64_t height, Rop rop) {
+  const bool mono = dest.format() == PixelFormat::kMono1;
+  const uint32_t white = mono ? raster::kMonoWhite : raster::kColorBits;
+  raster::FillClipped(dest, x, y, x + width, y + height, rop == Rop::kWhite ? white : 0);
+}
+
+void BlitRows(Bitmap& dest, int64_t x, int64_t y, const Bitmap& src, int64_t x_src, int64_t y_src,
+              const BlitWindow& w, const Conversion& conversion, Rop rop) {
+  const auto n = static_cast<size_t>(w.width);
+  // Within one bitmap the rows are walked away from the overlap and each source row is copied aside first,
+  // so every source pixel is read before it can be overwritten.
+  const bool same = &dest == &src;
+  const bool staged = same || conversion.kind != Conversion::Kind::kNone;
+  const bool upwards = same && y > y_src;
+  std::vector<uint32_t> row(staged ? n : 0);
+  for (int64_t i = 0; i < w.height; ++i) {
+    const int64_t r = w.dy + (upwards ? w.height - 1 - i : i);
+    const uint32_t* s = src.Row(static_cast<int32_t>(y_src + r)) + (x_src + w.dx);
+    uint32_t* d = dest.Row(static_cast<int32_t>(y + r)) + (x + w.dx);
+    if (staged) {
+      ConvertRow(s, n, conversion, row.data());
+      s = row.data();
+    }
+    CombineRow(rop, d, s, n);
+  }
+}
+
+}  // namespace
+
+bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t height,
+            const DeviceContext& src, int32_t x_src, int32_t y_src, uint32_t rop_code) {
+  const std::optional<Rop> rop = DecodeRop(rop_code);
+  if (!rop) return false;
+  Bitmap* target = dest.bitmap();
+  if (target == nullptr || width <= 0 || height <= 0) return true;
+  if (*rop == Rop::kBlack || *rop == Rop::kWhite) {
+    // These ignore the source, which may be absent.
+    FillBlock(*target, x, y, width, height, *rop);
+    return true;
+  }
+  const Bitmap* source = src.bitmap();
+  if (source == nullptr) return true;
+  const BlitWindow window = ClipBlock(*target, x, y, width, height, *source, x_src, y_src);
+  if (window.width == 0 || window.height == 0) return true;
+  const Conversion conversion = ConversionFor(dest, src, target->format(), source->format());
+  BlitRows(*target, x, y, *source, x_src, y_src, window, conversion, *rop);
+  return true;
+}
+
+}  // namespace vellumar

@@ -1,0 +1,41 @@
+#include "platform/raster_pixels.h"
+
+#include <algorithm>
+
+namespace vellumar::raster {
+
+namespace {
+
+constexpr int kMonoWhiteChannelSum = 3 * 128;
+
+}  // namespace
+
+uint32_t PixelValue(PixelFormat format, ColorRef color) {
+  if (format == PixelFormat::kColor32) return color & kColorBits;
+  return RedOf(color) + GreenOf(color) + BlueOf(color) >= kMonoWhiteChannelSum ? kMonoWhite : kMonoBlack;
+}
+
+ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel) {
+  if (format == PixelFormat::kColor32) return pixel & kColorBits;
+  return pixel == kMonoBlack ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
+}
+
+void FillClipped(Bitmap& bitmap, int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t value) {
+  const int64_t width = bitmap.width();
+  left = std::max<int64_t>(left, 0);
+  top = std::max<int64_t>(top, 0);
+  right = std::min<int64_t>(right, width);
+  bottom = std::min<int64_t>(bottom, bitmap.height());
+  if (left >= right || top >= bottom) return;
+  const auto span = static_cast<size_t>(right - left);
+  if (span == static_cast<size_t>(width)) {
+    // Whole rows are contiguous: one fill lets the compiler stream the block.
+    std::fill_n(bitmap.Row(static_cast<int32_t>(top)), span * static_cast<size_t>(bottom - top), value);
+    return;
+  }
+  for (int64_t y = top; y < bottom; ++y) {
+    std::fill_n(bitmap.Row(static_cast<int32_t>(y)) + left, span, value);
+  }
+}
+
+}  // namespace vellumar::raster
