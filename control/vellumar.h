@@ -2,7 +2,7 @@
 // the tab-strip painters on its host's surface, tracks the mouse and raises its events to the container.
 //
 // [SECTION] Index
-//   Lifecycle and host         constructor, Resize, Terminate
+//   Lifecycle and host         constructor, InitProperties, Resize, Terminate
 //   Tab list                   NumberOfTabs, SelectedTab, TabCaption/TabWidth/TabPicture, AddTab, DeleteTab
 //   Appearance                 the 22 appearance properties
 //   Painting                   DrawTab, DrawTabTop, DrawTabBottom, GetPictureSize
@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+#include "control/icon_conversion.h"
 #include "control/user_control.h"
 #include "platform/ole_color.h"
 #include "platform/picture.h"
@@ -32,6 +33,8 @@ class Vellumar {
   Vellumar& operator=(const Vellumar&) = delete;
 
   // [SECTION] Lifecycle and host
+  // A control newly placed on a form: tab 1 "Register" of width 60, and the default appearance.
+  void InitProperties();
   void Resize();     // repaint
   void Terminate();  // releases the tab records and the rectangle list
   void SetEvents(VellumarEvents* events) { events_ = events; }
@@ -123,16 +126,27 @@ class Vellumar {
   UserControl& host() { return host_; }
 
  private:
-  cTabs& Reach(int32_t index);  // record at index, error 9 outside the bounds
+  cTabs& Reach(int32_t index);      // record at index, error 9 outside the bounds
+  void GrowTabList(int32_t count);  // makes room for slots 0 .. count, never shrinking
   StdPictureRef ConvertIconToBitmap(const StdPictureRef& picture);
   void RaiseTabPressed();
+  void AssignColor(OleColor& member, OleColor value, const char* name);
+  void AddAccessKeyOf(int32_t index);  // appends the key of one tab's caption to the access keys
+  bool HitsTab(int32_t index, const Point& point);
+  bool HitsPage(const Point& point) const;
+  void RaiseMouseEvent(void (VellumarEvents::*event)(int16_t&, int16_t&, float&, float&), int16_t Button,
+                       int16_t Shift, float X, float Y);
 
   UserControl& host_;
   VellumarEvents* events_;
   TabStripState s_;
-  StdFontRef mFont;             // the font object last assigned to Font
-  float mFontSize = 0;          // FontSize in points
-  std::string mFontName;        // FontName
+  HiddenPictureBox picTemp_;  // the hidden picture box that turns icons into bitmaps
+  // mAccessKeys is what SetTabAccessKeys gives for tabs 1 .. this count (-1: unknown). Code that writes
+  // captions other than through TabCaption and AddTab must call SetTabAccessKeys afterwards.
+  int32_t access_keys_cover_ = -1;
+  StdFontRef mFont;       // the font object last assigned to Font
+  float mFontSize = 0;    // FontSize in points
+  std::string mFontName;  // FontName
   VbBool mFontStrikethru = kFalse;
   VbBool mFontUnderline = kFalse;
   VbBool mFontBold = kFalse;
