@@ -6,6 +6,7 @@ std::string HostErrorDescription(int number) {
   switch (number) {
     case kErrOutOfMemory: return "Out of memory";
     case kErrSubscriptOutOfRange: return "Subscript out of range";
+    case kErrTypeMismatch: return "Type mismatch";
     case kErrFileNotFound: return "File not found";
     case kErrFileAlreadyOpen: return "File already open";
     case kErrDeviceIo: return "Device I/O error";

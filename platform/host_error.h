@@ -10,6 +10,7 @@ namespace vellumar {
 enum HostErrorNumber : int {
   kErrOutOfMemory = 7,
   kErrSubscriptOutOfRange = 9,
+  kErrTypeMismatch = 13,
   kErrFileNotFound = 53,
   kErrFileAlreadyOpen = 55,
   kErrDeviceIo = 57,
