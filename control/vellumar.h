@@ -131,7 +131,7 @@ class Vellumar {
   StdPictureRef ConvertIconToBitmap(const StdPictureRef& picture);
   void RaiseTabPressed();
   void AssignColor(OleColor& member, OleColor value, const char* name);
-  void AddAccessKeyOf(int32_t index);  // appends the key of one tab's caption to the access keys
+  void AddAccessKeyOf(int32_t index);  // appends the key of tab index's caption, if it has one
   bool HitsTab(int32_t index, const Point& point);
   bool HitsPage(const Point& point) const;
   void RaiseMouseEvent(void (VellumarEvents::*event)(int16_t&, int16_t&, float&, float&), int16_t Button,
