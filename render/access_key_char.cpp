@@ -24,12 +24,14 @@ char32_t FromCp1252(uint8_t byte) {
   return byte;
 }
 
-bool IsContinuation(uint8_t byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(uint8_t byte) {
+  return (byte & 0xC0) == 0x80;
+}
 
 struct SequenceShape {
-  size_t length;        // bytes in the sequence
-  char32_t lead_bits;   // payload bits of the lead byte
-  char32_t minimum;     // smallest code point that needs this length (shorter forms are overlong)
+  size_t length;       // bytes in the sequence
+  char32_t lead_bits;  // payload bits of the lead byte
+  char32_t minimum;    // smallest code point that needs this length (shorter forms are overlong)
 };
 
 // The shape of a multi-byte sequence from its lead byte; length 0 for a byte that cannot lead one.
@@ -64,11 +66,16 @@ char32_t ToLower(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + kCaseOffset;
   if (c >= 0xC0 && c <= 0xDE && c != kMultiplication) return c + kCaseOffset;
   switch (c) {
-    case 0x0152: return 0x0153;  // OE ligature
-    case 0x0160: return 0x0161;  // S caron
-    case 0x017D: return 0x017E;  // Z caron
-    case 0x0178: return 0x00FF;  // Y diaeresis
-    default: return c;
+    case 0x0152:
+      return 0x0153;  // OE ligature
+    case 0x0160:
+      return 0x0161;  // S caron
+    case 0x017D:
+      return 0x017E;  // Z caron
+    case 0x0178:
+      return 0x00FF;  // Y diaeresis
+    default:
+      return c;
   }
 }
 

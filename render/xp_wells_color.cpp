@@ -12,7 +12,9 @@ constexpr int32_t kChannelMax = 255;
 // The gradient's bands thicken once Size reaches this many pixels, which caps the band count near 510.
 constexpr int32_t kGradientSteps = 255;
 
-int32_t ClampChannel(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, 0, kChannelMax)); }
+int32_t ClampChannel(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, kChannelMax));
+}
 
 // An untranslatable colour leaves the result at its initial 0, so it reads as black.
 ColorRef TranslateOrBlack(OleColor color) {
@@ -27,7 +29,9 @@ struct Channels {
   int32_t blue;
 };
 
-Channels Split(ColorRef rgb) { return {RedOf(rgb), GreenOf(rgb), BlueOf(rgb)}; }
+Channels Split(ColorRef rgb) {
+  return {RedOf(rgb), GreenOf(rgb), BlueOf(rgb)};
+}
 
 // From + (Size - i) * Delta / Size in double precision, halves to even (the default rounding mode).
 int32_t GradientChannel(int32_t from, int32_t delta, int32_t size, int32_t i) {

@@ -3,11 +3,17 @@
 
 namespace vellumar {
 
-Rect GetClientRectOf(WindowSystem& windows, WindowHandle window) { return windows.GetClientRect(window); }
+Rect GetClientRectOf(WindowSystem& windows, WindowHandle window) {
+  return windows.GetClientRect(window);
+}
 
-void CopyRectangle(Rect& dest, const Rect& source) { CopyRect(dest, source); }
+void CopyRectangle(Rect& dest, const Rect& source) {
+  CopyRect(dest, source);
+}
 
-void OffsetRectangle(Rect& rect, int32_t dx, int32_t dy) { OffsetRect(rect, dx, dy); }
+void OffsetRectangle(Rect& rect, int32_t dx, int32_t dy) {
+  OffsetRect(rect, dx, dy);
+}
 
 Region CreateStripRegion(const Rect& rect, int32_t height) {
   return CreateRectRgnIndirect(Rect{rect.left, rect.bottom, rect.right, SaturatingAdd(rect.bottom, height)});
@@ -25,6 +31,8 @@ Rect InflateExtendedRect(const Rect& rect, int32_t dx, int32_t dy, int32_t extra
   return copy;
 }
 
-void ClearRect(Rect& rect) { SetRectEmpty(rect); }
+void ClearRect(Rect& rect) {
+  SetRectEmpty(rect);
+}
 
 }  // namespace vellumar

@@ -1,0 +1,76 @@
+#include "render/transparent_compose.h"
+
+namespace vellumar {
+namespace {
+
+constexpr ColorRef kBlack = 0x000000;
+constexpr ColorRef kWhite = 0xFFFFFF;
+// Colours compare on their RGB part only, as the colour-to-monochrome conversion of BitBlt does.
+constexpr ColorRef kRgbBits = 0xFFFFFF;
+
+// One source row: which bitmap row (if any) covers it and whether the backdrop does.
+struct SourceRow {
+  const uint32_t* pixels = nullptr;
+  bool in_backdrop_rows = false;
+};
+
+class SourceSampler {
+ public:
+  explicit SourceSampler(const TransparentSource& source) : source_(source) {
+    const Bitmap* bitmap = source.bitmap;
+    if (bitmap != nullptr && !bitmap->empty()) bitmap_ = bitmap;
+    mono_ = bitmap_ != nullptr && bitmap_->format() == PixelFormat::kMono1;
+  }
+
+  SourceRow Row(int64_t y) const {
+    SourceRow row;
+    if (bitmap_ != nullptr && y >= 0 && y < bitmap_->height())
+      row.pixels = bitmap_->Row(static_cast<int32_t>(y));
+    row.in_backdrop_rows = y >= source_.backdrop.top && y < source_.backdrop.bottom;
+    return row;
+  }
+
+  ColorRef At(const SourceRow& row, int64_t x) const {
+    if (row.pixels != nullptr && x >= 0 && x < bitmap_->width()) {
+      const uint32_t value = row.pixels[x];
+      if (!mono_) return value;
+      return (value == 0 ? source_.zero_color : source_.one_color) & kRgbBits;
+    }
+    if (row.in_backdrop_rows && x >= source_.backdrop.left && x < source_.backdrop.right) {
+      return source_.backdrop_color;
+    }
+    return kBlack;
+  }
+
+ private:
+  const TransparentSource& source_;
+  const Bitmap* bitmap_ = nullptr;
+  bool mono_ = false;
+};
+
+}  // namespace
+
+void ComposeTransparent(Bitmap* dest, int32_t x_dest, int32_t y_dest, int32_t width, int32_t height,
+                        const TransparentSource& source, int32_t x_src, int32_t y_src, ColorRef mask) {
+  mask &= kRgbBits;
+  if (dest == nullptr || dest->empty() || width <= 0 || height <= 0) return;
+  const Rect area{x_dest, y_dest, SaturatingAdd(x_dest, width), SaturatingAdd(y_dest, height)};
+  const Rect clip = Intersect(area, Rect{0, 0, dest->width(), dest->height()});
+  if (clip.IsEmpty()) return;
+
+  const SourceSampler sampler(source);
+  const bool mono_dest = dest->format() == PixelFormat::kMono1;
+  const int64_t shift_x = int64_t{x_src} - x_dest;
+  const int64_t shift_y = int64_t{y_src} - y_dest;
+  for (int32_t y = clip.top; y < clip.bottom; ++y) {
+    const SourceRow row = sampler.Row(y + shift_y);
+    uint32_t* out = dest->Row(y);
+    for (int32_t x = clip.left; x < clip.right; ++x) {
+      const ColorRef color = sampler.At(row, x + shift_x);
+      if ((color & kRgbBits) == mask) continue;
+      out[x] = mono_dest ? ((color & kRgbBits) == kWhite ? 1u : 0u) : color;
+    }
+  }
+}
+
+}  // namespace vellumar
