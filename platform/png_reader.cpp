@@ -1,0 +1,148 @@
+#include "platform/png_reader.h"
+
+#include <png.h>
+
+#include <cstring>
+#include <utility>
+
+#include "platform/picture_limits.h"
+
+namespace vellumar::pictures {
+namespace {
+
+constexpr png_uint_32 kMaxSide = png_uint_32{1} << 24;
+constexpr png_uint_32 kMaxAncillaryChunks = 256;
+constexpr png_alloc_size_t kMaxChunkBytes = png_alloc_size_t{8} << 20;
+// Deflate turns one byte into at most 1032 (a 258-byte match costs at least two bits), so a stream of n
+// bytes cannot hold more than 1032 * n bytes of rows.
+constexpr uint64_t kMaxDeflateRatio = 1032;
+constexpr size_t kRgbaBytes = 4;
+
+struct MemorySource {
+  const uint8_t* data;
+  size_t size;
+  size_t offset;
+};
+
+void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
+  auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
+  if (length > source->size - source->offset) png_error(png, "truncated");
+  std::memcpy(out, source->data + source->offset, length);
+  source->offset += length;
+}
+
+[[noreturn]] void OnError(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
+void OnWarning(png_structp, png_const_charp) {}
+
+class PngReadStruct {
+ public:
+  PngReadStruct() {
+    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+    if (png_ != nullptr) info_ = png_create_info_struct(png_);
+  }
+  ~PngReadStruct() {
+    if (png_ != nullptr) png_destroy_read_struct(&png_, info_ != nullptr ? &info_ : nullptr, nullptr);
+  }
+  PngReadStruct(const PngReadStruct&) = delete;
+  PngReadStruct& operator=(const PngReadStruct&) = delete;
+
+  png_structp png() const { return png_; }
+  png_infop info() const { return info_; }
+
+ private:
+  png_structp png_ = nullptr;
+  png_infop info_ = nullptr;
+};
+
+struct DecodeTarget {
+  RgbaImage image;
+  std::vector<png_bytep> rows;
+};
+
+// Whether the header describes an image we may allocate: within the pixel limit, and with no more row bytes
+// than the compressed data could expand to.
+bool SizeAcceptable(png_structp png, png_infop info, size_t input_size) {
+  const uint64_t width = png_get_image_width(png, info);
+  const uint64_t height = png_get_image_height(png, info);
+  if (width == 0 || height == 0 || width * height > static_cast<uint64_t>(kMaxPicturePixels)) return false;
+  const uint64_t bits_per_pixel = uint64_t{png_get_channels(png, info)} * png_get_bit_depth(png, info);
+  const uint64_t raw_bytes = height * ((width * bits_per_pixel + 7) / 8);
+  return raw_bytes <= kMaxDeflateRatio * input_size;
+}
+
+void SetRgbaTransforms(png_structp png, png_infop info) {
+  png_set_expand(png);
+  png_set_scale_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+}
+
+void AllocateRows(DecodeTarget& target, png_uint_32 width, png_uint_32 height) {
+  const size_t stride = static_cast<size_t>(width) * kRgbaBytes;
+  target.image.width = static_cast<int32_t>(width);
+  target.image.height = static_cast<int32_t>(height);
+  target.image.rgba.resize(stride * height);
+  target.rows.resize(height);
+  for (size_t y = 0; y < height; ++y) target.rows[y] = target.image.rgba.data() + y * stride;
+}
+
+// libpng reports errors by longjmp back here. Nothing with a destructor is created in this frame and no
+// local is changed after setjmp, so the jump skips no destructor and reads no clobbered value; what the
+// decode allocates lives in target, owned by the caller.
+bool ReadImage(png_structp png, png_infop info, MemorySource* source, DecodeTarget* target) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_read_fn(png, source, ReadFromMemory);
+  png_set_user_limits(png, kMaxSide, kMaxSide);
+  png_set_chunk_cache_max(png, kMaxAncillaryChunks);
+  png_set_chunk_malloc_max(png, kMaxChunkBytes);
+  png_read_info(png, info);
+  if (!SizeAcceptable(png, info, source->size)) return false;
+  SetRgbaTransforms(png, info);
+  if (png_get_rowbytes(png, info) != static_cast<size_t>(png_get_image_width(png, info)) * kRgbaBytes) {
+    return false;
+  }
+  AllocateRows(*target, png_get_image_width(png, info), png_get_image_height(png, info));
+  png_read_image(png, target->rows.data());
+  return true;
+}
+
+}  // namespace
+
+bool HasPngSignature(std::span<const uint8_t> bytes) {
+  constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  return bytes.size() >= sizeof kSignature && std::memcmp(bytes.data(), kSignature, sizeof kSignature) == 0;
+}
+
+RgbaImage DecodePng(std::span<const uint8_t> bytes) {
+  if (!HasPngSignature(bytes)) ThrowInvalidPicture();
+  PngReadStruct reader;
+  if (reader.png() == nullptr || reader.info() == nullptr) throw HostError(kErrOutOfMemory);
+  MemorySource source{bytes.data(), bytes.size(), 0};
+  DecodeTarget target;
+  if (!ReadImage(reader.png(), reader.info(), &source, &target)) ThrowInvalidPicture();
+  return std::move(target.image);
+}
+
+Bitmap RgbaToBitmap(const RgbaImage& image) {
+  Bitmap bitmap(image.width, image.height);
+  const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
+  std::vector<uint32_t>& pixels = bitmap.pixels();
+  for (size_t i = 0; i < count && i < pixels.size(); ++i) {
+    const uint8_t* p = image.rgba.data() + i * kRgbaBytes;
+    pixels[i] = Rgb(p[0], p[1], p[2]);
+  }
+  return bitmap;
+}
+
+std::vector<uint8_t> RgbaAlpha(const RgbaImage& image) {
+  const size_t count = image.rgba.size() / kRgbaBytes;
+  std::vector<uint8_t> alpha(count);
+  for (size_t i = 0; i < count; ++i) alpha[i] = image.rgba[i * kRgbaBytes + 3];
+  return alpha;
+}
+
+}  // namespace vellumar::pictures

@@ -1,0 +1,105 @@
+#include "platform/png_writer.h"
+
+#include <png.h>
+
+#include "platform/picture.h"
+#include "platform/picture_file_io.h"
+#include "platform/picture_limits.h"
+
+namespace vellumar {
+namespace pictures {
+namespace {
+
+constexpr size_t kRgbBytes = 3;
+
+// Exceptions must not cross libpng's C frames: a failed append becomes a libpng error instead.
+void AppendToVector(png_structp png, png_bytep data, size_t length) {
+  auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+  bool appended = true;
+  try {
+    out->insert(out->end(), data, data + length);
+  } catch (...) {
+    appended = false;
+  }
+  if (!appended) png_error(png, "out of memory");
+}
+
+void FlushNothing(png_structp) {}
+[[noreturn]] void OnError(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
+void OnWarning(png_structp, png_const_charp) {}
+
+class PngWriteStruct {
+ public:
+  PngWriteStruct() {
+    png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+    if (png_ != nullptr) info_ = png_create_info_struct(png_);
+  }
+  ~PngWriteStruct() {
+    if (png_ != nullptr) png_destroy_write_struct(&png_, info_ != nullptr ? &info_ : nullptr);
+  }
+  PngWriteStruct(const PngWriteStruct&) = delete;
+  PngWriteStruct& operator=(const PngWriteStruct&) = delete;
+
+  png_structp png() const { return png_; }
+  png_infop info() const { return info_; }
+
+ private:
+  png_structp png_ = nullptr;
+  png_infop info_ = nullptr;
+};
+
+void FillRow(const Bitmap& bitmap, int32_t y, std::vector<uint8_t>& row) {
+  const uint32_t* pixels = bitmap.Row(y);
+  const bool mono = bitmap.format() == PixelFormat::kMono1;
+  for (int32_t x = 0; x < bitmap.width(); ++x) {
+    const ColorRef c = mono ? (pixels[x] != 0 ? Rgb(255, 255, 255) : Rgb(0, 0, 0)) : pixels[x];
+    uint8_t* out = row.data() + static_cast<size_t>(x) * kRgbBytes;
+    out[0] = static_cast<uint8_t>(RedOf(c));
+    out[1] = static_cast<uint8_t>(GreenOf(c));
+    out[2] = static_cast<uint8_t>(BlueOf(c));
+  }
+}
+
+void WriteRows(png_structp png, const Bitmap& bitmap, std::vector<uint8_t>& row) {
+  for (int32_t y = 0; y < bitmap.height(); ++y) {
+    FillRow(bitmap, y, row);
+    png_write_row(png, row.data());
+  }
+}
+
+// libpng reports errors by longjmp back here; as in the reader, nothing in this frame has a destructor and
+// nothing is changed after setjmp, and everything allocated belongs to the caller.
+bool WriteImage(png_structp png, png_infop info, const Bitmap* bitmap, std::vector<uint8_t>* row,
+                std::vector<uint8_t>* out) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_write_fn(png, out, AppendToVector, FlushNothing);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap->width()),
+               static_cast<png_uint_32>(bitmap->height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  WriteRows(png, *bitmap, *row);
+  png_write_end(png, nullptr);
+  return true;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodePng(const Bitmap& bitmap) {
+  if (bitmap.empty()) ThrowInvalidPicture();
+  PngWriteStruct writer;
+  if (writer.png() == nullptr || writer.info() == nullptr) throw HostError(kErrOutOfMemory);
+  std::vector<uint8_t> row(static_cast<size_t>(bitmap.width()) * kRgbBytes);
+  std::vector<uint8_t> out;
+  if (!WriteImage(writer.png(), writer.info(), &bitmap, &row, &out)) throw HostError(kErrOutOfMemory);
+  return out;
+}
+
+}  // namespace pictures
+
+void WritePng(const Bitmap& bitmap, const std::string& path) {
+  pictures::WriteFileReplacing(path, pictures::EncodePng(bitmap));
+}
+
+}  // namespace vellumar

@@ -1,0 +1,118 @@
+// PNG reading: every colour type and bit depth to RGB, and PNGs that claim more than they hold.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include "picture_test_files.h"
+#include "platform/host_error.h"
+#include "platform/picture.h"
+
+namespace vellumar {
+namespace {
+
+using picture_testing::BuildPng;
+using picture_testing::Bytes;
+using picture_testing::PatchPngSize;
+using picture_testing::PngSpec;
+using Grid = std::vector<std::vector<uint32_t>>;
+
+Grid Pixels(const Bitmap& bitmap) {
+  Grid grid;
+  for (int32_t y = 0; y < bitmap.height(); ++y)
+    grid.emplace_back(bitmap.Row(y), bitmap.Row(y) + bitmap.width());
+  return grid;
+}
+
+constexpr uint32_t Gray(int v) {
+  return Rgb(v, v, v);
+}
+
+TEST(PngReader, ReadsEveryColourTypeAndDepthAsOpaqueRgb) {
+  struct Case {
+    const char* name;
+    PngSpec spec;
+    Grid expected;
+  };
+  const Case cases[] = {
+      {"gray 1 bit",
+       {.width = 2, .color_type = PNG_COLOR_TYPE_GRAY, .bit_depth = 1, .samples = {0x80}},
+       {{Gray(255), Gray(0)}}},
+      {"gray 2 bits",
+       {.width = 2, .color_type = PNG_COLOR_TYPE_GRAY, .bit_depth = 2, .samples = {0xD0}},
+       {{Gray(255), Gray(85)}}},
+      {"gray 4 bits",
+       {.width = 2, .color_type = PNG_COLOR_TYPE_GRAY, .bit_depth = 4, .samples = {0xF0}},
+       {{Gray(255), Gray(0)}}},
+      {"gray 8 bits",
+       {.width = 2, .color_type = PNG_COLOR_TYPE_GRAY, .samples = {10, 200}},
+       {{Gray(10), Gray(200)}}},
+      {"gray 16 bits",
+       {.width = 2, .color_type = PNG_COLOR_TYPE_GRAY, .bit_depth = 16, .samples = {0x80, 0x80, 0xFF, 0xFF}},
+       {{Gray(128), Gray(255)}}},
+      {"gray and alpha",
+       {.width = 2, .color_type = PNG_COLOR_TYPE_GRAY_ALPHA, .samples = {50, 0, 60, 255}},
+       {{Gray(50), Gray(60)}}},
+      {"rgb 8 bits", {.width = 2, .samples = {1, 2, 3, 4, 5, 6}}, {{Rgb(1, 2, 3), Rgb(4, 5, 6)}}},
+      {"rgb 16 bits", {.width = 1, .bit_depth = 16, .samples = {1, 1, 2, 2, 3, 3}}, {{Rgb(1, 2, 3)}}},
+      {"rgba, alpha ignored",
+       {.width = 2, .color_type = PNG_COLOR_TYPE_RGBA, .samples = {1, 2, 3, 0, 4, 5, 6, 9}},
+       {{Rgb(1, 2, 3), Rgb(4, 5, 6)}}},
+      {"palette with transparency",
+       {.width = 2,
+        .color_type = PNG_COLOR_TYPE_PALETTE,
+        .samples = {1, 0},
+        .palette = {Rgb(255, 0, 0), Rgb(0, 0, 255)},
+        .palette_alpha = {0}},
+       {{Rgb(0, 0, 255), Rgb(255, 0, 0)}}},
+      {"palette 1 bit",
+       {.width = 2,
+        .color_type = PNG_COLOR_TYPE_PALETTE,
+        .bit_depth = 1,
+        .samples = {0x80},
+        .palette = {Rgb(1, 1, 1), Rgb(9, 9, 9)}},
+       {{Rgb(9, 9, 9), Rgb(1, 1, 1)}}},
+      {"interlaced",
+       {.width = 3, .height = 3, .interlaced = true, .samples = {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5,
+                                                                 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9}},
+       {{Gray(1), Gray(2), Gray(3)}, {Gray(4), Gray(5), Gray(6)}, {Gray(7), Gray(8), Gray(9)}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Bytes file = BuildPng(c.spec);
+    StdPictureRef picture = LoadPictureFromMemory(file);
+    EXPECT_EQ(picture->Type(), PictureType::kBitmap);
+    EXPECT_EQ(Pixels(picture->bitmap()), c.expected);
+    EXPECT_EQ(picture->file_bytes(), file);
+  }
+}
+
+TEST(PngReader, RefusesDamagedPngsAndSizesTheDataCannotHold) {
+  const Bytes valid = BuildPng({.width = 1, .samples = {1, 2, 3}});
+  Bytes bad_crc = valid;
+  bad_crc[bad_crc.size() - 20] ^= 0xFF;  // inside the image data
+  struct Case {
+    const char* name;
+    Bytes file;
+  };
+  const Case cases[] = {
+      {"signature only", Bytes(valid.begin(), valid.begin() + 8)},
+      {"cut in the header", Bytes(valid.begin(), valid.begin() + 20)},
+      {"cut in the data", Bytes(valid.begin(), valid.end() - 16)},
+      {"damaged data", bad_crc},
+      {"zero width", PatchPngSize(valid, 0, 1)},
+      {"width beyond the format", PatchPngSize(valid, 0x80000000u, 1)},
+      {"a few bytes claiming 16 megapixels", PatchPngSize(valid, 4096, 4096)},
+      {"more pixels than allowed", PatchPngSize(valid, 5000, 5000)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      LoadPictureFromMemory(c.file);
+      ADD_FAILURE() << "loaded";
+    } catch (const HostError& e) {
+      EXPECT_EQ(e.number(), kErrInvalidPicture);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vellumar
