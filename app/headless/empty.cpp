@@ -1,1 +1,0 @@
-// Keeps the headless library non-empty while its sources are being written.

@@ -1,0 +1,123 @@
+// HeadlessHost: a host for one control without a display. It keeps the persistent image in memory, plays
+// the window system from what it is told (where the pointer is, who holds the capture), and reports every
+// PropertyChanged call and every event the control raises to one listener.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "control/user_control.h"
+#include "platform/bitmap.h"
+#include "platform/device_context.h"
+#include "platform/window_system.h"
+
+namespace vellumar {
+
+class Vellumar;
+
+// One PropertyChanged call or one raised event, as the host saw it.
+struct HostNotice {
+  enum class Kind { kPropertyChanged, kEvent };
+  struct Argument {
+    std::string_view name;
+    float value = 0;  // every event argument is a 16-bit integer or a single
+  };
+  Kind kind = Kind::kEvent;
+  std::string_view name;  // the property or event name; valid only during the call
+  std::array<Argument, 4> arguments{};
+  size_t argument_count = 0;
+};
+
+using HostListener = std::function<void(const HostNotice&)>;
+
+class HeadlessHost final : public UserControl, public WindowSystem, public VellumarEvents {
+ public:
+  static constexpr WindowHandle kWindow = 1;
+  // 96 dpi.
+  static constexpr float kPixelsPerInch = 96;
+
+  HeadlessHost();
+  HeadlessHost(const HeadlessHost&) = delete;
+  HeadlessHost& operator=(const HeadlessHost&) = delete;
+
+  void SetListener(HostListener listener) { listener_ = std::move(listener); }
+  // The control that Resize notifies; it must outlive the attachment (attach null before destroying it).
+  void Attach(Vellumar* control) { control_ = control; }
+
+  // Gives the window a client area of width x height pixels (0 x 0 is allowed) and then tells the attached
+  // control (its Resize). A negative side or more than Bitmap::kMaxPixels pixels throws HostError 7 and
+  // keeps the old surface.
+  void Resize(int32_t width, int32_t height);
+  int32_t width() const { return width_; }
+  int32_t height() const { return height_; }
+  const Bitmap& image() const { return image_; }
+  // How often the control asked to show its image.
+  int64_t refresh_count() const { return refresh_count_; }
+  const std::string& access_keys() const { return access_keys_; }
+  WindowHandle capture() const { return capture_; }
+
+  // Where the window system says the pointer is: at a client position (the window sits at the screen's
+  // origin, so client and screen coordinates agree), or somewhere outside the window.
+  void SetCursor(Point client) { cursor_ = client; }
+  void SetCursorOut() { cursor_.reset(); }
+  const std::optional<Point>& cursor() const { return cursor_; }
+
+  // PaintSurface
+  DeviceContext& hDC() override { return dc_; }
+  void Cls() override;
+  void Refresh() override { ++refresh_count_; }
+  WindowHandle hWnd() override { return kWindow; }
+  WindowSystem& Windows() override { return *this; }
+  float ScaleX(float himetric) override;
+  float ScaleY(float himetric) override;
+
+  // UserControl
+  void SetBackColor(OleColor color) override { back_color_ = color; }
+  OleColor BackColor() override { return back_color_; }
+  void SetForeColor(OleColor color) override { fore_color_ = color; }
+  OleColor ForeColor() override { return fore_color_; }
+  StdFontRef Font() override { return font_; }
+  void SetFont(StdFontRef font) override;
+  void SetAccessKeys(const std::string& keys) override { access_keys_ = keys; }
+  void PropertyChanged(const std::string& name) override;
+  StdFontRef AmbientFont() override;
+
+  // WindowSystem
+  bool GetCursorPos(Point& position) override;
+  WindowHandle WindowFromPoint(Point position) override;
+  Rect GetClientRect(WindowHandle window) override;
+  WindowHandle GetCapture() override { return capture_; }
+  void SetCapture(WindowHandle window) override { capture_ = window; }
+  void ReleaseCapture() override { capture_ = 0; }
+
+  // VellumarEvents: the container's side, reported to the listener.
+  void TabPressed(int16_t& PreviousTab) override;
+  void MouseIn(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+  void MouseOut(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+  void MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+  void MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+
+ private:
+  void Notify(const HostNotice& notice) const;
+  void NotifyMouse(std::string_view event, int16_t button, int16_t shift, float x, float y) const;
+
+  Bitmap image_;       // the persistent image, kColor32, width_ x height_
+  DeviceContext dc_;   // draws into image_, with font_ selected
+  int32_t width_ = 0;  // client size in pixels
+  int32_t height_ = 0;
+  OleColor back_color_ = 0;  // what Cls clears to, as assigned
+  OleColor fore_color_ = 0;
+  StdFontRef font_;              // the surface font, never null
+  std::string access_keys_;      // the control's access-key characters
+  std::optional<Point> cursor_;  // the pointer in client pixels, or none when outside the window
+  WindowHandle capture_ = 0;     // the window holding the mouse capture
+  int64_t refresh_count_ = 0;
+  Vellumar* control_ = nullptr;
+  HostListener listener_;
+};
+
+}  // namespace vellumar

@@ -1,0 +1,262 @@
+#include "app/headless/script_runner.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <new>
+
+#include "app/headless/image_file.h"
+#include "app/headless/script_output.h"
+#include "control/property_table.h"
+#include "platform/host_error.h"
+#include "platform/picture.h"
+
+namespace vellumar {
+namespace {
+
+constexpr int32_t kDefaultWidth = 300;
+constexpr int32_t kDefaultHeight = 200;
+constexpr int16_t kLeftButton = 1;
+constexpr int16_t kNoButton = 0;
+constexpr int kErrNotAvailable = 0;
+constexpr int kErrInvalidArgument = 5;
+constexpr int kErrObjectNotSet = 91;
+
+// Arguments the reader has checked; a failed conversion here is a reader fault.
+int32_t Int32Arg(const ScriptCommand& command, size_t i, int32_t fallback) {
+  return i < command.args.size() ? ToInt32(command.args[i]).value_or(fallback) : fallback;
+}
+int16_t Int16Arg(const ScriptCommand& command, size_t i, int16_t fallback) {
+  return i < command.args.size() ? ToInt16(command.args[i]).value_or(fallback) : fallback;
+}
+float SingleArg(const ScriptCommand& command, size_t i) {
+  return i < command.args.size() ? ToSingle(command.args[i]).value_or(0.0f) : 0.0f;
+}
+std::string StringArg(const ScriptCommand& command, size_t i) {
+  const auto* text = i < command.args.size() ? std::get_if<std::string>(&command.args[i]) : nullptr;
+  return text != nullptr ? *text : std::string();
+}
+
+// The client pixel nearest to a single coordinate, halves to even as the control rounds.
+int32_t NearestPixel(float value) {
+  const double rounded = std::nearbyint(static_cast<double>(value));
+  return SaturateToInt32(static_cast<int64_t>(std::clamp(rounded, -4e18, 4e18)));
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(std::ostream& out, RunnerOptions options) : out_(out), options_(options) {}
+
+ScriptRunner::~ScriptRunner() {
+  Discard();
+}
+
+void ScriptRunner::Run(std::span<const ScriptCommand> commands) {
+  for (const ScriptCommand& command : commands) Execute(command);
+}
+
+void ScriptRunner::Execute(const ScriptCommand& command) {
+  try {
+    Dispatch(command);
+  } catch (const HostError& error) {
+    Print("error " + std::to_string(error.number()) + ": " + error.what());
+  } catch (const std::bad_alloc&) {
+    Print("error " + std::to_string(kErrOutOfMemory) + ": " + HostErrorDescription(kErrOutOfMemory));
+  }
+}
+
+void ScriptRunner::Print(const std::string& line) {
+  out_ << line << '\n';
+}
+
+Vellumar& ScriptRunner::Control() {
+  if (!control_) throw HostError(kErrObjectNotSet, "there is no control yet; the script must begin with new");
+  return *control_;
+}
+
+void ScriptRunner::Dispatch(const ScriptCommand& command) {
+  switch (command.kind) {
+    case CommandKind::kNew:
+      return New(command);
+    case CommandKind::kSize:
+      Control();
+      return Size(Int32Arg(command, 0, 0), Int32Arg(command, 1, 0));
+    case CommandKind::kSet:
+      return Set(command);
+    case CommandKind::kGet:
+      return Get(command);
+    case CommandKind::kCall:
+      return Call(command);
+    case CommandKind::kCursor:
+      Control();
+      return host_->SetCursor(Point{Int32Arg(command, 0, 0), Int32Arg(command, 1, 0)});
+    case CommandKind::kCursorOut:
+      Control();
+      return host_->SetCursorOut();
+    case CommandKind::kMouseDown:
+    case CommandKind::kMouseMove:
+    case CommandKind::kMouseUp:
+      return Mouse(command);
+    case CommandKind::kKeyDown: {
+      int16_t code = Int16Arg(command, 0, 0);
+      return Control().KeyDown(code, Int16Arg(command, 1, 0));
+    }
+    case CommandKind::kAccessKey:
+      return Control().AccessKeyPress(Int16Arg(command, 0, 0));
+    case CommandKind::kFocus:
+      return Control().GotFocus();
+    case CommandKind::kBlur:
+      return Control().LostFocus();
+    case CommandKind::kPaint:
+      return Paint(StringArg(command, 0));
+    case CommandKind::kDump:
+      for (const std::string& line : DumpLines(Control(), *host_)) Print(line);
+      return;
+    case CommandKind::kLoad:
+    case CommandKind::kSave:
+      throw HostError(kErrNotAvailable,
+                      std::string(command.kind == CommandKind::kLoad ? "load" : "save") +
+                          " is not available yet: this version of vellumar reads and writes no "
+                          "form files");
+  }
+}
+
+void ScriptRunner::New(const ScriptCommand& command) {
+  Discard();
+  host_ = std::make_unique<HeadlessHost>();
+  host_->SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
+  control_ = std::make_unique<Vellumar>(*host_, host_.get());
+  host_->Attach(control_.get());
+  control_->InitProperties();
+  Size(Int32Arg(command, 0, kDefaultWidth), Int32Arg(command, 1, kDefaultHeight));
+}
+
+void ScriptRunner::Discard() {
+  if (control_) {
+    host_->Attach(nullptr);
+    control_->Terminate();
+  }
+  control_.reset();
+  host_.reset();
+}
+
+void ScriptRunner::Size(int32_t width, int32_t height) {
+  const int32_t cap = options_.max_surface_side;
+  const bool valid = width >= 0 && height >= 0 && int64_t{width} * height <= Bitmap::kMaxPixels;
+  if (cap > 0 && valid) {
+    width = std::min(width, cap);
+    height = std::min(height, cap);
+  }
+  host_->Resize(width, height);
+}
+
+void ScriptRunner::Set(const ScriptCommand& command) {
+  Vellumar& control = Control();
+  const PropertyInfo* info = FindProperty(command.name);
+  if (info == nullptr || info->set == nullptr || command.args.empty()) {
+    throw HostError(kErrInvalidArgument, "cannot set " + command.name);
+  }
+  const ScriptValue& arg = command.args[0];
+  PropertyValue value;
+  switch (info->type) {
+    case PropertyType::kLong:
+    case PropertyType::kAlignment:
+      value.emplace<int32_t>(ToInt32(arg).value_or(0));
+      break;
+    case PropertyType::kColor:
+      value.emplace<OleColor>(ToColor(arg).value_or(0));
+      break;
+    case PropertyType::kBoolean:
+      value.emplace<VbBool>(ToBoolean(arg).value_or(kFalse));
+      break;
+    case PropertyType::kSingle:
+      value.emplace<float>(ToSingle(arg).value_or(0.0f));
+      break;
+    case PropertyType::kString:
+      value.emplace<std::string>(StringArg(command, 0));
+      break;
+    case PropertyType::kPicture:
+      value.emplace<StdPictureRef>(Picture(arg));
+      break;
+    case PropertyType::kFont:
+      throw HostError(kErrInvalidArgument, "a script cannot set " + command.name);
+  }
+  info->set(control, command.index.value_or(0), value);
+}
+
+void ScriptRunner::Get(const ScriptCommand& command) {
+  Vellumar& control = Control();
+  const PropertyInfo* info = FindProperty(command.name);
+  if (info == nullptr) throw HostError(kErrInvalidArgument, "cannot get " + command.name);
+  Print("= " + FormatValue(info->get(control, command.index.value_or(0))));
+}
+
+void ScriptRunner::Call(const ScriptCommand& command) {
+  Vellumar& control = Control();
+  const std::string& method = command.name;
+  if (method == "AddTab") {
+    int32_t width = Int32Arg(command, 0, 60);
+    std::string caption = StringArg(command, 1);
+    StdPictureRef picture = command.args.size() > 2 ? Picture(command.args[2]) : nullptr;
+    Print("= " + std::to_string(control.AddTab(width, caption, picture)));
+  } else if (method == "DeleteTab") {
+    control.DeleteTab();
+    Print("= Empty");
+  } else if (method == "DrawTab") {
+    control.DrawTab();
+  } else if (method == "DrawTabTop") {
+    control.DrawTabTop();
+  } else if (method == "DrawTabBottom") {
+    control.DrawTabBottom();
+  } else if (method == "SetTabAccessKeys") {
+    control.SetTabAccessKeys();
+  } else if (method == "GetTabAccessKey") {
+    int16_t key = Int16Arg(command, 0, 0);
+    Print("= " + std::to_string(control.GetTabAccessKey(key)));
+  } else if (method == "GetPictureSize") {
+    float x = 0;
+    float y = 0;
+    control.GetPictureSize(Picture(command.args.at(0)), x, y);
+    Print("= " + FormatSingle(x) + " " + FormatSingle(y));
+  } else if (method == "ShowAboutBox") {
+    throw HostError(kErrNotAvailable, "no display for the about box: the headless host shows no windows");
+  } else {
+    throw HostError(kErrInvalidArgument, "unknown method " + method);
+  }
+}
+
+void ScriptRunner::Mouse(const ScriptCommand& command) {
+  Vellumar& control = Control();
+  const float x = SingleArg(command, 0);
+  const float y = SingleArg(command, 1);
+  const int16_t shift = Int16Arg(command, 3, 0);
+  switch (command.kind) {
+    case CommandKind::kMouseDown:
+      return control.MouseDown(Int16Arg(command, 2, kLeftButton), shift, x, y);
+    case CommandKind::kMouseUp:
+      return control.MouseUp(Int16Arg(command, 2, kLeftButton), shift, x, y);
+    default:
+      host_->SetCursor(Point{NearestPixel(x), NearestPixel(y)});
+      return control.MouseMove(Int16Arg(command, 2, kNoButton), shift, x, y);
+  }
+}
+
+void ScriptRunner::Paint(const std::string& path) {
+  Control();
+  if (!options_.allow_files) throw HostError(kErrPermissionDenied, "file access is disabled in this run");
+  if (host_->image().empty()) {
+    throw HostError(kErrInvalidArgument, "the surface is empty (" + std::to_string(host_->width()) + " x " +
+                                             std::to_string(host_->height()) +
+                                             " pixels); there is nothing to paint");
+  }
+  WriteImageFile(host_->image(), path);
+}
+
+StdPictureRef ScriptRunner::Picture(const ScriptValue& value) const {
+  const auto* path = std::get_if<std::string>(&value);
+  if (path == nullptr) return nullptr;
+  if (!options_.allow_files) throw HostError(kErrPermissionDenied, "file access is disabled in this run");
+  return LoadPicture(*path);
+}
+
+}  // namespace vellumar

@@ -1,0 +1,61 @@
+// ScriptRunner: carries out script commands on one control in a headless host and prints what happens,
+// one line each, in order: "event NAME ARG=VALUE ..." for every event the control raises, "changed NAME" for
+// every PropertyChanged, "= VALUE" for results, "dump ..." for the state dump, and "error N: DESCRIPTION" for
+// a numbered error, after which the next command runs as usual.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "app/headless/headless_host.h"
+#include "app/headless/script_command.h"
+#include "control/vellumar.h"
+
+namespace vellumar {
+
+struct RunnerOptions {
+  // paint, and picture file paths; off, they fail with error 70 (for fuzzing, where no file may be touched).
+  bool allow_files = true;
+  // When above 0, new and size make each side of a surface at most this long (sizes the host refuses stay
+  // refused), so that fuzzing stays fast.
+  int32_t max_surface_side = 0;
+};
+
+class ScriptRunner {
+ public:
+  explicit ScriptRunner(std::ostream& out, RunnerOptions options = {});
+  ~ScriptRunner();
+  ScriptRunner(const ScriptRunner&) = delete;
+  ScriptRunner& operator=(const ScriptRunner&) = delete;
+
+  void Execute(const ScriptCommand& command);
+  void Run(std::span<const ScriptCommand> commands);
+
+  // The current control and its host; null before the first new.
+  Vellumar* control() { return control_.get(); }
+  HeadlessHost* host() { return host_.get(); }
+
+ private:
+  void Dispatch(const ScriptCommand& command);
+  void Print(const std::string& line);
+  Vellumar& Control();
+  void New(const ScriptCommand& command);
+  void Discard();
+  void Size(int32_t width, int32_t height);
+  void Set(const ScriptCommand& command);
+  void Get(const ScriptCommand& command);
+  void Call(const ScriptCommand& command);
+  void Mouse(const ScriptCommand& command);
+  void Paint(const std::string& path);
+  StdPictureRef Picture(const ScriptValue& value) const;
+
+  std::ostream& out_;
+  RunnerOptions options_;
+  std::unique_ptr<HeadlessHost> host_;  // declared before the control, which refers to it
+  std::unique_ptr<Vellumar> control_;
+};
+
+}  // namespace vellumar

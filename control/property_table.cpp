@@ -1,0 +1,128 @@
+#include "control/property_table.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "control/vellumar.h"
+#include "platform/host_error.h"
+
+namespace vellumar {
+namespace {
+
+template <typename T>
+const T& Expect(const PropertyValue& value) {
+  if (const T* held = std::get_if<T>(&value)) return *held;
+  throw HostError(kErrTypeMismatch);
+}
+
+// A plain property whose getter and setter take the value itself.
+template <typename T, T (Vellumar::*Get)() const, void (Vellumar::*Set)(T)>
+constexpr PropertyInfo Plain(std::string_view name, PropertyType type) {
+  return {name, type, false,
+          [](Vellumar& control, int32_t) {
+            return PropertyValue{std::in_place_type<T>, (control.*Get)()};
+          },
+          [](Vellumar& control, int32_t, const PropertyValue& value) { (control.*Set)(Expect<T>(value)); }};
+}
+
+template <OleColor (Vellumar::*Get)() const, void (Vellumar::*Set)(OleColor)>
+constexpr PropertyInfo Color(std::string_view name) {
+  return Plain<OleColor, Get, Set>(name, PropertyType::kColor);
+}
+
+template <VbBool (Vellumar::*Get)() const, void (Vellumar::*Set)(VbBool)>
+constexpr PropertyInfo Boolean(std::string_view name) {
+  return Plain<VbBool, Get, Set>(name, PropertyType::kBoolean);
+}
+
+constexpr PropertyInfo kTabWidth{"TabWidth", PropertyType::kLong, true,
+                                 [](Vellumar& control, int32_t index) {
+                                   return PropertyValue{std::in_place_type<int32_t>, control.TabWidth(index)};
+                                 },
+                                 [](Vellumar& control, int32_t index, const PropertyValue& value) {
+                                   control.SetTabWidth(index, Expect<int32_t>(value));
+                                 }};
+
+constexpr PropertyInfo kTabCaption{
+    "TabCaption", PropertyType::kString, true,
+    [](Vellumar& control, int32_t index) { return PropertyValue{control.TabCaption(index)}; },
+    [](Vellumar& control, int32_t index, const PropertyValue& value) {
+      control.SetTabCaption(index, Expect<std::string>(value));
+    }};
+
+constexpr PropertyInfo kTabPicture{
+    "TabPicture", PropertyType::kPicture, true,
+    [](Vellumar& control, int32_t index) { return PropertyValue{control.TabPicture(index)}; },
+    [](Vellumar& control, int32_t index, const PropertyValue& value) {
+      control.SetTabPicture(index, Expect<StdPictureRef>(value));
+    }};
+
+constexpr PropertyInfo kFont{"Font", PropertyType::kFont, false,
+                             [](Vellumar& control, int32_t) { return PropertyValue{control.Font()}; },
+                             [](Vellumar& control, int32_t, const PropertyValue& value) {
+                               control.SetFont(Expect<StdFontRef>(value));
+                             }};
+
+constexpr PropertyInfo kFontName{"FontName", PropertyType::kString, false,
+                                 [](Vellumar& control, int32_t) { return PropertyValue{control.FontName()}; },
+                                 [](Vellumar& control, int32_t, const PropertyValue& value) {
+                                   control.SetFontName(Expect<std::string>(value));
+                                 }};
+
+constexpr PropertyInfo kNumberOfTabs{
+    "NumberOfTabs", PropertyType::kLong, false,
+    [](Vellumar& control, int32_t) {
+      return PropertyValue{std::in_place_type<int32_t>, control.NumberOfTabs()};
+    },
+    nullptr};
+
+constexpr PropertyInfo kProperties[] = {
+    Plain<int32_t, &Vellumar::TabHeight, &Vellumar::SetTabHeight>("TabHeight", PropertyType::kLong),
+    Color<&Vellumar::BackColor, &Vellumar::SetBackColor>("BackColor"),
+    Color<&Vellumar::ForeColor, &Vellumar::SetForeColor>("ForeColor"),
+    Color<&Vellumar::ForeColorActive, &Vellumar::SetForeColorActive>("ForeColorActive"),
+    Color<&Vellumar::BackColorForm, &Vellumar::SetBackColorForm>("BackColorForm"),
+    Color<&Vellumar::MouseMoveColor0, &Vellumar::SetMouseMoveColor0>("MouseMoveColor0"),
+    Color<&Vellumar::MouseMoveColor1, &Vellumar::SetMouseMoveColor1>("MouseMoveColor1"),
+    Color<&Vellumar::MouseMoveColor2, &Vellumar::SetMouseMoveColor2>("MouseMoveColor2"),
+    Color<&Vellumar::RegisterFocusColor0, &Vellumar::SetRegisterFocusColor0>("RegisterFocusColor0"),
+    Color<&Vellumar::RegisterFocusColor1, &Vellumar::SetRegisterFocusColor1>("RegisterFocusColor1"),
+    Color<&Vellumar::RegisterFocusColor2, &Vellumar::SetRegisterFocusColor2>("RegisterFocusColor2"),
+    Color<&Vellumar::FrameColor, &Vellumar::SetFrameColor>("FrameColor"),
+    kTabWidth,
+    kTabCaption,
+    kTabPicture,
+    kFont,
+    Boolean<&Vellumar::FontBold, &Vellumar::SetFontBold>("FontBold"),
+    Boolean<&Vellumar::FontItalic, &Vellumar::SetFontItalic>("FontItalic"),
+    Boolean<&Vellumar::FontStrikethru, &Vellumar::SetFontStrikethru>("FontStrikethru"),
+    Boolean<&Vellumar::FontUnderline, &Vellumar::SetFontUnderline>("FontUnderline"),
+    Plain<float, &Vellumar::FontSize, &Vellumar::SetFontSize>("FontSize", PropertyType::kSingle),
+    kFontName,
+    Color<&Vellumar::MaskColor, &Vellumar::SetMaskColor>("MaskColor"),
+    kNumberOfTabs,
+    Plain<int32_t, &Vellumar::Alignment, &Vellumar::SetAlignment>("Alignment", PropertyType::kAlignment),
+    Color<&Vellumar::ForeColorHot, &Vellumar::SetForeColorHot>("ForeColorHot"),
+    Plain<int32_t, &Vellumar::SelectedTab, &Vellumar::SetSelectedTab>("SelectedTab", PropertyType::kLong),
+};
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+std::span<const PropertyInfo> PropertyTable() {
+  return kProperties;
+}
+
+const PropertyInfo* FindProperty(std::string_view name) {
+  for (const PropertyInfo& info : kProperties) {
+    if (EqualsIgnoringCase(info.name, name)) return &info;
+  }
+  return nullptr;
+}
+
+}  // namespace vellumar
