@@ -1,0 +1,78 @@
+#include "platform/glyph_style.h"
+
+#include <algorithm>
+
+namespace vellumar {
+namespace {
+
+// tan(12 degrees) ~ 13 / 64.
+constexpr int64_t kSlantNumerator = 13;
+constexpr int64_t kSlantDenominator = 64;
+
+GlyphBitmap BlankLike(const GlyphBitmap& glyph, int32_t width, int32_t height) {
+  GlyphBitmap out;
+  out.left = glyph.left;
+  out.top = glyph.top;
+  out.width = width;
+  out.height = height;
+  out.coverage.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+  return out;
+}
+
+uint8_t& CoverageAt(GlyphBitmap& glyph, int32_t x, int32_t y) {
+  return glyph.coverage[static_cast<size_t>(y) * static_cast<size_t>(glyph.width) + static_cast<size_t>(x)];
+}
+
+int64_t FloorDiv(int64_t a, int64_t b) {
+  const int64_t q = a / b;
+  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// How far row y of the glyph moves right under the slant.
+int32_t SlantShift(const GlyphBitmap& glyph, int32_t y) {
+  const int64_t height_above_baseline = int64_t{glyph.top} - 1 - y;
+  return static_cast<int32_t>(FloorDiv(height_above_baseline * kSlantNumerator, kSlantDenominator));
+}
+
+}  // namespace
+
+GlyphBitmap MagnifyGlyph(const GlyphBitmap& glyph, int32_t factor) {
+  if (factor <= 1 || glyph.empty()) return glyph;
+  GlyphBitmap out = BlankLike(glyph, glyph.width * factor, glyph.height * factor);
+  out.left = glyph.left * factor;
+  out.top = glyph.top * factor;
+  for (int32_t y = 0; y < out.height; ++y) {
+    for (int32_t x = 0; x < out.width; ++x) CoverageAt(out, x, y) = glyph.At(x / factor, y / factor);
+  }
+  return out;
+}
+
+GlyphBitmap EmboldenGlyph(const GlyphBitmap& glyph, int32_t strength) {
+  if (strength <= 0 || glyph.empty()) return glyph;
+  GlyphBitmap out = BlankLike(glyph, glyph.width + strength, glyph.height);
+  for (int32_t y = 0; y < glyph.height; ++y) {
+    for (int32_t x = 0; x < glyph.width; ++x) {
+      const uint8_t value = glyph.At(x, y);
+      for (int32_t dx = 0; dx <= strength; ++dx) {
+        uint8_t& target = CoverageAt(out, x + dx, y);
+        target = std::max(target, value);
+      }
+    }
+  }
+  return out;
+}
+
+GlyphBitmap SlantGlyph(const GlyphBitmap& glyph) {
+  if (glyph.empty()) return glyph;
+  const int32_t max_shift = std::max(SlantShift(glyph, 0), SlantShift(glyph, glyph.height - 1));
+  const int32_t min_shift = std::min(SlantShift(glyph, 0), SlantShift(glyph, glyph.height - 1));
+  GlyphBitmap out = BlankLike(glyph, glyph.width + max_shift - min_shift, glyph.height);
+  out.left = glyph.left + min_shift;
+  for (int32_t y = 0; y < glyph.height; ++y) {
+    const int32_t offset = SlantShift(glyph, y) - min_shift;
+    for (int32_t x = 0; x < glyph.width; ++x) CoverageAt(out, x + offset, y) = glyph.At(x, y);
+  }
+  return out;
+}
+
+}  // namespace vellumar

@@ -1,0 +1,140 @@
+#include "platform/text.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/font_cache.h"
+#include "platform/text_layout.h"
+#include "platform/text_paint.h"
+
+namespace vellumar {
+namespace {
+
+const StdFont& FontOf(const DeviceContext& dc) {
+  static const StdFont kDefaultFont;
+  return dc.font() ? *dc.font() : kDefaultFont;
+}
+
+bool Has(uint32_t format, uint32_t flag) {
+  return (format & flag) != 0;
+}
+
+// GDI's placement: a centred line starts at the halved sum of the edges, a vertically centred single line
+// at the top plus half the height less half the line.
+int64_t LineLeft(const Rect& rect, int64_t width, uint32_t format) {
+  if (Has(format, kDtCenter)) return (int64_t{rect.left} + rect.right - width) / 2;
+  if (Has(format, kDtRight)) return int64_t{rect.right} - width;
+  return rect.left;
+}
+
+int64_t FirstLineTop(const Rect& rect, int32_t line_height, uint32_t format) {
+  if (!Has(format, kDtSingleLine)) return rect.top;
+  if (Has(format, kDtVCenter))
+    return int64_t{rect.top} + (int64_t{rect.bottom} - rect.top) / 2 - line_height / 2;
+  if (Has(format, kDtBottom)) return int64_t{rect.bottom} - line_height;
+  return rect.top;
+}
+
+// GDI answers empty text with one line's height; measuring it gives no width, and a line only when the text
+// is single-line.
+int32_t EmptyText(Rect& rect, uint32_t format, int32_t line_height) {
+  if (Has(format, kDtCalcRect)) {
+    rect.right = rect.left;
+    rect.bottom = Has(format, kDtSingleLine) ? SaturatingAdd(rect.top, line_height) : rect.top;
+  }
+  return line_height;
+}
+
+int32_t MeasureLines(LineBreaker& lines, Rect& rect, int32_t line_height) {
+  int64_t widest = 0;
+  int64_t count = 0;
+  TextLine line;
+  while (lines.Next(line)) {
+    widest = std::max(widest, line.width);
+    ++count;
+  }
+  rect.right = SaturateToInt32(int64_t{rect.left} + widest);
+  rect.bottom = SaturateToInt32(int64_t{rect.top} + count * line_height);
+  return SaturateToInt32(count * line_height);
+}
+
+class LinePainter {
+ public:
+  LinePainter(const TextInk& ink, FontInstance& font, const StdFont& style,
+              std::span<const LaidOutChar> chars)
+      : ink_(ink), font_(font), metrics_(font.metrics()), style_(style), chars_(chars) {}
+
+  // Draws one line with its cell's top-left corner at (left, top).
+  void Paint(const TextLine& line, int64_t left, int64_t top) {
+    // Glyphs may reach beyond their advance (bearings, slant); farther than two lines' height they do not.
+    const int64_t reach = 2 * int64_t{metrics_.line_height};
+    const int64_t baseline = top + metrics_.ascent;
+    int64_t pen = left;
+    for (size_t i = line.begin; i < line.end && pen < ink_.clip.right + reach; ++i) {
+      const LaidOutChar& c = chars_[i];
+      if (!IsControlCode(c.code) && pen + c.advance + reach > ink_.clip.left) {
+        const GlyphBitmap& glyph = font_.Glyph(c.code);
+        PaintGlyph(ink_, pen + glyph.left, baseline - glyph.top, glyph);
+      }
+      if (c.underlined) Underline(pen, pen + c.advance, top);
+      pen += c.advance;
+    }
+    if (style_.Underline()) Underline(left, left + line.width, top);
+    if (style_.Strikethrough()) {
+      const int64_t bar = top + metrics_.strikeout_top;
+      PaintBar(ink_, left, bar, left + line.width, bar + metrics_.strikeout_height);
+    }
+  }
+
+ private:
+  void Underline(int64_t from, int64_t to, int64_t top) {
+    const int64_t bar = top + metrics_.underline_top;
+    PaintBar(ink_, from, bar, to, bar + metrics_.underline_height);
+  }
+
+  const TextInk& ink_;
+  FontInstance& font_;
+  const FontMetrics& metrics_;
+  const StdFont& style_;
+  std::span<const LaidOutChar> chars_;
+};
+
+// Draws every line that meets the clip and returns the distance from rect's top to the bottom of the text.
+int32_t PaintLines(DeviceContext& dc, FontInstance& font, std::span<const LaidOutChar> chars,
+                   LineBreaker& lines, const Rect& rect, uint32_t format) {
+  Bitmap* bitmap = dc.bitmap();
+  Rect clip = bitmap != nullptr ? Rect{0, 0, bitmap->width(), bitmap->height()} : Rect{};
+  if (!Has(format, kDtNoClip)) clip = Intersect(clip, rect);
+  const TextInk ink{bitmap, clip, dc.GetTextColor()};
+  LinePainter painter(ink, font, FontOf(dc), chars);
+  const int32_t line_height = font.metrics().line_height;
+  int64_t top = FirstLineTop(rect, line_height, format);
+  TextLine line;
+  while (lines.Next(line)) {
+    if (!clip.IsEmpty() && top < clip.bottom && top + line_height > clip.top) {
+      painter.Paint(line, LineLeft(rect, line.width, format), top);
+    }
+    top += line_height;
+  }
+  return SaturateToInt32(top - rect.top);
+}
+
+}  // namespace
+
+int32_t DrawTextA(DeviceContext& dc, std::string_view text, int32_t length, Rect& rect, uint32_t format) {
+  FontInstance& font = FontCache::Instance().For(FontOf(dc));
+  const int32_t line_height = font.metrics().line_height;
+  if (length >= 0 && static_cast<size_t>(length) < text.size())
+    text = text.substr(0, static_cast<size_t>(length));
+  if (text.empty()) return EmptyText(rect, format, line_height);
+  const std::vector<LaidOutChar> chars = ShapeText(text, !Has(format, kDtNoPrefix), font);
+  LineBreaker lines(chars, Has(format, kDtSingleLine), Has(format, kDtWordBreak), rect.Width());
+  if (Has(format, kDtCalcRect)) return MeasureLines(lines, rect, line_height);
+  return PaintLines(dc, font, chars, lines, rect, format);
+}
+
+int32_t LineHeight(const DeviceContext& dc) {
+  return FontCache::Instance().For(FontOf(dc)).metrics().line_height;
+}
+
+}  // namespace vellumar
