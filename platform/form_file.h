@@ -67,8 +67,11 @@ struct Form {
 // The first control of that name (ASCII case ignored), or null.
 const FormControl* FindControl(const Form& form, std::string_view name);
 
-// Reads a form from the bytes of a form file; name_for_errors names the file in error descriptions.
-Form ParseForm(std::string_view bytes, const std::string& name_for_errors);
+// Reads a form from the bytes of a form file; name_for_errors names the file in error descriptions. The
+// pictures of the form may decode to picture_pixel_budget pixels together; the ones beyond become invalid
+// entries (error 7).
+Form ParseForm(std::string_view bytes, const std::string& name_for_errors,
+               int64_t picture_pixel_budget = kMaxFormPicturePixels);
 // Reads a form file. Throws HostError 53 when it does not exist, 70 when it may not be read, 75 when it
 // cannot be read or is no regular file, and kErrInvalidFormFile as ParseForm does.
 Form LoadForm(const std::string& path);

@@ -162,7 +162,7 @@ FormControl ReadControl(const json& object, const std::string& where, const std:
   return control;
 }
 
-Form ReadForm(const json& document, const std::string& name) {
+Form ReadForm(const json& document, const std::string& name, int64_t picture_pixel_budget) {
   if (!document.is_object()) throw StructureError("the document is not a JSON object");
   const json& format = Member(document, "format", "the document ");
   if (!format.is_string() || format.get_ref<const std::string&>() != kFormFormatName) {
@@ -174,7 +174,7 @@ Form ReadForm(const json& document, const std::string& name) {
                          std::to_string(kFormFormatVersion) + ")");
   }
   const json& controls = ArrayMember(document, "controls", "the document ");
-  form_file::PictureBudget budget{kMaxFormPicturePixels};
+  form_file::PictureBudget budget{picture_pixel_budget};
   Form form;
   form.controls.reserve(controls.size());
   for (size_t i = 0; i < controls.size(); ++i) {
@@ -260,10 +260,10 @@ const FormControl* FindControl(const Form& form, std::string_view name) {
   return nullptr;
 }
 
-Form ParseForm(std::string_view bytes, const std::string& name_for_errors) {
+Form ParseForm(std::string_view bytes, const std::string& name_for_errors, int64_t picture_pixel_budget) {
   const json document = ParseDocument(bytes, name_for_errors);
   try {
-    return ReadForm(document, name_for_errors);
+    return ReadForm(document, name_for_errors, picture_pixel_budget);
   } catch (const StructureError& problem) {
     ThrowBadForm(name_for_errors, problem.what());
   }

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -78,9 +79,22 @@ T SmallIntegerField(const json& entry, const std::string& name) {
       IntegerField(entry, name, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
 }
 
+// The double nearest the float's shortest decimal form ("0.1" rather than "0.10000000149011612"), which the
+// file prints as that decimal, when it reads back as exactly the float; else the float's exact value.
+double ReadableDouble(float value) {
+  char text[32];
+  const auto printed = std::to_chars(text, text + sizeof text, value);
+  double readable = 0;
+  const auto parsed = std::from_chars(text, printed.ptr, readable);
+  const bool exact = printed.ec == std::errc() && parsed.ec == std::errc() &&
+                     std::fabs(readable) <= FLT_MAX &&
+                     std::bit_cast<uint32_t>(static_cast<float>(readable)) == std::bit_cast<uint32_t>(value);
+  return exact ? readable : static_cast<double>(value);
+}
+
 void EncodeFloat(float value, ordered_json& entry) {
   if (std::isfinite(value)) {
-    entry["value"] = static_cast<double>(value);  // exact, and printed so that it reads back exactly
+    entry["value"] = ReadableDouble(value);
   } else {
     entry["value"] = nullptr;
     entry["bits"] = std::bit_cast<uint32_t>(value);
@@ -148,7 +162,6 @@ void EncodeInvalid(const InvalidProperty& invalid, ordered_json& entry) {
 }
 
 }  // namespace
-
 
 std::string Quoted(std::string_view text) {
   if (text.size() <= kMaxQuotedBytes) return "\"" + std::string(text) + "\"";
