@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -156,16 +155,6 @@ TEST(ControlAppearance, AssigningNoFontIsAnErrorThatChangesNothing) {
     EXPECT_EQ(error.number(), 91);
   }
   EXPECT_TRUE(t.host.log.empty());
-}
-
-TEST(ControlAppearance, HostileFontSizesAreKeptAndTheSurfaceStaysSane) {
-  TestControl t;
-  t.control.SetAlignment(7);  // the text layer's handling of such sizes is not the question here
-  for (float size : {-1.0f, 0.0f, 3.4e38f, std::numeric_limits<float>::quiet_NaN()}) {
-    t.control.SetFontSize(size);
-    EXPECT_GE(t.control.Font()->Size(), 0.0);
-    EXPECT_LE(t.control.Font()->Size(), 1e6);
-  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -281,6 +282,9 @@ TEST(ControlTabList, DeletingAnotherTabLeavesSelectionAndHotTab) {
 
 TEST(ControlTabList, IconsBecomeBitmapsAndBitmapsStayTheSameObject) {
   TestControl t;
+  std::string scratch = (std::filesystem::temp_directory_path() / "vellumar-icons-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(scratch.data()), nullptr);
+  const ScopedTmpDir tmpdir(scratch.c_str());
   const StdPictureRef icon = MakeIcon();
   int32_t width = 60;
   std::string caption = "Bild";
@@ -308,6 +312,8 @@ TEST(ControlTabList, IconsBecomeBitmapsAndBitmapsStayTheSameObject) {
   EXPECT_EQ(t.control.TabPicture(1), metafile);
   t.control.SetTabPicture(1, nullptr);
   EXPECT_EQ(t.control.TabPicture(1), nullptr);
+  EXPECT_TRUE(std::filesystem::is_empty(scratch));  // no temporary bitmap stays behind
+  std::filesystem::remove_all(scratch);
 }
 
 TEST(ControlTabList, FailedConversionAddsNothingAndChangesNothing) {
