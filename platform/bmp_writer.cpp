@@ -66,15 +66,17 @@ std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap) {
   LittleEndianWriter writer(out);
   WriteHeaders(writer, static_cast<uint32_t>(width), static_cast<uint32_t>(height),
                static_cast<uint32_t>(image_size));
+  out.resize(out.size() + image_size, 0);
+  uint8_t* rows = out.data() + kFileHeaderSize + kInfoHeaderSize;
   for (size_t r = 0; r < height; ++r) {
     const uint32_t* row = bitmap.Row(static_cast<int32_t>(height - 1 - r));
-    for (size_t x = 0; x < width; ++x) {
+    uint8_t* dest = rows + r * stride;
+    for (size_t x = 0; x < width; ++x, dest += 3) {
       const ColorRef c = ColorOf(bitmap, row[x]);
-      out.push_back(static_cast<uint8_t>(BlueOf(c)));
-      out.push_back(static_cast<uint8_t>(GreenOf(c)));
-      out.push_back(static_cast<uint8_t>(RedOf(c)));
+      dest[0] = static_cast<uint8_t>(BlueOf(c));
+      dest[1] = static_cast<uint8_t>(GreenOf(c));
+      dest[2] = static_cast<uint8_t>(RedOf(c));
     }
-    out.resize(out.size() + (stride - width * 3), 0);
   }
   return out;
 }
