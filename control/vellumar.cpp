@@ -5,6 +5,18 @@
 #include "render/tab_painter.h"
 
 namespace vellumar {
+namespace {
+
+// Alignments 0 to 3 paint (1 at the bottom, the others on top); DrawTab paints nothing for any other value.
+constexpr int32_t kLastTopAlignment = 3;
+
+// The painters reach every record 1 .. mNumberOfTabs; a list shorter than the count (after Terminate, or a
+// load whose list could not be made) is reported as the subscript error that reaching the record would give.
+void RequireRecordsForPaint(const TabStripState& s) {
+  if (s.mNumberOfTabs >= 1 && s.mNumberOfTabs > s.Capacity()) throw HostError(kErrSubscriptOutOfRange);
+}
+
+}  // namespace
 
 Vellumar::Vellumar(UserControl& host, VellumarEvents* events) : host_(host), events_(events) {}
 
@@ -19,17 +31,6 @@ void Vellumar::Terminate() {
   s_.mTabRects.clear();
   access_keys_cover_ = -1;
 }
-
-// The painters reach every record 1 .. mNumberOfTabs; a list shorter than the count (after Terminate, or a
-// load whose list could not be made) is reported as the subscript error that reaching the record would give.
-namespace {
-// Alignments 0 to 3 paint (1 at the bottom, the others on top); DrawTab paints nothing for any other value.
-constexpr int32_t kLastTopAlignment = 3;
-
-void RequireRecordsForPaint(const TabStripState& s) {
-  if (s.mNumberOfTabs >= 1 && s.mNumberOfTabs > s.Capacity()) throw HostError(kErrSubscriptOutOfRange);
-}
-}  // namespace
 
 void Vellumar::DrawTab() {
   const bool paints = s_.mAlignment >= reg_Top && s_.mAlignment <= kLastTopAlignment;

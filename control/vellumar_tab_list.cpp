@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <limits>
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "control/vellumar.h"
