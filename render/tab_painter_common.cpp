@@ -30,6 +30,9 @@ constexpr int32_t kGradientShrink = 5;
 constexpr int64_t kPictureInset = 4;   // picture left = head left + 4
 constexpr float kCaptionInset = 8.0F;  // caption left = head left + picture width + 8
 constexpr uint32_t kCaptionFormat = kDtCenter | kDtVCenter | kDtWordBreak;
+// No glyph advances further than this many line heights for each byte of its UTF-8 text; real fonts stay
+// far below one.
+constexpr double kGlyphBound = 4.0;
 // Columns on either side of a head's stored span that its outline, the enlarged selected head or a band can
 // reach: the selected head reaches two columns left of its head and its right edge two columns right.
 constexpr int64_t kHeadReach = 3;
@@ -189,7 +192,21 @@ void PaintPicture(Painting& p, const StdPicture* picture, int64_t x, int64_t y, 
                                                       p.state.mMaskColor, 0);
 }
 
-// Glyphs may overhang their advance box a little; a line's height bounds that overhang with room to spare.
+// Whether a tab's picture or caption could land on the surface, judged before its caption is measured. The
+// caption starts dx right of the head's left edge and no line of it is wider than both the head and the
+// caption set on one line, which kGlyphBound bounds from its length. A line's height of margin covers glyphs
+// that overhang their advance a little.
+bool CaptionCanShow(const Painting& p, const Rect& head, int32_t dx, int32_t picture_width, int32_t length,
+                    int32_t line_height) {
+  const int64_t first_column = int64_t{head.left} + std::min<int64_t>(dx, kPictureInset) - line_height;
+  if (first_column >= p.m.width) return false;
+  const double one_line = static_cast<double>(length) * kGlyphBound * line_height;
+  const double text_right =
+      static_cast<double>(head.left) + dx + std::max(static_cast<double>(head.Width()), one_line);
+  const double picture_right = static_cast<double>(head.left) + kPictureInset + picture_width;
+  return std::max(text_right, picture_right) + line_height > 0;
+}
+
 void PaintCaption(Painting& p, int32_t i, int32_t line_height) {
   TabStripState& st = p.state;
   cTabs& record = st.Record(i);
@@ -199,19 +216,18 @@ void PaintCaption(Painting& p, int32_t i, int32_t line_height) {
   float pic_y = 0;
   GetPictureSize(p.surface, picture, pic_x, pic_y);
   const int32_t dx = RoundToPixel(pic_x + kCaptionInset);
-  // Picture and caption both start right of this column and extend only rightwards.
-  const int64_t first_column = int64_t{head.left} + std::min<int64_t>(dx, kPictureInset);
-  if (first_column - line_height >= p.m.width) return;
-
-  Rect text = head;
+  const int32_t picture_width = RoundToPixel(pic_x);
   const std::string& caption = record.TabCaption;
   const int32_t length = LengthOf(caption);
+  if (!CaptionCanShow(p, head, dx, picture_width, length, line_height)) return;
+
+  Rect text = head;
   MeasureText(p.canvas.dc(), caption, length, text);
   const int32_t dy = RoundToPixel(p.layout.CaptionOffset(text.Height(), p.m));
   OffsetRectangle(text, dx, dy);
 
-  PaintPicture(p, picture, int64_t{head.left} + kPictureInset, p.layout.PictureTop(dy, text),
-               RoundToPixel(pic_x), RoundToPixel(pic_y));
+  PaintPicture(p, picture, int64_t{head.left} + kPictureInset, p.layout.PictureTop(dy, text), picture_width,
+               RoundToPixel(pic_y));
   SetDCTextColor(p.canvas.dc(), SurfaceColor(CaptionColor(st, i)));
   const int64_t margin = std::max<int64_t>(line_height, text.Height());
   if (!text.IsEmpty() && BoxCanShow(p, text.left, text.top, text.right, text.bottom, margin)) {

@@ -253,5 +253,18 @@ TEST(PainterHostile, ManyTabsAreLaidOutEvenWhereNoneCanBeSeen) {
   EXPECT_EQ(st.mTabRects[kTabs], (Rect{2 + (kTabs - 1) * 62 - 2, 176, 2 + (kTabs - 1) * 62 + 62, 200}));
 }
 
+TEST(PainterHostile, ACaptionReachingBackFromAHeadLeftOfTheSurfaceIsDrawn) {
+  const std::string word(40, 'W');
+  auto surface = ExampleSurface();
+  TabStripState st = ExampleState({"", word});
+  st.Record(1).TabWidth = -300;  // tab 2 then spans columns -296 .. -236
+  st.mHotTab = 0;
+  DrawTabTop(st, *surface);
+  ASSERT_EQ(st.mTabRects[2], (Rect{-296, 2, -236, 22}));
+  const PixelSet ink = PixelsOf(surface->bitmap(), kForeColor, Rect{0, 0, 300, 30});
+  EXPECT_FALSE(ink.empty());
+  EXPECT_EQ(ink, CaptionInkAt(word, -296 + 8, 6));
+}
+
 }  // namespace
 }  // namespace vellumar::testing
