@@ -68,7 +68,8 @@ FontInstance& FontCache::For(const StdFont& font) {
                                     [](const Entry& a, const Entry& b) { return a.last_use < b.last_use; }));
   }
   FontRequest request{std::string(family), em_pixels, bold, italic};
-  auto instance = std::make_unique<FontInstance>(library_.get(), request);
+  auto instance = std::make_unique<FontInstance>(library_.get(), request,
+                                                 resolver_.Resolve(request.family, bold, italic));
   entries_.push_back(Entry{std::move(request), std::move(instance), clock_});
   return *entries_.back().font;
 }

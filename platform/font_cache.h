@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/font_instance.h"
+#include "platform/font_resolver.h"
 #include "platform/freetype_handles.h"
 #include "platform/std_font.h"
 
@@ -37,6 +38,7 @@ class FontCache {
   };
 
   FtLibraryPtr library_;  // declared first: it must outlive the faces in entries_
+  FontResolver resolver_;
   std::vector<Entry> entries_;
   uint64_t clock_ = 0;  // counts lookups, for least-recently-used eviction
 };

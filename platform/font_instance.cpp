@@ -8,7 +8,6 @@
 #include <limits>
 #include <utility>
 
-#include "platform/font_resolver.h"
 #include "platform/geometry.h"
 #include "platform/glyph_style.h"
 
@@ -85,10 +84,11 @@ GlyphBitmap CoverageOfSlot(FT_GlyphSlot slot) {
 
 }  // namespace
 
-FontInstance::FontInstance(FT_Library library, const FontRequest& request) {
+FontInstance::FontInstance(FT_Library library, const FontRequest& request,
+                           const std::vector<FontFile>& candidates) {
   const int32_t em = ClampInto(request.em_pixels, 1, kMaxEmPixels);
   if (library != nullptr) {
-    for (const FontFile& file : ResolveFontFiles(request.family, request.bold, request.italic)) {
+    for (const FontFile& file : candidates) {
       if (!Open(library, file.path, file.face_index, em)) continue;
       // GDI's simulated bold overstrikes one pixel further right; raster fonts enlarge that pixel with the
       // font, outline fonts thicken a little with size.

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/font_resolver.h"
 #include "platform/freetype_handles.h"
 #include "platform/glyph_bitmap.h"
 #include "platform/text_layout.h"
@@ -45,9 +46,9 @@ class FontInstance final : public AdvanceSource {
   static constexpr size_t kMaxCachedGlyphs = 2048;
   static constexpr size_t kMaxCachedGlyphBytes = size_t{4} << 20;
 
-  // Opens the first of the request's font files that loads. When none does, the font draws nothing but
-  // still measures lines as a font of that size would.
-  FontInstance(FT_Library library, const FontRequest& request);
+  // Opens the first of candidates that loads, at the request's size and style. When none does, the font
+  // draws nothing but still measures lines as a font of that size would.
+  FontInstance(FT_Library library, const FontRequest& request, const std::vector<FontFile>& candidates);
 
   const FontMetrics& metrics() const { return metrics_; }
   // Horizontal advance in pixels, including synthetic bold; 0 for a code point that cannot be loaded.

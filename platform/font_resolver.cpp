@@ -66,18 +66,19 @@ bool HasFamily(const FcPattern* pattern, std::string_view family) {
 
 // fontconfig's best match for the family and style; it always substitutes something for an unknown family,
 // which a caller that needs the family itself rejects through require_family.
-std::optional<FontFile> MatchWithFontconfig(std::string_view family, bool bold, bool italic,
+std::optional<FontFile> MatchWithFontconfig(FcConfig* config, std::string_view family, bool bold, bool italic,
                                             bool require_family) {
+  if (config == nullptr) return std::nullopt;
   FcPatternPtr pattern(FcPatternCreate());
   if (!pattern) return std::nullopt;
   const std::string name(family);
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
   FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+  FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
   FcResult result = FcResultNoMatch;
-  FcPatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
+  FcPatternPtr match(FcFontMatch(config, pattern.get(), &result));
   if (!match || result != FcResultMatch) return std::nullopt;
   const std::string_view file = StringOf(match.get(), FC_FILE);
   if (file.empty()) return std::nullopt;
@@ -90,9 +91,10 @@ std::optional<FontFile> MatchWithFontconfig(std::string_view family, bool bold, 
   return found;
 }
 
-void AddWineCandidates(const WineFamily& wine, bool bold, bool italic, std::vector<FontFile>& out) {
+void AddWineCandidates(FcConfig* config, const WineFamily& wine, bool bold, bool italic,
+                       std::vector<FontFile>& out) {
   // Only the TrueType files carry a Unicode character map; the family's .fon siblings do not.
-  std::optional<FontFile> match = MatchWithFontconfig(wine.family, bold, italic, true);
+  std::optional<FontFile> match = MatchWithFontconfig(config, wine.family, bold, italic, true);
   if (match && match->path.size() >= 4 &&
       EqualsIgnoreAsciiCase(std::string_view(match->path).substr(match->path.size() - 4), ".ttf")) {
     out.push_back(std::move(*match));
@@ -113,11 +115,28 @@ void AddDejaVuCandidates(bool bold, bool italic, std::vector<FontFile>& out) {
 
 }  // namespace
 
-std::vector<FontFile> ResolveFontFiles(std::string_view family, bool bold, bool italic) {
+struct FontResolver::Config {
+  struct Deleter {
+    void operator()(FcConfig* config) const { FcConfigDestroy(config); }
+  };
+  std::unique_ptr<FcConfig, Deleter> handle;
+};
+
+FontResolver::FontResolver() {
+  if (FcConfig* config = FcInitLoadConfigAndFonts()) {
+    config_ = std::make_unique<Config>();
+    config_->handle.reset(config);
+  }
+}
+
+FontResolver::~FontResolver() = default;
+
+std::vector<FontFile> FontResolver::Resolve(std::string_view family, bool bold, bool italic) const {
+  FcConfig* config = config_ ? config_->handle.get() : nullptr;
   std::vector<FontFile> candidates;
   if (const WineFamily* wine = FindWineFamily(family)) {
-    AddWineCandidates(*wine, bold, italic, candidates);
-  } else if (std::optional<FontFile> match = MatchWithFontconfig(family, bold, italic, false)) {
+    AddWineCandidates(config, *wine, bold, italic, candidates);
+  } else if (std::optional<FontFile> match = MatchWithFontconfig(config, family, bold, italic, false)) {
     candidates.push_back(std::move(*match));
   }
   AddDejaVuCandidates(bold, italic, candidates);

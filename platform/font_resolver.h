@@ -1,6 +1,7 @@
 // Turns a font family name and style into font files to open, in order of preference.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +15,25 @@ struct FontFile {
   bool is_italic = false;  // the file's face is italic or oblique (no synthetic slant needed)
 };
 
-// The candidates for family in the wanted style, best first; the caller opens the first that loads.
-// "MS Sans Serif" and "Tahoma" (any letter case) map to the fonts of the Wine font package, looked up through
-// fontconfig and otherwise at their installed paths; any other name goes through fontconfig's matching, which
-// substitutes a similar family for an unknown one. DejaVu Sans always comes last as the resort of resorts.
-// Each call asks fontconfig afresh (milliseconds); callers cache what they open.
-std::vector<FontFile> ResolveFontFiles(std::string_view family, bool bold, bool italic);
+// Finds font files through a fontconfig configuration of its own, loaded on construction and released on
+// destruction (so that other fontconfig users in the process are unaffected).
+class FontResolver {
+ public:
+  FontResolver();
+  ~FontResolver();
+  FontResolver(const FontResolver&) = delete;
+  FontResolver& operator=(const FontResolver&) = delete;
+
+  // The candidates for family in the wanted style, best first; the caller opens the first that loads.
+  // "MS Sans Serif" and "Tahoma" (any letter case) map to the fonts of the Wine font package, looked up
+  // through fontconfig and otherwise at their installed paths; any other name goes through fontconfig's
+  // matching, which substitutes a similar family for an unknown one. DejaVu Sans always comes last as the
+  // resort of resorts. Each call asks fontconfig afresh (a millisecond or so); callers cache what they open.
+  std::vector<FontFile> Resolve(std::string_view family, bool bold, bool italic) const;
+
+ private:
+  struct Config;
+  std::unique_ptr<Config> config_;  // null when fontconfig could not load a configuration
+};
 
 }  // namespace vellumar
