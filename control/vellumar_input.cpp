@@ -58,9 +58,9 @@ void Vellumar::RaiseMouseEvent(void (VellumarEvents::*event)(int16_t&, int16_t&,
 }
 
 void Vellumar::MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
+  // The count is taken once; handlers may shrink the list meanwhile, and the scan stops at its new end.
+  const int32_t count = s_.mNumberOfTabs;
   if (const std::optional<Point> point = HitPoint(X, Y)) {
-    // The count is taken once; handlers may shrink the list meanwhile, and HitsTab stops at its new end.
-    const int32_t count = s_.mNumberOfTabs;
     for (int64_t i = 1; i <= count; ++i) {
       const auto index = static_cast<int32_t>(i);
       if (index > s_.mNumberOfTabs || static_cast<size_t>(index) >= s_.mTabRects.size()) break;
@@ -69,7 +69,8 @@ void Vellumar::MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
       SetSelectedTab(index);
     }
   }
-  RaiseMouseEvent(&VellumarEvents::MouseDown, Button, Shift, X, Y);
+  // One MouseDown per press rather than one per missed tab; a control without tabs raises none.
+  if (count > 0) RaiseMouseEvent(&VellumarEvents::MouseDown, Button, Shift, X, Y);
 }
 
 void Vellumar::MouseMove(int16_t Button, int16_t Shift, float X, float Y) {

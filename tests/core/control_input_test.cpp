@@ -115,7 +115,7 @@ TEST(ControlInput, NoTabs) {
   t.control.Resize();
   t.host.ClearLog();
   t.control.MouseDown(1, 0, 10, 10);
-  EXPECT_EQ(t.host.Trace(), Strings{"MouseDown 1 0 10 10"});
+  EXPECT_TRUE(t.host.Trace().empty());  // nothing selected, no event
   t.host.ClearLog();
   t.control.MouseMove(0, 0, 10, 10);
   EXPECT_EQ(t.host.Trace(), (Strings{"MouseIn 0 0 10 10", "paint"}));
