@@ -28,6 +28,8 @@ class UserControl : public PaintSurface {
   virtual void PropertyChanged(const std::string& name) = 0;
   // The container's font.
   virtual StdFontRef AmbientFont() = 0;
+  // Shows the component's about box modally; a host without a display has none to show.
+  virtual void ShowAboutBox() {}
 };
 
 // The container's side: the control's events. Every argument is by reference, as the container may write it.

@@ -1,6 +1,8 @@
 // Construction, the host's lifecycle notifications and the painting entry points.
 #include "control/vellumar.h"
 
+#include <exception>
+
 #include "platform/host_error.h"
 #include "render/tab_painter.h"
 
@@ -24,6 +26,14 @@ Vellumar::~Vellumar() = default;
 
 void Vellumar::Resize() {
   DrawTab();
+}
+
+void Vellumar::ShowAboutBox() {
+  try {
+    host_.ShowAboutBox();
+  } catch (const std::exception&) {
+    // The about box is a courtesy; failing to show it must not reach the caller.
+  }
 }
 
 void Vellumar::Terminate() {

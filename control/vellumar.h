@@ -107,6 +107,9 @@ class Vellumar {
   void DrawTabBottom();
   void GetPictureSize(const StdPictureRef& pPicture, float& picX, float& picY);
 
+  // Shows the about box through the host; any error while doing so is ignored.
+  void ShowAboutBox();
+
   // [SECTION] Access keys
   void SetTabAccessKeys();
   int32_t GetTabAccessKey(int16_t& iKey);
