@@ -1,0 +1,1 @@
+// Keeps the Qt library non-empty while it has no other sources.
