@@ -17,6 +17,7 @@
 #include "control/user_control.h"
 #include "platform/ole_color.h"
 #include "platform/picture.h"
+#include "platform/property_bag.h"
 #include "platform/std_font.h"
 #include "platform/vb_bool.h"
 #include "render/tab_strip_state.h"
@@ -35,6 +36,10 @@ class Vellumar {
   // [SECTION] Lifecycle and host
   // A control newly placed on a form: tab 1 "Register" of width 60, and the default appearance.
   void InitProperties();
+  // Restores the control from a bag; a failing step is skipped and reading goes on.
+  void ReadProperties(const PropertyBag& bag);
+  // Stores the control in a bag; the first failing write ends it with that error.
+  void WriteProperties(PropertyBag& bag);
   void Resize();     // repaint
   void Terminate();  // releases the tab records and the rectangle list
   void SetEvents(VellumarEvents* events) { events_ = events; }
