@@ -42,8 +42,8 @@ inline constexpr std::string_view kFormFileExtension = ".vform";
 // The old host's "Invalid file format", for every problem with a form file's content.
 inline constexpr int kErrInvalidFormFile = 321;
 
-// Limits a form file must keep. The token limit bounds the memory of the parsed document to a small multiple
-// of the file size (a form of 100,000 tabs needs about 2.1 million tokens).
+// Limits a form file must keep. The token limit bounds the number of values and so the memory of the form
+// read to a small multiple of the file size (a form of 100,000 tabs needs about 2.1 million tokens).
 inline constexpr int64_t kMaxFormFileBytes = int64_t{64} << 20;
 inline constexpr int kMaxFormNesting = 64;
 inline constexpr int64_t kMaxFormTokens = int64_t{1} << 22;

@@ -263,6 +263,11 @@ const PropertyBag::Entry* PropertyBag::Find(std::string_view name) const {
   return found == index_.end() ? nullptr : &entries_[found->second];
 }
 
+void PropertyBag::Reserve(size_t count) {
+  entries_.reserve(count);
+  index_.reserve(count);
+}
+
 PropertyValue PropertyBag::ReadProperty(std::string_view name, const PropertyValue& default_value) const {
   const Entry* entry = Find(name);
   return entry != nullptr ? entry->value : default_value;

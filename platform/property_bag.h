@@ -113,6 +113,9 @@ class PropertyBag {
   // Stores value under name unless it equals default_value or is "nothing" (see above).
   void WriteProperty(std::string_view name, PropertyValue value, const PropertyValue& default_value);
 
+  // Makes room for count keys in all, so that filling a large bag does not rehash on the way.
+  void Reserve(size_t count);
+
   bool Contains(std::string_view name) const { return Find(name) != nullptr; }
   size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
