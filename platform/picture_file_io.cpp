@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cerrno>
+#include <random>
 
 #include "platform/host_error.h"
 #include "platform/picture_limits.h"
@@ -64,16 +65,23 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
   return true;
 }
 
-// New files get the usual permissions (0666 less the umask) rather than mkstemp's 0600.
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+bool WriteTemporary(UniqueFd& fd, std::span<const uint8_t> bytes) {
+  return WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close();
 }
 
-bool WriteTemporary(UniqueFd& fd, std::span<const uint8_t> bytes) {
-  return ::fchmod(fd.get(), NewFileMode()) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 &&
-         fd.Close();
+constexpr int kCreateAttempts = 16;
+
+// Creates a new file beside path under a random name that no one else holds. open() gives it the usual
+// permissions (0666 less the umask), which mkstemp's fixed 0600 would not.
+UniqueFd CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+  std::random_device random;
+  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+    temporary = path + ".tmp" + std::to_string(random()) + std::to_string(random());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) return UniqueFd(fd);
+    if (errno != EEXIST) break;
+  }
+  throw HostError(kErrPathFileAccess);
 }
 
 }  // namespace
@@ -89,9 +97,8 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path) {
 
 void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes) {
   if (path.empty()) throw HostError(kErrPathFileAccess);
-  std::string temporary = path + ".XXXXXX";
-  UniqueFd fd(::mkstemp(temporary.data()));
-  if (fd.get() < 0) throw HostError(kErrPathFileAccess);
+  std::string temporary;
+  UniqueFd fd = CreateTemporaryBeside(path, temporary);
   if (!WriteTemporary(fd, bytes) || ::rename(temporary.c_str(), path.c_str()) != 0) {
     fd.Close();
     ::unlink(temporary.c_str());

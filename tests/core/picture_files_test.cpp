@@ -166,5 +166,16 @@ TEST(PictureFiles, SavePictureReplacesAnExistingFile) {
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"old.bmp"});
 }
 
+TEST(PictureFiles, SavedFileGetsTheUsualPermissions) {
+  ScratchDir dir;
+  const std::string target = dir.path() + "/new.bmp";
+  const mode_t mask = umask(0);
+  umask(mask);
+  SavePicture(*StdPicture::FromBitmap(TestBitmap(1, 1)), target);
+  struct stat info {};
+  ASSERT_EQ(stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
+}
+
 }  // namespace
 }  // namespace vellumar
