@@ -3,7 +3,6 @@
 // only the client rectangle.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -51,7 +50,7 @@ class FakePaintSurface final : public PaintSurface {
 
   DeviceContext& hDC() override { return dc_; }
   void Cls() override {
-    std::fill(bitmap_.pixels().begin(), bitmap_.pixels().end(), cls_color_);
+    dc_.FillRect(Rect{0, 0, bitmap_.width(), bitmap_.height()}, cls_color_);
     ++cls_count_;
   }
   void Refresh() override { ++refresh_count_; }
