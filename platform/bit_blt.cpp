@@ -125,6 +125,14 @@ void BlitRows(Bitmap& dest, int64_t x, int64_t y, const Bitmap& src, int64_t x_s
   const bool same = &dest == &src;
   const bool staged = same || conversion.kind != Conversion::Kind::kNone;
   const bool upwards = same && y > y_src;
+  if (!staged && rop == Rop::kCopy && n == static_cast<size_t>(dest.width()) &&
+      n == static_cast<size_t>(src.width())) {
+    // Whole rows of equal width are one contiguous block on both sides: one copy lets the library pick its
+    // large-copy strategy.
+    std::copy_n(src.Row(static_cast<int32_t>(y_src + w.dy)), n * static_cast<size_t>(w.height),
+                dest.Row(static_cast<int32_t>(y + w.dy)));
+    return;
+  }
   std::vector<uint32_t> row(staged ? n : 0);
   for (int64_t i = 0; i < w.height; ++i) {
     const int64_t r = w.dy + (upwards ? w.height - 1 - i : i);
