@@ -82,6 +82,71 @@ GlyphBitmap CoverageOfSlot(FT_GlyphSlot slot) {
   return glyph;
 }
 
+struct StrikeChoice {
+  int index = -1;  // -1: the face has no usable strike
+  int32_t factor = 1;
+};
+
+// GDI picks the raster size whose character height, enlarged by a whole factor, comes closest to the request
+// without exceeding it, and the smallest size when every one exceeds it. A strike carries no separate
+// internal leading, so its character height is taken as its ascent: for MS Sans Serif that gives the
+// familiar 8, 10 and 12 point sizes with 13, 16 and 20 pixel lines.
+StrikeChoice ChooseStrike(FT_Face face, int32_t em_pixels) {
+  StrikeChoice best;
+  int64_t best_height = -1;
+  StrikeChoice smallest;
+  int32_t smallest_height = std::numeric_limits<int32_t>::max();
+  for (int i = 0; i < face->num_fixed_sizes; ++i) {
+    if (FT_Select_Size(face, i) != 0) continue;
+    const int32_t height = PixelsOf26Dot6(face->size->metrics.ascender);
+    if (height <= 0) continue;
+    if (height < smallest_height) {
+      smallest = StrikeChoice{i, 1};
+      smallest_height = height;
+    }
+    if (height > em_pixels) continue;
+    const int32_t factor = std::min(kMaxMagnification, em_pixels / height);
+    const int64_t total = int64_t{height} * factor;
+    if (total > best_height || (total == best_height && factor < best.factor)) {
+      best = StrikeChoice{i, factor};
+      best_height = total;
+    }
+  }
+  return best.index >= 0 ? best : smallest;
+}
+
+// A decoration bar: its distance from the baseline and its thickness, in pixels.
+struct Bar {
+  int32_t offset;
+  int32_t height;
+};
+
+// The underline from the post table at ppem, below the baseline; fonts whose values are missing or
+// implausible (the Wine bitmap fonts carry nonsense there) get a twelfth of the em, at least one pixel.
+Bar UnderlineOf(FT_Face face, int32_t ppem) {
+  const int64_t units_per_em = face->units_per_EM;
+  const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face, FT_SFNT_POST));
+  if (post != nullptr && post->underlinePosition <= 0 && -post->underlinePosition < units_per_em / 2 &&
+      post->underlineThickness > 0 && post->underlineThickness < units_per_em / 8) {
+    return Bar{ScaleRounded(-post->underlinePosition, ppem, units_per_em),
+               std::max(1, ScaleRounded(post->underlineThickness, ppem, units_per_em))};
+  }
+  return Bar{std::max(1, ppem / 12), std::max(1, ppem / 14)};
+}
+
+// The strikeout from the OS/2 table at ppem, above the baseline; without one, a third of the ascent.
+Bar StrikeoutOf(FT_Face face, int32_t ppem, int32_t ascent) {
+  const int64_t units_per_em = face->units_per_EM;
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (os2 != nullptr && os2->version != 0xFFFF && os2->yStrikeoutPosition > 0 &&
+      os2->yStrikeoutPosition < units_per_em && os2->yStrikeoutSize > 0 &&
+      os2->yStrikeoutSize < units_per_em / 8) {
+    return Bar{ScaleRounded(os2->yStrikeoutPosition, ppem, units_per_em),
+               std::max(1, ScaleRounded(os2->yStrikeoutSize, ppem, units_per_em))};
+  }
+  return Bar{ascent / 3, std::max(1, ppem / 14)};
+}
+
 }  // namespace
 
 FontInstance::FontInstance(FT_Library library, const FontRequest& request,
@@ -116,45 +181,16 @@ bool FontInstance::Open(FT_Library library, const std::string& path, int face_in
   return true;
 }
 
-// GDI picks the raster size whose character height, enlarged by a whole factor, comes closest to the request
-// without exceeding it, and the smallest size when every one exceeds it. A strike carries no separate
-// internal leading, so its character height is taken as its ascent: for MS Sans Serif that gives the
-// familiar 8, 10 and 12 point sizes with 13, 16 and 20 pixel lines.
 bool FontInstance::SelectStrike(int32_t em_pixels) {
   FT_Face face = face_.get();
-  int best = -1;
-  int64_t best_height = -1;
-  int32_t best_factor = 1;
-  int smallest = -1;
-  int32_t smallest_height = std::numeric_limits<int32_t>::max();
-  for (int i = 0; i < face->num_fixed_sizes; ++i) {
-    if (FT_Select_Size(face, i) != 0) continue;
-    const int32_t height = PixelsOf26Dot6(face->size->metrics.ascender);
-    if (height <= 0) continue;
-    if (height < smallest_height) {
-      smallest = i;
-      smallest_height = height;
-    }
-    if (height > em_pixels) continue;
-    const int32_t factor = std::min(kMaxMagnification, em_pixels / height);
-    const int64_t total = int64_t{height} * factor;
-    if (total > best_height || (total == best_height && factor < best_factor)) {
-      best = i;
-      best_height = total;
-      best_factor = factor;
-    }
-  }
-  if (best < 0) {
-    best = smallest;
-    best_factor = 1;
-  }
-  if (best < 0 || FT_Select_Size(face, best) != 0) return false;
-  magnification_ = best_factor;
-  metrics_.ascent = PixelsOf26Dot6(face->size->metrics.ascender) * best_factor;
-  metrics_.descent = std::max(0, -PixelsOf26Dot6(face->size->metrics.descender)) * best_factor;
+  const StrikeChoice strike = ChooseStrike(face, em_pixels);
+  if (strike.index < 0 || FT_Select_Size(face, strike.index) != 0) return false;
+  magnification_ = strike.factor;
+  metrics_.ascent = PixelsOf26Dot6(face->size->metrics.ascender) * strike.factor;
+  metrics_.descent = std::max(0, -PixelsOf26Dot6(face->size->metrics.descender)) * strike.factor;
   metrics_.line_height = metrics_.ascent + metrics_.descent;
   monochrome_ = true;
-  SetDecorations(PixelsOf26Dot6(face->available_sizes[best].y_ppem) * best_factor);
+  SetDecorations(PixelsOf26Dot6(face->available_sizes[strike.index].y_ppem) * strike.factor);
   return true;
 }
 
@@ -182,34 +218,14 @@ bool FontInstance::SelectScalableSize(int32_t em_pixels) {
   return true;
 }
 
-// Underline and strikeout from the post and OS/2 tables at ppem; fonts whose values are missing or
-// implausible get one pixel below the baseline and a third of the ascent above it.
 void FontInstance::SetDecorations(int32_t ppem) {
-  FT_Face face = face_.get();
-  const int64_t units_per_em = face->units_per_EM;
-  const int32_t default_thickness = std::max(1, ppem / 14);
-  int32_t underline_offset = std::max(1, ppem / 12);
-  int32_t underline_height = default_thickness;
-  const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face, FT_SFNT_POST));
-  if (post != nullptr && post->underlinePosition <= 0 && -post->underlinePosition < units_per_em / 2 &&
-      post->underlineThickness > 0 && post->underlineThickness < units_per_em / 8) {
-    underline_offset = ScaleRounded(-post->underlinePosition, ppem, units_per_em);
-    underline_height = std::max(1, ScaleRounded(post->underlineThickness, ppem, units_per_em));
-  }
-  int32_t strikeout_rise = metrics_.ascent / 3;
-  int32_t strikeout_height = default_thickness;
-  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-  if (os2 != nullptr && os2->version != 0xFFFF && os2->yStrikeoutPosition > 0 &&
-      os2->yStrikeoutPosition < units_per_em && os2->yStrikeoutSize > 0 &&
-      os2->yStrikeoutSize < units_per_em / 8) {
-    strikeout_rise = ScaleRounded(os2->yStrikeoutPosition, ppem, units_per_em);
-    strikeout_height = std::max(1, ScaleRounded(os2->yStrikeoutSize, ppem, units_per_em));
-  }
+  const Bar underline = UnderlineOf(face_.get(), ppem);
+  const Bar strikeout = StrikeoutOf(face_.get(), ppem, metrics_.ascent);
   const int32_t line = metrics_.line_height;
-  metrics_.underline_height = std::min(underline_height, line);
-  metrics_.underline_top = ClampInto(metrics_.ascent + underline_offset, 0, line - metrics_.underline_height);
-  metrics_.strikeout_height = std::min(strikeout_height, line);
-  metrics_.strikeout_top = ClampInto(metrics_.ascent - strikeout_rise, 0, line - metrics_.strikeout_height);
+  metrics_.underline_height = std::min(underline.height, line);
+  metrics_.underline_top = ClampInto(metrics_.ascent + underline.offset, 0, line - metrics_.underline_height);
+  metrics_.strikeout_height = std::min(strikeout.height, line);
+  metrics_.strikeout_top = ClampInto(metrics_.ascent - strikeout.offset, 0, line - metrics_.strikeout_height);
 }
 
 // Without a font file the lines still get a plausible height, so layout and the callers' arithmetic hold.

@@ -8,16 +8,6 @@
 namespace vellumar {
 namespace {
 
-TEST(StdFont, DefaultsAreTheOldHostsFont) {
-  const StdFont font;
-  EXPECT_EQ(font.Name(), "MS Sans Serif");
-  EXPECT_EQ(font.SizeCurrency(), 82500);
-  EXPECT_DOUBLE_EQ(font.Size(), 8.25);
-  EXPECT_FALSE(font.Bold());
-  EXPECT_EQ(font.Weight(), StdFont::kWeightNormal);
-  EXPECT_FALSE(font.Italic() || font.Underline() || font.Strikethrough());
-}
-
 TEST(StdFont, SizeIsKeptInTenThousandthsAndClamped) {
   struct Case {
     double points;
