@@ -47,26 +47,6 @@ TEST(RasterBlit, RasterOperationsBetweenColourBitmaps) {
   }
 }
 
-TEST(RasterBlit, RasterOperationsBetweenMonochromeBitmaps) {
-  struct Case {
-    uint32_t rop;
-    std::vector<uint32_t> result;  // source 0 0 1 1 onto destination 0 1 0 1
-  };
-  const Case cases[] = {
-      {kSrcCopy, {0, 0, 1, 1}},   {kSrcAnd, {0, 0, 0, 1}},       {kSrcPaint, {0, 1, 1, 1}},
-      {kSrcInvert, {0, 1, 1, 0}}, {kDstAndNotSrc, {0, 1, 0, 0}}, {kBlackness, {0, 0, 0, 0}},
-      {kWhiteness, {1, 1, 1, 1}},
-  };
-  for (const Case& k : cases) {
-    Bitmap s = Strip(PixelFormat::kMono1, {0, 0, 1, 1});
-    Bitmap d = Strip(PixelFormat::kMono1, {0, 1, 0, 1});
-    DeviceContext sdc(&s);
-    DeviceContext ddc(&d);
-    BitBlt(ddc, 0, 0, 4, 1, sdc, 0, 0, k.rop);
-    EXPECT_EQ(d.pixels(), k.result) << std::hex << k.rop;
-  }
-}
-
 TEST(RasterBlit, ColourToMonochromeKeysOnTheSourceBackground) {
   Bitmap s = Strip(PixelFormat::kColor32, {0xFF00FF, 0xFE00FF, 0x000000, 0xFF00FF});
   Bitmap d(4, 1, PixelFormat::kMono1);

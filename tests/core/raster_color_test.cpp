@@ -65,14 +65,6 @@ TEST(RasterColor, TranslationByKindOfColour) {
   }
 }
 
-TEST(RasterColor, EverySystemReferenceTranslatesToItsTableEntry) {
-  for (int i = 0; i < kSystemColorCount; ++i) {
-    ColorRef rgb = 0;
-    ASSERT_TRUE(OleTranslateColor(0x80000000u | static_cast<uint32_t>(i), rgb)) << i;
-    EXPECT_EQ(rgb, GetSysColor(i)) << i;
-  }
-}
-
 TEST(RasterBitmap, SizeLimitThrowsOutOfMemoryWithoutAllocating) {
   struct Case {
     int32_t width;

@@ -152,22 +152,6 @@ TEST(RasterDraw, MonochromeTargetsTakeWhiteFromAverageIntensity) {
   }
 }
 
-TEST(RasterDraw, ContextKeepsAndReturnsItsSelections) {
-  Bitmap other(2, 2);
-  Canvas c;
-  EXPECT_EQ(c.dc.SelectBitmap(&other), &c.bitmap);
-  EXPECT_EQ(c.dc.SelectBitmap(nullptr), &other);
-  EXPECT_EQ(c.dc.SetTextColor(kInk), 0u);
-  EXPECT_EQ(c.dc.SetTextColor(1), kInk);
-  EXPECT_EQ(c.dc.SetBkColor(kInk), 0xFFFFFFu);
-  EXPECT_EQ(c.dc.SetBkMode(BkMode::kTransparent), BkMode::kOpaque);
-  EXPECT_EQ(c.dc.SelectPen(Pen{kPsSolid, 3, kInk}).width, 1);
-  EXPECT_EQ(c.dc.SelectPen(Pen{}).color, kInk);
-  auto font = std::make_shared<StdFont>();
-  EXPECT_EQ(c.dc.SelectFont(font), nullptr);
-  EXPECT_EQ(c.dc.SelectFont(nullptr), font);
-}
-
 TEST(RasterDraw, AContextWithoutABitmapDrawsNothing) {
   DeviceContext dc;
   dc.FillRect(Rect{0, 0, 10, 10}, kInk);
