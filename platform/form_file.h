@@ -17,12 +17,13 @@
 // Reading refuses a whole file (HostError kErrInvalidFormFile, "FILE: what is wrong") when it is too large,
 // nested too deeply, not JSON, of another format or version, or when its structure is wrong: the root, a
 // control or a bag entry that is not an object, a missing or mistyped "controls", "bag", "class", "name",
-// "left", "top", "width", "height" or "key", an empty name or class. A bag entry whose value is damaged (an
-// unknown type, a missing or mistyped field, a number out of range, bad base64, bytes that are no picture of
-// the stated kind, a picture beyond the form's pixel budget) does not refuse the file: it is kept as an
-// invalid value (PropertyValue::Invalid) whose conversion throws the entry's error naming the file, control
-// and key, so the control's read step that meets it fails and is skipped, and a later save writes it back
-// unchanged.
+// "left", "top", "width", "height" or "key", an empty name or class, one of these members (or "format" or
+// "version") given twice. Within a bag a later entry of a key replaces an earlier one. A bag entry whose
+// value is damaged (an unknown type, a missing or mistyped field, a number out of range, bad base64, bytes
+// that are no picture of the stated kind, a picture beyond the form's pixel budget) does not refuse the file:
+// it is kept as an invalid value (PropertyValue::Invalid) whose conversion throws the entry's error naming
+// the file, control and key, so the control's read step that meets it fails and is skipped, and a later save
+// writes it back unchanged.
 #pragma once
 
 #include <cstdint>

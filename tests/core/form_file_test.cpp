@@ -384,6 +384,11 @@ TEST(FormFile, DamagedFilesAreRefusedWithTheFileAndTheProblem) {
        R"({"format":"vellumar-form","version":1,"controls":[{"class":"V","name":"T","left":0,)"
        R"("top":0,"width":1,"height":1}]})",
        "\"bag\""},
+      {"no format", R"({"version":1,"controls":[]})", "not a form file"},
+      {"name twice",
+       R"({"format":"vellumar-form","version":1,"controls":[{"class":"V","name":"T","name":"U","left":0,)"
+       R"("top":0,"width":1,"height":1,"bag":[]}]})",
+       "control \"T\": \"name\" appears twice"},
       {"entry without key", FormWithEntries(R"({"type":"int","value":1})"), "entry 1: has no \"key\""},
       {"key not a string", FormWithEntries(R"({"key":5,"type":"int","value":1})"),
        "\"key\" must be a string"},
