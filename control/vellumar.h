@@ -17,15 +17,20 @@
 #include "control/user_control.h"
 #include "platform/ole_color.h"
 #include "platform/picture.h"
-#include "platform/property_bag.h"
 #include "platform/std_font.h"
 #include "platform/vb_bool.h"
 #include "render/tab_strip_state.h"
 
 namespace vellumar {
 
+class PropertyBag;
+
 class Vellumar {
  public:
+  // The most tabs a property bag may claim; ReadProperties skips a larger "NumberOfTabs" like any value it
+  // cannot use, since the list it rebuilds is allocated at the stored count.
+  static constexpr int32_t kMaxStoredTabs = 100000;
+
   // Every member starts at zero; the host then calls InitProperties or ReadProperties, and sizes the
   // control. host and events must outlive the control; events may be null (no container listening).
   Vellumar(UserControl& host, VellumarEvents* events);
