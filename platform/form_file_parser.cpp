@@ -75,7 +75,6 @@ enum Member : unsigned {
   kHeight = 1U << 5,
   kBag = 1U << 6,
 };
-constexpr unsigned kAllMembers = (1U << 7) - 1;
 constexpr const char* kMemberNames[] = {"class", "name", "left", "top", "width", "height", "bag"};
 
 std::optional<Member> ControlMember(const std::string& key) {
