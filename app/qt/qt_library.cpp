@@ -1,1 +1,0 @@
-// Keeps the Qt library non-empty while it has no other sources.

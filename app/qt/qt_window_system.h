@@ -1,0 +1,40 @@
+// The window system as the control sees it from inside a Qt widget: the real pointer, the widget under it
+// and a real mouse grab. Window handles are widget addresses, only ever compared, never followed.
+#pragma once
+
+#include "platform/window_system.h"
+
+class QWidget;
+
+namespace vellumar {
+
+// The handle of a widget; 0 for none.
+WindowHandle HandleOf(const QWidget* widget);
+
+class QtWindowSystem final : public WindowSystem {
+ public:
+  // owner is the control's widget: the one window this system can grab for and measure. It must outlive
+  // this object.
+  explicit QtWindowSystem(QWidget& owner) : owner_(owner) {}
+
+  // QCursor::pos().
+  bool GetCursorPos(Point& position) override;
+  // The widget at that screen position (QApplication::widgetAt), so a child widget lying over the owner
+  // is what the pointer is over, not the owner.
+  WindowHandle WindowFromPoint(Point position) override;
+  // The owner's client rectangle; an empty one for any other handle.
+  Rect GetClientRect(WindowHandle window) override;
+  // QWidget::mouseGrabber().
+  WindowHandle GetCapture() override;
+  // Grabs the mouse for the owner; a request for any other window is refused, as no other widget is ours
+  // to grab for. A hidden or disabled owner does not grab, nor one whose window an open popup or modal
+  // dialog blocks.
+  void SetCapture(WindowHandle window) override;
+  // Ends the owner's grab. A grab held by another widget is not the control's to end.
+  void ReleaseCapture() override;
+
+ private:
+  QWidget& owner_;
+};
+
+}  // namespace vellumar

@@ -1,0 +1,335 @@
+#include "app/qt/vellumar_widget.h"
+
+#include <QtGui/QFocusEvent>
+#include <QtGui/QGuiApplication>
+#include <QtGui/QKeyEvent>
+#include <QtGui/QKeySequence>
+#include <QtGui/QMouseEvent>
+#include <QtGui/QPaintEvent>
+#include <QtGui/QPainter>
+#include <QtGui/QShortcutEvent>
+#include <QtGui/QWindow>
+#include <QtWidgets/QApplication>
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+#include "app/qt/qt_input_map.h"
+#include "app/qt/surface_image.h"
+#include "control/vellumar.h"
+#include "control/windows_1252.h"
+#include "pages/about_box.h"
+#include "platform/host_error.h"
+#include "platform/utf8_decode.h"
+
+namespace vellumar {
+namespace {
+
+constexpr int kDefaultWidth = 300;
+constexpr int kDefaultHeight = 200;
+// The control measures in device pixels at 96 dpi (its tab widths, fonts and picture sizes assume it), so
+// the surface converts HIMETRIC at that resolution whatever the screen reports.
+constexpr float kPixelsPerInch = 96;
+constexpr float kHimetricPerInch = 2540;
+
+StdFontRef DefaultFont() {
+  return std::make_shared<StdFont>();
+}
+
+// The key sequence of Alt plus the key that types character; empty when Qt has no key for it.
+QKeySequence AltSequence(char32_t character) {
+  const char32_t key = QChar::toUpper(character);
+  if (key <= U' ' || !QChar::isPrint(key)) return QKeySequence();
+  return QKeySequence(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key)));
+}
+
+}  // namespace
+
+VellumarWidget::VellumarWidget(QWidget* parent) : VellumarWidget(nullptr, parent) {}
+
+VellumarWidget::VellumarWidget(const PropertyBag& bag, QWidget* parent) : VellumarWidget(&bag, parent) {}
+
+VellumarWidget::VellumarWidget(const PropertyBag* bag, QWidget* parent)
+    : QWidget(parent), dc_(&image_), windows_(*this), font_(DefaultFont()) {
+  dc_.SelectFont(font_);
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(sizeHint());
+  control_ = std::make_unique<Vellumar>(static_cast<UserControl&>(*this), static_cast<VellumarEvents*>(this));
+  Notify([&] {
+    if (bag != nullptr) {
+      control_->ReadProperties(*bag);
+    } else {
+      control_->InitProperties();
+    }
+  });
+  SyncSurfaceSize();
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &VellumarWidget::OnFocusWindowChanged);
+}
+
+VellumarWidget::~VellumarWidget() {
+  if (QWidget::mouseGrabber() == this) releaseMouse();
+  // The control may still raise events while it ends; the container is going away with this widget.
+  sink_ = nullptr;
+  control_.reset();
+}
+
+QSize VellumarWidget::sizeHint() const {
+  return QSize(kDefaultWidth, kDefaultHeight);
+}
+
+template <typename Notification>
+void VellumarWidget::Notify(Notification&& notification) {
+  try {
+    std::forward<Notification>(notification)();
+  } catch (const HostError& error) {
+    emit hostError(error.number(), QString::fromUtf8(error.what()));
+  } catch (const std::bad_alloc&) {
+    emit hostError(kErrOutOfMemory, QString::fromUtf8(HostErrorDescription(kErrOutOfMemory)));
+  } catch (const std::exception& error) {
+    emit hostError(0, QString::fromUtf8(error.what()));
+  }
+}
+
+// [SECTION] Qt events
+
+bool VellumarWidget::event(QEvent* event) {
+  if (event->type() == QEvent::Shortcut) {
+    const auto* shortcut = static_cast<QShortcutEvent*>(event);
+    const auto found = shortcuts_.constFind(shortcut->shortcutId());
+    if (found != shortcuts_.constEnd()) {
+      // As with any access key, the control that carries it takes the focus and then hears the key.
+      if (isEnabled()) {
+        setFocus(Qt::ShortcutFocusReason);
+        PressAccessKey(found.value());
+      }
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void VellumarWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect area = event->rect();
+  const QImage part = ToQImage(image_, area);
+  const QRect shown =
+      part.isNull() ? QRect() : area.intersected(QRect(0, 0, image_.width(), image_.height()));
+  if (!part.isNull()) painter.drawImage(shown.topLeft(), part);
+  // Beyond an image that could not grow with the widget, show the surface's background.
+  const QRegion rest = QRegion(area) - QRegion(shown);
+  if (!rest.isEmpty()) {
+    ColorRef color = 0;
+    if (!OleTranslateColor(back_color_, color)) color = 0;
+    for (const QRect& r : rest) painter.fillRect(r, QColor(RedOf(color), GreenOf(color), BlueOf(color)));
+  }
+}
+
+void VellumarWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  SyncSurfaceSize();
+}
+
+void VellumarWidget::mousePressEvent(QMouseEvent* event) {
+  last_position_ = event->position();
+  last_buttons_ = ButtonsCode(event->buttons());
+  last_shift_ = ShiftCode(event->modifiers());
+  const auto x = static_cast<float>(last_position_.x());
+  const auto y = static_cast<float>(last_position_.y());
+  Notify([&] { control_->MouseDown(ButtonCode(event->button()), last_shift_, x, y); });
+}
+
+void VellumarWidget::mouseMoveEvent(QMouseEvent* event) {
+  last_position_ = event->position();
+  last_buttons_ = ButtonsCode(event->buttons());
+  last_shift_ = ShiftCode(event->modifiers());
+  const auto x = static_cast<float>(last_position_.x());
+  const auto y = static_cast<float>(last_position_.y());
+  Notify([&] { control_->MouseMove(last_buttons_, last_shift_, x, y); });
+}
+
+void VellumarWidget::mouseReleaseEvent(QMouseEvent* event) {
+  last_position_ = event->position();
+  last_buttons_ = ButtonsCode(event->buttons());
+  last_shift_ = ShiftCode(event->modifiers());
+  const auto x = static_cast<float>(last_position_.x());
+  const auto y = static_cast<float>(last_position_.y());
+  Notify([&] { control_->MouseUp(ButtonCode(event->button()), last_shift_, x, y); });
+}
+
+void VellumarWidget::keyPressEvent(QKeyEvent* event) {
+  const int16_t shift = ShiftCode(event->modifiers());
+  if (const std::optional<int16_t> arrow = ArrowKeyCode(event->key())) {
+    int16_t key_code = *arrow;
+    Notify([&] { control_->KeyDown(key_code, shift); });
+    // The control does not consume the key: the container sees it too.
+    event->ignore();
+    return;
+  }
+  // Alt plus an access key normally arrives as a shortcut (see event()); this catches the combinations the
+  // shortcut does not match, such as Alt with Shift.
+  if (event->modifiers().testFlag(Qt::AltModifier)) {
+    const char32_t character = AccessKeyCharacter(event->key(), event->text());
+    const std::string& keys = access_keys_;
+    for (size_t pos = 0; character != 0 && pos < keys.size();) {
+      if (DecodeUtf8(keys, pos) == character) {
+        PressAccessKey(character);
+        event->accept();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void VellumarWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  Notify([&] { control_->GotFocus(); });
+}
+
+void VellumarWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  Notify([&] { control_->LostFocus(); });
+}
+
+void VellumarWidget::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  SettlePointer();
+}
+
+void VellumarWidget::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  windows_.ReleaseCapture();
+  SettlePointer();
+}
+
+void VellumarWidget::SyncSurfaceSize() {
+  const int width = std::max(0, this->width());
+  const int height = std::max(0, this->height());
+  if (width != image_.width() || height != image_.height()) {
+    try {
+      image_ = Bitmap(width, height);
+    } catch (const HostError& error) {
+      emit hostError(error.number(), QString::fromUtf8(error.what()));
+    }
+    dc_.SelectBitmap(&image_);
+  }
+  Notify([&] { control_->Resize(); });
+}
+
+void VellumarWidget::PressAccessKey(char32_t character) {
+  const int32_t code = Windows1252Code(character);
+  if (code < 0) return;
+  Notify([&] { control_->AccessKeyPress(static_cast<int16_t>(code)); });
+}
+
+void VellumarWidget::GrabAccessKeys() {
+  for (auto it = shortcuts_.constBegin(); it != shortcuts_.constEnd(); ++it) releaseShortcut(it.key());
+  shortcuts_.clear();
+  for (size_t pos = 0; pos < access_keys_.size();) {
+    const char32_t character = DecodeUtf8(access_keys_, pos);
+    const QKeySequence sequence = AltSequence(character);
+    if (sequence.isEmpty() ||
+        std::find(shortcuts_.cbegin(), shortcuts_.cend(), character) != shortcuts_.cend()) {
+      continue;
+    }
+    shortcuts_.insert(grabShortcut(sequence, Qt::WindowShortcut), character);
+  }
+}
+
+void VellumarWidget::SettlePointer() {
+  if (!awaiting_mouse_out_ || QWidget::mouseGrabber() == this) return;
+  const auto x = static_cast<float>(last_position_.x());
+  const auto y = static_cast<float>(last_position_.y());
+  Notify([&] { control_->MouseMove(last_buttons_, last_shift_, x, y); });
+}
+
+void VellumarWidget::OnFocusWindowChanged() {
+  if (QWidget::mouseGrabber() != this) return;
+  const QWindow* focus = QGuiApplication::focusWindow();
+  const QWidget* top = window();
+  if (focus != nullptr && top != nullptr && focus == top->windowHandle()) return;
+  windows_.ReleaseCapture();
+  SettlePointer();
+}
+
+// [SECTION] Host surface
+
+void VellumarWidget::Cls() {
+  ColorRef color = 0;
+  if (!OleTranslateColor(back_color_, color)) color = 0;
+  std::ranges::fill(image_.pixels(), color);
+}
+
+void VellumarWidget::Refresh() {
+  ++refresh_count_;
+  update();
+}
+
+float VellumarWidget::ScaleX(float himetric) {
+  return himetric * kPixelsPerInch / kHimetricPerInch;
+}
+
+float VellumarWidget::ScaleY(float himetric) {
+  return himetric * kPixelsPerInch / kHimetricPerInch;
+}
+
+void VellumarWidget::SetFont(StdFontRef font) {
+  font_ = font ? std::move(font) : DefaultFont();
+  dc_.SelectFont(font_);
+}
+
+void VellumarWidget::SetAccessKeys(const std::string& keys) {
+  if (keys == access_keys_) return;
+  access_keys_ = keys;
+  GrabAccessKeys();
+}
+
+void VellumarWidget::PropertyChanged(const std::string& name) {
+  emit propertyChanged(QString::fromStdString(name));
+}
+
+StdFontRef VellumarWidget::AmbientFont() {
+  // The font of the forms the control was made for: MS Sans Serif, 8 points.
+  auto font = std::make_shared<StdFont>();
+  font->SetName("MS Sans Serif");
+  font->SetSize(8);
+  return font;
+}
+
+void VellumarWidget::ShowAboutBox() {
+  // A modal box needs the pointer; a grab held by the control would keep it from the box.
+  windows_.ReleaseCapture();
+  vellumar::ShowAboutBox(this);
+  SettlePointer();
+}
+
+void VellumarWidget::TabPressed(int16_t& PreviousTab) {
+  if (sink_ != nullptr) sink_->TabPressed(PreviousTab);
+  emit tabPressed(PreviousTab);
+}
+
+void VellumarWidget::MouseIn(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  awaiting_mouse_out_ = true;
+  if (sink_ != nullptr) sink_->MouseIn(Button, Shift, X, Y);
+  emit mouseIn(Button, Shift, X, Y);
+}
+
+void VellumarWidget::MouseOut(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  awaiting_mouse_out_ = false;
+  if (sink_ != nullptr) sink_->MouseOut(Button, Shift, X, Y);
+  emit mouseOut(Button, Shift, X, Y);
+}
+
+void VellumarWidget::MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  if (sink_ != nullptr) sink_->MouseDown(Button, Shift, X, Y);
+  emit mouseDown(Button, Shift, X, Y);
+}
+
+void VellumarWidget::MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+  if (sink_ != nullptr) sink_->MouseUp(Button, Shift, X, Y);
+  emit mouseUp(Button, Shift, X, Y);
+}
+
+}  // namespace vellumar

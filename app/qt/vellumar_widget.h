@@ -1,0 +1,145 @@
+// VellumarWidget: the Qt host of one Vellumar control. The widget is the control's surface: it keeps the
+// persistent image the control paints into and shows it, turns Qt's mouse, keyboard and focus events into
+// the control's notifications, gives it the real pointer and mouse grab as its window system, routes Alt plus
+// an access key to it from anywhere in its window, and passes the control's events on to the container as
+// Qt signals and, for C++ containers, to a VellumarEvents sink.
+//
+// [SECTION] Index
+//   Construction         a new control (InitProperties) or one read from a property bag (ReadProperties)
+//   Container side       control(), the event sink, the signals
+//   Qt events            paint, resize, mouse, keys, access-key shortcuts, focus, leave, hide
+//   Host surface         the UserControl facilities the control calls back
+#pragma once
+
+#include <QtCore/QHash>
+#include <QtCore/QPointF>
+#include <QtWidgets/QWidget>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/qt/qt_window_system.h"
+#include "control/user_control.h"
+#include "platform/bitmap.h"
+#include "platform/device_context.h"
+#include "platform/property_bag.h"
+
+namespace vellumar {
+
+class Vellumar;
+
+class VellumarWidget : public QWidget, private UserControl, private VellumarEvents {
+  Q_OBJECT
+
+ public:
+  // [SECTION] Construction
+  // A control newly placed on a form: InitProperties, then the control is sized to sizeHint().
+  explicit VellumarWidget(QWidget* parent = nullptr);
+  // A control loaded from a saved form: ReadProperties from bag (a failing step is skipped), then the
+  // control is sized to sizeHint(); the caller gives it its saved size with resize().
+  explicit VellumarWidget(const PropertyBag& bag, QWidget* parent = nullptr);
+  ~VellumarWidget() override;
+
+  // [SECTION] Container side
+  Vellumar& control() { return *control_; }
+  // The control's events also reach sink (not owned; null for none) before the signals are emitted. The
+  // sink may write the arguments, as the events pass them by reference; the signals carry what it leaves.
+  void setEventSink(VellumarEvents* sink) { sink_ = sink; }
+  // The persistent image, as the control last painted it.
+  const Bitmap& image() const { return image_; }
+  // What the control last handed over as its access-key characters (UTF-8, lower case).
+  const std::string& accessKeys() const { return access_keys_; }
+  // How often the control asked to show its image.
+  int64_t refreshCount() const { return refresh_count_; }
+  // The window handle the control knows this widget by.
+  WindowHandle handle() const { return HandleOf(this); }
+
+  QSize sizeHint() const override;
+
+ signals:
+  void tabPressed(int previousTab);
+  void mouseIn(int button, int shift, float x, float y);
+  void mouseOut(int button, int shift, float x, float y);
+  void mouseDown(int button, int shift, float x, float y);
+  void mouseUp(int button, int shift, float x, float y);
+  // The control told its host that a property changed (the form now differs from its saved state).
+  void propertyChanged(const QString& name);
+  // A notification ended in one of the control's numbered errors; the widget goes on working.
+  void hostError(int number, const QString& description);
+
+ protected:
+  // [SECTION] Qt events
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  VellumarWidget(const PropertyBag* bag, QWidget* parent);
+
+  // Runs one notification of the control; its numbered errors are reported through hostError.
+  template <typename Notification>
+  void Notify(Notification&& notification);
+  // Gives the image the widget's size (keeping the old image when the new size is more than a bitmap
+  // may hold) and tells the control (Resize).
+  void SyncSurfaceSize();
+  void PressAccessKey(char32_t character);
+  void GrabAccessKeys();
+  // When the pointer has left without the control seeing it go (no grab held: a grab that failed, was
+  // refused or was ended by someone else), hands the control a move at the last position it saw, so it
+  // notices that the pointer is gone, raises MouseOut and clears its hot tab.
+  void SettlePointer();
+  // Ends a grab that another window (a modal dialog, a popup) needs the pointer back from.
+  void OnFocusWindowChanged();
+
+  // [SECTION] Host surface: PaintSurface
+  DeviceContext& hDC() override { return dc_; }
+  void Cls() override;
+  void Refresh() override;
+  WindowHandle hWnd() override { return handle(); }
+  WindowSystem& Windows() override { return windows_; }
+  float ScaleX(float himetric) override;
+  float ScaleY(float himetric) override;
+  // UserControl
+  void SetBackColor(OleColor color) override { back_color_ = color; }
+  OleColor BackColor() override { return back_color_; }
+  void SetForeColor(OleColor color) override { fore_color_ = color; }
+  OleColor ForeColor() override { return fore_color_; }
+  StdFontRef Font() override { return font_; }
+  void SetFont(StdFontRef font) override;
+  void SetAccessKeys(const std::string& keys) override;
+  void PropertyChanged(const std::string& name) override;
+  StdFontRef AmbientFont() override;
+  void ShowAboutBox() override;
+  // VellumarEvents: forwarded to the sink, then emitted.
+  void TabPressed(int16_t& PreviousTab) override;
+  void MouseIn(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+  void MouseOut(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+  void MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+  void MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+
+  Bitmap image_;                    // the persistent image, kColor32, normally the widget's size
+  DeviceContext dc_;                // draws into image_ with font_ selected
+  QtWindowSystem windows_;          // the real pointer and grab, for this widget
+  OleColor back_color_ = 0;         // what Cls clears to, as assigned
+  OleColor fore_color_ = 0;         // the surface's text colour, as assigned
+  StdFontRef font_;                 // the surface font, never null
+  std::string access_keys_;         // the control's access-key characters
+  QHash<int, char32_t> shortcuts_;  // grabbed Alt+key shortcut id -> the access-key character
+  VellumarEvents* sink_ = nullptr;  // the C++ container's event sink, not owned
+  int64_t refresh_count_ = 0;       // Refresh calls
+  QPointF last_position_;           // where the last mouse event put the pointer, client pixels
+  int16_t last_buttons_ = 0;        // button and shift codes of the last mouse event
+  int16_t last_shift_ = 0;
+  bool awaiting_mouse_out_ = false;    // the control raised MouseIn and has not yet raised MouseOut
+  std::unique_ptr<Vellumar> control_;  // last: destroyed first, while the surface it uses still exists
+};
+
+}  // namespace vellumar
