@@ -1,0 +1,91 @@
+#include "app/headless/command_line.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/headless/script_reader.h"
+#include "app/headless/script_runner.h"
+
+namespace vellumar {
+namespace {
+
+// Scripts are read whole; nothing a person writes comes near this.
+constexpr std::streamoff kMaxScriptBytes = std::streamoff{64} << 20;
+
+constexpr std::string_view kUsage =
+    "usage: vellumar run SCRIPT\n"
+    "\n"
+    "  run SCRIPT   create and drive a control without a display, one script command a line, and print\n"
+    "               events, property changes, results and errors as they happen. Commands:\n"
+    "                 new [W H] | size W H | set PROP[(I)] VALUE | get PROP[(I)] | call METHOD [ARGS]\n"
+    "                 cursor X Y | cursor out | mousedown|mousemove|mouseup X Y [BUTTON [SHIFT]]\n"
+    "                 keydown CODE [SHIFT] | accesskey CODE | focus | blur | paint FILE | dump\n"
+    "               Strings go in double quotes (\\\" and \\\\ inside), numbers are decimal or 0x hex,\n"
+    "               and # starts a comment.\n";
+
+// Reads the whole script into text, or says in problem why it cannot.
+bool ReadScript(const std::string& path, std::string& text, std::string& problem) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    problem = "is a folder, not a script";
+    return false;
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    problem = std::string("cannot open the script: ") + std::strerror(errno);
+    return false;
+  }
+  file.seekg(0, std::ios::end);
+  const std::streamoff size = file.tellg();
+  if (size < 0) {
+    problem = "cannot read the script";
+    return false;
+  }
+  if (size > kMaxScriptBytes) {
+    problem = "the script is larger than 64 MiB";
+    return false;
+  }
+  file.seekg(0, std::ios::beg);
+  text.assign(static_cast<size_t>(size), '\0');
+  if (!file.read(text.data(), size)) {
+    problem = "cannot read the script";
+    return false;
+  }
+  return true;
+}
+
+int RunScript(const std::string& path, std::ostream& out, std::ostream& err) {
+  std::string text;
+  std::string problem;
+  if (!ReadScript(path, text, problem)) {
+    err << path << ": " << problem << "\n";
+    return kExitFailure;
+  }
+  try {
+    ForEachScriptCommand(text, [](const ScriptCommand&) {});
+  } catch (const ScriptSyntaxError& error) {
+    err << path << ":" << error.line() << ": " << error.what() << "\n";
+    return kExitFailure;
+  }
+  ScriptRunner runner(out);
+  ForEachScriptCommand(text, [&runner](const ScriptCommand& command) { runner.Execute(command); });
+  out.flush();
+  return out ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 2 && args[0] == "run") return RunScript(std::string(args[1]), out, err);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << kUsage;
+    return kExitOk;
+  }
+  err << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace vellumar

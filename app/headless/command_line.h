@@ -1,0 +1,19 @@
+// The command line of the `vellumar` tool: `vellumar run SCRIPT`, and the usage text for anything else.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace vellumar {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // unreadable or malformed script, or output that could not be written
+inline constexpr int kExitUsage = 2;
+
+// Carries out the arguments after the program name. The script's output goes to out; the usage text and
+// "SCRIPT:LINE: message" for a malformed line (or "SCRIPT: message" for a script that cannot be read) go to
+// err. A malformed line anywhere stops the script before its first command runs. Returns the exit code.
+int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace vellumar

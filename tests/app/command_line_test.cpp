@@ -1,0 +1,79 @@
+#include "app/headless/command_line.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vellumar {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("vellumar-cli-" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Script(std::string_view name, std::string_view text) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+
+  int Run(std::vector<std::string_view> args) {
+    out_.str("");
+    err_.str("");
+    return RunCommandLine(args, out_, err_);
+  }
+
+  fs::path folder_;
+  std::ostringstream out_;
+  std::ostringstream err_;
+};
+
+TEST_F(CommandLineTest, RunsAScriptAndPrintsWhatHappens) {
+  const std::string path = Script("ok.vscript", "new\r\n# comment\r\nget TabHeight\r\nget TabCaption(2)\r\n");
+  EXPECT_EQ(Run({"run", path}), kExitOk);
+  EXPECT_EQ(out_.str(),
+            "changed NumberOfTabs\nchanged FontName\nchanged FontBold\nchanged FontSize\n= 22\n"
+            "error 9: Subscript out of range\n");
+  EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(CommandLineTest, AMalformedLineStopsTheScriptBeforeItRuns) {
+  const std::string path =
+      Script("bad.vscript", "new\npaint \"" + (folder_ / "never.png").string() + "\"\n\nfly\n");
+  EXPECT_EQ(Run({"run", path}), kExitFailure);
+  EXPECT_EQ(err_.str(), path + ":4: unknown command 'fly'\n");
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_FALSE(fs::exists(folder_ / "never.png"));
+}
+
+TEST_F(CommandLineTest, AnUnreadableScriptFailsWithItsName) {
+  const std::string missing = (folder_ / "missing.vscript").string();
+  EXPECT_EQ(Run({"run", missing}), kExitFailure);
+  EXPECT_EQ(err_.str(), missing + ": cannot open the script: No such file or directory\n");
+  EXPECT_EQ(Run({"run", folder_.string()}), kExitFailure);
+  EXPECT_EQ(err_.str(), folder_.string() + ": is a folder, not a script\n");
+}
+
+TEST_F(CommandLineTest, AnythingElseShowsTheUsage) {
+  for (const std::vector<std::string_view>& args :
+       {std::vector<std::string_view>{}, {"run"}, {"render", "a.vform"}, {"run", "a", "b"}}) {
+    EXPECT_EQ(Run(args), kExitUsage);
+    EXPECT_EQ(err_.str().rfind("usage: vellumar run SCRIPT", 0), 0u);
+  }
+  EXPECT_EQ(Run({"--help"}), kExitOk);
+  EXPECT_EQ(out_.str().rfind("usage: vellumar run SCRIPT", 0), 0u);
+}
+
+}  // namespace
+}  // namespace vellumar
