@@ -1,3 +1,5 @@
+// The repaint both tab-strip painters run, in top-layout coordinates.
+//
 // [SECTION] Index
 //   Constants           the strip's fixed distances and the caption format
 //   Reach               which heads can touch the surface at all
@@ -23,7 +25,6 @@ namespace {
 // [SECTION] Constants
 constexpr int64_t kFirstHeadLeft = 2;  // x_1
 constexpr int64_t kHeadGap = 2;        // x_(i+1) = x_i + w_i + 2: one empty column between heads
-constexpr int64_t kHeadTop = 2;        // top row of an unselected head (its top edge)
 constexpr int32_t kLightOffset = 5;
 constexpr int32_t kDarkOffset = -15;
 constexpr int32_t kGradientShrink = 5;

@@ -16,6 +16,9 @@
 
 namespace vellumar {
 
+// The top row of an unselected head in the top layout: its top edge.
+inline constexpr int32_t kHeadTop = 2;
+
 // The selected head is its head inflated by this on every side, so that its edges lie on the neighbours'
 // outline columns.
 inline constexpr int32_t kSelectedGrowth = 2;

@@ -6,8 +6,6 @@
 namespace vellumar {
 namespace {
 
-constexpr int32_t kHeadTop = 2;
-
 class TopLayout final : public StripLayout {
  public:
   bool Mirrored() const override { return false; }
