@@ -386,7 +386,8 @@ class FormReader {
 Form ParseFormDocument(std::string_view text, const std::string& file_name, int64_t picture_pixel_budget) {
   FormReader reader(file_name, picture_pixel_budget);
   if (!json::sax_parse(text.begin(), text.end(), &reader)) {
-    throw HostError(kErrInvalidFormFile, file_name + ": " + reader.problem());
+    const std::string& problem = reader.problem();
+    throw HostError(kErrInvalidFormFile, file_name + ": " + (problem.empty() ? "invalid JSON" : problem));
   }
   return reader.TakeForm();
 }
