@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <limits>
 
 #include "platform/form_file.h"
 #include "platform/form_file_parser.h"
