@@ -1,0 +1,39 @@
+// Between the designer's canvas and the form file: a form made from the placed controls (each control's
+// WriteProperties into a fresh bag, with its name, place and size), and controls placed from a form (each
+// read from its bag with ReadProperties and given its saved place and size).
+#pragma once
+
+#include <QtCore/QRect>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <cstdint>
+
+#include "platform/form_file.h"
+
+namespace vellumar {
+
+class FormCanvas;
+
+// The class name of the one control the designer places.
+inline constexpr const char* kVellumarClass = "Vellumar";
+
+// Largest place and size a control may have on the canvas. A form may store any 32-bit number; the canvas
+// keeps controls within these bounds, and a control at full size still fits a bitmap.
+inline constexpr int32_t kMaxControlPosition = 16000;
+inline constexpr int32_t kMaxControlSide = 8000;
+
+// The saved geometry of a control, clamped into the canvas's bounds (negative places and sizes become 0).
+QRect ClampedGeometry(const FormControl& control);
+
+// The form the canvas shows now. Throws what a control's WriteProperties throws.
+Form CaptureForm(const FormCanvas& canvas);
+
+// Replaces the canvas's controls by the form's and returns, one line each, what could not be placed as
+// saved: controls of another class (left out), names used twice (left out), geometry out of bounds
+// (clamped).
+QStringList PlaceForm(FormCanvas& canvas, const Form& form);
+
+// The first free name "Vellumar1", "Vellumar2", ... on the canvas.
+QString NextControlName(const FormCanvas& canvas);
+
+}  // namespace vellumar
