@@ -117,9 +117,9 @@ void Vellumar::WriteProperties(PropertyBag& bag) {
   bag.WriteProperty("FontBold", PropertyValue::Bool(mFontBold), PropertyValue::Bool(kFalse));
   bag.WriteProperty("FontItalic", PropertyValue::Bool(mFontItalic), PropertyValue::Bool(kFalse));
   bag.WriteProperty("FontSize", PropertyValue::Float(mFontSize), PropertyValue::Float(kDefaultFontSize));
-  // The ambient font stands for its name here, as a font object compared with a string does.
-  bag.WriteProperty("FontName", PropertyValue::String(mFontName),
-                    PropertyValue::String(ambient ? ambient->Name() : std::string()));
+  // A name never equals a font object, so the name is always stored: a load must not fall back to
+  // "MS Sans Serif" when the name happens to equal the container's font.
+  bag.WriteProperty("FontName", PropertyValue::String(mFontName), PropertyValue::Font(ambient));
   bag.WriteProperty("FontStrikethru", PropertyValue::Bool(mFontStrikethru), PropertyValue::Bool(kFalse));
   bag.WriteProperty("FontUnderline", PropertyValue::Bool(mFontUnderline), PropertyValue::Bool(kFalse));
   bag.WriteProperty("Font", PropertyValue::Font(mFont), PropertyValue::Font(ambient));

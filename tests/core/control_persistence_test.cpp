@@ -75,6 +75,7 @@ TEST(ControlPersistence, NewControlSavedAtOnce) {
                                 "MouseMoveColor1",
                                 "MouseMoveColor2",
                                 "RegisterFocusColor0",
+                                "FontName",
                                 "TabWidth1",
                                 "TabText1"}));
   EXPECT_EQ(IntOf(bag, "NumberOfTabs"), 1);
@@ -85,7 +86,9 @@ TEST(ControlPersistence, NewControlSavedAtOnce) {
   EXPECT_EQ(static_cast<uint32_t>(IntOf(bag, "BackColor")), 0xE3DFE0u);
   EXPECT_EQ(IntOf(bag, "SelectedTab"), 1);  // the first paint selected tab 1
   EXPECT_EQ(static_cast<uint32_t>(IntOf(bag, "ForeColor")), 0x80000012u);
-  // The font members equal their defaults and are not stored; "Font" holds the surface font.
+  // The font members equal their defaults and are not stored, except the name, which is never compared
+  // with the container's font; "Font" holds the surface font.
+  EXPECT_EQ(ToString(bag.ReadProperty("FontName")), "MS Sans Serif");
   EXPECT_EQ(bag.ReadProperty("Font").type(), PropertyType::kFont);
 }
 
