@@ -129,10 +129,10 @@ void PaintSelectedHead(Painting& p, int32_t selected) {
   const int64_t head_left = stored.left;
   const int64_t head_right = stored.right;
   const Rect enlarged = p.layout.EnlargeSelected(stored, p.m);
-  if (!HeadCanShow(p, head_left, head_right)) return;
-
   const StripBox s = p.canvas.FromDevice(enlarged);
+  // Filled even when it lies off the surface: the fill is what turns mBackColor into RGB.
   p.canvas.Fill(s, st.mBackColor);
+  if (!HeadCanShow(p, head_left, head_right)) return;
   // Cut the two outer corners out of the fill again.
   p.canvas.Pixel(s.left, 0, st.mBackColorForm);
   p.canvas.Pixel(s.left, 1, st.mBackColorForm);

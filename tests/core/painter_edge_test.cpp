@@ -126,12 +126,27 @@ TEST(PainterColors, SystemColoursAreTranslatedWhereverTheyAreDrawn) {
   }
 }
 
-TEST(PainterColors, ABackColorAloneStaysUntranslatedWithoutTabs) {
-  auto surface = ExampleSurface();
-  TabStripState st = ExampleState({});
-  st.mBackColor = 0x80000005;
-  DrawTabTop(st, *surface);
-  EXPECT_EQ(st.mBackColor, 0x80000005U);
+TEST(PainterColors, BackColorIsTranslatedExactlyWhenASelectedHeadIsPainted) {
+  struct Case {
+    std::vector<std::string> tabs;
+    int32_t first_width;
+    int32_t selected;
+    bool translated;
+  };
+  constexpr OleColor kWindow = 0x80000005;
+  for (const Case& c : {Case{{}, 60, 0, false}, Case{{"a", "b"}, 60, 5, false},
+                        Case{{"a", "b"}, 900, 2, true},  // the selected head lies beyond the right edge
+                        Case{{"a", "b"}, 60, 2, true}}) {
+    for (Painter painter : {DrawTabTop, DrawTabBottom}) {
+      auto surface = ExampleSurface();
+      TabStripState st = ExampleState(c.tabs);
+      if (!c.tabs.empty()) st.Record(1).TabWidth = c.first_width;
+      st.mSelectedTab = c.selected;
+      st.mBackColor = kWindow;
+      painter(st, *surface);
+      EXPECT_EQ(st.mBackColor, c.translated ? GetSysColor(kColorWindow) : kWindow) << c.selected;
+    }
+  }
 }
 
 TEST(PainterSelection, OutOfRangeSelectionPaintsNoSelectedHead) {
