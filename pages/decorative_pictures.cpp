@@ -4,7 +4,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <exception>
+#include <span>
 #include <string>
 
 #include "app/headless/headless_host.h"
@@ -19,9 +21,28 @@ struct SampleTab {
   int32_t width;
 };
 
-constexpr SampleTab kSampleTabs[] = {{"Allgemein", 66}, {"Farben", 54}, {"&Info", 44}};
+// The strip on top carries long captions; the other two stay narrow, as other pictures overlap their
+// right part on the info page.
+constexpr SampleTab kWideTabs[] = {{"Allgemein", 66}, {"Farben", 54}, {"&Info", 44}};
+constexpr SampleTab kNarrowTabs[] = {{"Start", 42}, {"&Bild", 38}, {"Info", 40}};
 const QColor kFrameBlue(0, 60, 116);
 const QColor kHotOrange(230, 139, 44);
+
+std::span<const SampleTab> TabsOf(SampleStrip sample) {
+  if (sample == SampleStrip::kTopFocused) return kWideTabs;
+  return kNarrowTabs;
+}
+
+void SetUpTabs(Vellumar& control, std::span<const SampleTab> tabs) {
+  control.SetTabCaption(1, tabs[0].caption);
+  control.SetTabWidth(1, tabs[0].width);
+  for (const SampleTab& tab : tabs.subspan(1)) {
+    int32_t width = tab.width;
+    std::string caption = tab.caption;
+    StdPictureRef none;
+    control.AddTab(width, caption, none);
+  }
+}
 
 void PaintSampleState(Vellumar& control, HeadlessHost& host, SampleStrip sample) {
   switch (sample) {
@@ -44,24 +65,42 @@ void PaintSampleState(Vellumar& control, HeadlessHost& host, SampleStrip sample)
   }
 }
 
+// A hint of a form on the page: two captions with their text boxes and a check box.
+void PaintPageContent(QImage& image, const Rect& page) {
+  constexpr int kInset = 10;
+  constexpr int kRowHeight = 20;
+  constexpr int kCaptionWidth = 34;
+  QPainter painter(&image);
+  const QRect area = QRect(page.left, page.top, page.right - page.left, page.bottom - page.top)
+                         .adjusted(kInset, kInset - 2, -kInset, -kInset);
+  const int box_width = std::min(110, area.width() - kCaptionWidth - 8);
+  for (int row = 0; row < 2; ++row) {
+    const int y = area.top() + row * kRowHeight;
+    if (y + 14 > area.bottom()) return;
+    painter.fillRect(QRect(area.left(), y + 5, kCaptionWidth - (row * 8), 3), QColor(150, 150, 160));
+    painter.setPen(QColor(127, 157, 185));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRect(area.left() + kCaptionWidth + 6, y, box_width, 13));
+  }
+  const int y = area.top() + 2 * kRowHeight;
+  if (y + 11 > area.bottom()) return;
+  painter.setPen(QColor(28, 81, 128));
+  painter.drawRect(QRect(area.left(), y, 10, 10));
+  painter.fillRect(QRect(area.left() + 16, y + 4, 48, 3), QColor(150, 150, 160));
+}
+
 QPixmap PaintSample(SampleStrip sample, QSize size) {
   HeadlessHost host;
   Vellumar control(host, &host);
   host.Attach(&control);
   control.InitProperties();
   host.Resize(size.width(), size.height());
-  control.SetTabCaption(1, kSampleTabs[0].caption);
-  control.SetTabWidth(1, kSampleTabs[0].width);
-  for (size_t i = 1; i < std::size(kSampleTabs); ++i) {
-    int32_t width = kSampleTabs[i].width;
-    std::string caption = kSampleTabs[i].caption;
-    StdPictureRef none;
-    control.AddTab(width, caption, none);
-  }
+  SetUpTabs(control, TabsOf(sample));
   PaintSampleState(control, host, sample);
-  QPixmap pixmap = QPixmap::fromImage(BitmapToImage(host.image()));
+  QImage image = BitmapToImage(host.image());
+  PaintPageContent(image, control.state().mPageRect);
   host.Attach(nullptr);
-  return pixmap;
+  return QPixmap::fromImage(image);
 }
 
 QLinearGradient HeadGradient(const QRectF& head, bool selected) {
@@ -129,11 +168,14 @@ QPixmap TabHeadsBadge() {
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(QPen(kFrameBlue.lighter(180), 1));
-  painter.drawLine(QPointF(0, kHeight - 0.5), QPointF(kWidth, kHeight - 0.5));
+  const QRectF selected(23.5, 1.5, 24, 14.5);
   DrawHead(painter, QRectF(1.5, 4.5, 22, 11), false);
   DrawHead(painter, QRectF(47.5, 4.5, 22, 11), false);
-  DrawHead(painter, QRectF(23.5, 1.5, 24, 14.5), true);
+  DrawHead(painter, selected, true);
+  // The strip's edge runs under the other heads and leaves the selected one open to its page.
+  painter.setPen(QPen(kFrameBlue.lighter(180), 1));
+  painter.drawLine(QPointF(0, kHeight - 0.5), QPointF(selected.left(), kHeight - 0.5));
+  painter.drawLine(QPointF(selected.right(), kHeight - 0.5), QPointF(kWidth, kHeight - 0.5));
   return pixmap;
 }
 

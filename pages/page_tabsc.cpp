@@ -1,6 +1,7 @@
 #include "pages/page_tabsc.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 
 #include "pages/decorative_pictures.h"
@@ -18,6 +19,9 @@ QLabel* MakeSample(QWidget* parent, const char* name, SampleStrip sample, QSize 
   label->setPixmap(SampleStripPixmap(sample, size));
   label->setFrameStyle(QFrame::Box | QFrame::Plain);
   label->setLineWidth(1);
+  QPalette frame = label->palette();
+  frame.setColor(QPalette::WindowText, QColor(96, 96, 96));
+  label->setPalette(frame);
   return label;
 }
 
@@ -26,13 +30,16 @@ QLabel* MakeSample(QWidget* parent, const char* name, SampleStrip sample, QSize 
 PageTabsC::PageTabsC(PageServices services, QWidget* parent)
     : PropertyPage(QStringLiteral("Copyright / Info"), std::move(services), parent) {
   SetUpForm(*this, kPageWidth, kPageHeight);
-  // Later pictures lie over earlier ones.
+  // Picture2, with its tabs at the bottom, lies over the other two, so that its heads stay in view.
   MakeSample(this, "Picture3", SampleStrip::kTopFocused, QSize(209, 89), {120, 120, 3135, 1455});
-  MakeSample(this, "Picture2", SampleStrip::kBottom, QSize(209, 90), {2640, 600, 3135, 1335});
   MakeSample(this, "Picture1", SampleStrip::kTopHotTracked, QSize(209, 89), {720, 1680, 3255, 1455});
+  MakeSample(this, "Picture2", SampleStrip::kBottom, QSize(209, 90), {2640, 600, 3135, 1335});
+  // The notice is longer than the box the layout gives it; it keeps the box's centre and takes the width
+  // it needs.
   QLabel* notice =
-      MakeLabel(this, "Label1", QStringLiteral("© 2026 Vellumar-Entwickler"), {2160, 3120, 1695, 255});
+      MakeLabel(this, "Label1", QStringLiteral("© 2026 Vellumar-Entwickler"), {1500, 3120, 3015, 255});
   notice->setWordWrap(false);
+  notice->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   QPushButton* info = MakeButton(this, "btnInfo", QStringLiteral("Info"), {600, 3480, 4695, 375});
   connect(info, &QPushButton::clicked, this, [this] { RunHandler([this] { InfoClicked(); }); });
 }
