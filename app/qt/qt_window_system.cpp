@@ -17,7 +17,10 @@ bool QtWindowSystem::GetCursorPos(Point& position) {
 }
 
 WindowHandle QtWindowSystem::WindowFromPoint(Point position) {
-  return HandleOf(QApplication::widgetAt(QPoint(position.x, position.y)));
+  QWidget* widget = QApplication::widgetAt(QPoint(position.x, position.y));
+  while (widget != nullptr && !widget->isEnabled())
+    widget = widget->isWindow() ? nullptr : widget->parentWidget();
+  return HandleOf(widget);
 }
 
 Rect QtWindowSystem::GetClientRect(WindowHandle window) {

@@ -20,7 +20,8 @@ class QtWindowSystem final : public WindowSystem {
   // QCursor::pos().
   bool GetCursorPos(Point& position) override;
   // The widget at that screen position (QApplication::widgetAt), so a child widget lying over the owner
-  // is what the pointer is over, not the owner.
+  // is what the pointer is over, not the owner. As with the old platform, a disabled widget is not found:
+  // the point belongs to the nearest enabled parent, or to no window of ours.
   WindowHandle WindowFromPoint(Point position) override;
   // The owner's client rectangle; an empty one for any other handle.
   Rect GetClientRect(WindowHandle window) override;

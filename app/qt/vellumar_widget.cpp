@@ -204,6 +204,16 @@ void VellumarWidget::hideEvent(QHideEvent* event) {
   SettlePointer();
 }
 
+void VellumarWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // A disabled widget hears no more mouse moves: it gives up the grab and lets the control see the
+  // pointer go.
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+    windows_.ReleaseCapture();
+    SettlePointer();
+  }
+}
+
 void VellumarWidget::SyncSurfaceSize() {
   const int width = std::max(0, this->width());
   const int height = std::max(0, this->height());

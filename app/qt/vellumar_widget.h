@@ -7,7 +7,7 @@
 // [SECTION] Index
 //   Construction         a new control (InitProperties) or one read from a property bag (ReadProperties)
 //   Container side       control(), the event sink, the signals
-//   Qt events            paint, resize, mouse, keys, access-key shortcuts, focus, leave, hide
+//   Qt events            paint, resize, mouse, keys, access-key shortcuts, focus, leave, hide, disable
 //   Host surface         the UserControl facilities the control calls back
 #pragma once
 
@@ -80,6 +80,7 @@ class VellumarWidget : public QWidget, private UserControl, private VellumarEven
   void focusOutEvent(QFocusEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   VellumarWidget(const PropertyBag* bag, QWidget* parent);

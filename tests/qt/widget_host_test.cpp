@@ -146,6 +146,17 @@ TEST_F(WidgetHostTest, LeavingWithoutTheGrabStillClearsTheHotTab) {
   EXPECT_EQ(out.size(), 1);
 }
 
+TEST_F(WidgetHostTest, DisablingGivesUpTheGrabAndTheHotTab) {
+  MovePointer(kOnTab2);
+  ASSERT_EQ(QWidget::mouseGrabber(), widget_.get());
+  QSignalSpy out(widget_.get(), &VellumarWidget::mouseOut);
+  widget_->setEnabled(false);
+  EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+  EXPECT_EQ(out.size(), 1);
+  EXPECT_EQ(control().state().mHotTab, 0);
+  widget_->setEnabled(true);
+}
+
 TEST_F(WidgetHostTest, ArrowKeysStepTheSelectionWithoutWrapping) {
   struct Case {
     Qt::Key key;
