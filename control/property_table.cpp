@@ -10,74 +10,78 @@ namespace vellumar {
 namespace {
 
 template <typename T>
-const T& Expect(const PropertyValue& value) {
+const T& Expect(const ControlPropertyValue& value) {
   if (const T* held = std::get_if<T>(&value)) return *held;
   throw HostError(kErrTypeMismatch);
 }
 
 // A plain property whose getter and setter take the value itself.
 template <typename T, T (Vellumar::*Get)() const, void (Vellumar::*Set)(T)>
-constexpr PropertyInfo Plain(std::string_view name, PropertyType type) {
+constexpr PropertyInfo Plain(std::string_view name, ControlPropertyType type) {
   return {name, type, false,
           [](Vellumar& control, int32_t) {
-            return PropertyValue{std::in_place_type<T>, (control.*Get)()};
+            return ControlPropertyValue{std::in_place_type<T>, (control.*Get)()};
           },
-          [](Vellumar& control, int32_t, const PropertyValue& value) { (control.*Set)(Expect<T>(value)); }};
+          [](Vellumar& control, int32_t, const ControlPropertyValue& value) {
+            (control.*Set)(Expect<T>(value));
+          }};
 }
 
 template <OleColor (Vellumar::*Get)() const, void (Vellumar::*Set)(OleColor)>
 constexpr PropertyInfo Color(std::string_view name) {
-  return Plain<OleColor, Get, Set>(name, PropertyType::kColor);
+  return Plain<OleColor, Get, Set>(name, ControlPropertyType::kColor);
 }
 
 template <VbBool (Vellumar::*Get)() const, void (Vellumar::*Set)(VbBool)>
 constexpr PropertyInfo Boolean(std::string_view name) {
-  return Plain<VbBool, Get, Set>(name, PropertyType::kBoolean);
+  return Plain<VbBool, Get, Set>(name, ControlPropertyType::kBoolean);
 }
 
-constexpr PropertyInfo kTabWidth{"TabWidth", PropertyType::kLong, true,
-                                 [](Vellumar& control, int32_t index) {
-                                   return PropertyValue{std::in_place_type<int32_t>, control.TabWidth(index)};
-                                 },
-                                 [](Vellumar& control, int32_t index, const PropertyValue& value) {
-                                   control.SetTabWidth(index, Expect<int32_t>(value));
-                                 }};
+constexpr PropertyInfo kTabWidth{
+    "TabWidth", ControlPropertyType::kLong, true,
+    [](Vellumar& control, int32_t index) {
+      return ControlPropertyValue{std::in_place_type<int32_t>, control.TabWidth(index)};
+    },
+    [](Vellumar& control, int32_t index, const ControlPropertyValue& value) {
+      control.SetTabWidth(index, Expect<int32_t>(value));
+    }};
 
 constexpr PropertyInfo kTabCaption{
-    "TabCaption", PropertyType::kString, true,
-    [](Vellumar& control, int32_t index) { return PropertyValue{control.TabCaption(index)}; },
-    [](Vellumar& control, int32_t index, const PropertyValue& value) {
+    "TabCaption", ControlPropertyType::kString, true,
+    [](Vellumar& control, int32_t index) { return ControlPropertyValue{control.TabCaption(index)}; },
+    [](Vellumar& control, int32_t index, const ControlPropertyValue& value) {
       control.SetTabCaption(index, Expect<std::string>(value));
     }};
 
 constexpr PropertyInfo kTabPicture{
-    "TabPicture", PropertyType::kPicture, true,
-    [](Vellumar& control, int32_t index) { return PropertyValue{control.TabPicture(index)}; },
-    [](Vellumar& control, int32_t index, const PropertyValue& value) {
+    "TabPicture", ControlPropertyType::kPicture, true,
+    [](Vellumar& control, int32_t index) { return ControlPropertyValue{control.TabPicture(index)}; },
+    [](Vellumar& control, int32_t index, const ControlPropertyValue& value) {
       control.SetTabPicture(index, Expect<StdPictureRef>(value));
     }};
 
-constexpr PropertyInfo kFont{"Font", PropertyType::kFont, false,
-                             [](Vellumar& control, int32_t) { return PropertyValue{control.Font()}; },
-                             [](Vellumar& control, int32_t, const PropertyValue& value) {
+constexpr PropertyInfo kFont{"Font", ControlPropertyType::kFont, false,
+                             [](Vellumar& control, int32_t) { return ControlPropertyValue{control.Font()}; },
+                             [](Vellumar& control, int32_t, const ControlPropertyValue& value) {
                                control.SetFont(Expect<StdFontRef>(value));
                              }};
 
-constexpr PropertyInfo kFontName{"FontName", PropertyType::kString, false,
-                                 [](Vellumar& control, int32_t) { return PropertyValue{control.FontName()}; },
-                                 [](Vellumar& control, int32_t, const PropertyValue& value) {
-                                   control.SetFontName(Expect<std::string>(value));
-                                 }};
+constexpr PropertyInfo kFontName{
+    "FontName", ControlPropertyType::kString, false,
+    [](Vellumar& control, int32_t) { return ControlPropertyValue{control.FontName()}; },
+    [](Vellumar& control, int32_t, const ControlPropertyValue& value) {
+      control.SetFontName(Expect<std::string>(value));
+    }};
 
 constexpr PropertyInfo kNumberOfTabs{
-    "NumberOfTabs", PropertyType::kLong, false,
+    "NumberOfTabs", ControlPropertyType::kLong, false,
     [](Vellumar& control, int32_t) {
-      return PropertyValue{std::in_place_type<int32_t>, control.NumberOfTabs()};
+      return ControlPropertyValue{std::in_place_type<int32_t>, control.NumberOfTabs()};
     },
     nullptr};
 
 constexpr PropertyInfo kProperties[] = {
-    Plain<int32_t, &Vellumar::TabHeight, &Vellumar::SetTabHeight>("TabHeight", PropertyType::kLong),
+    Plain<int32_t, &Vellumar::TabHeight, &Vellumar::SetTabHeight>("TabHeight", ControlPropertyType::kLong),
     Color<&Vellumar::BackColor, &Vellumar::SetBackColor>("BackColor"),
     Color<&Vellumar::ForeColor, &Vellumar::SetForeColor>("ForeColor"),
     Color<&Vellumar::ForeColorActive, &Vellumar::SetForeColorActive>("ForeColorActive"),
@@ -97,13 +101,15 @@ constexpr PropertyInfo kProperties[] = {
     Boolean<&Vellumar::FontItalic, &Vellumar::SetFontItalic>("FontItalic"),
     Boolean<&Vellumar::FontStrikethru, &Vellumar::SetFontStrikethru>("FontStrikethru"),
     Boolean<&Vellumar::FontUnderline, &Vellumar::SetFontUnderline>("FontUnderline"),
-    Plain<float, &Vellumar::FontSize, &Vellumar::SetFontSize>("FontSize", PropertyType::kSingle),
+    Plain<float, &Vellumar::FontSize, &Vellumar::SetFontSize>("FontSize", ControlPropertyType::kSingle),
     kFontName,
     Color<&Vellumar::MaskColor, &Vellumar::SetMaskColor>("MaskColor"),
     kNumberOfTabs,
-    Plain<int32_t, &Vellumar::Alignment, &Vellumar::SetAlignment>("Alignment", PropertyType::kAlignment),
+    Plain<int32_t, &Vellumar::Alignment, &Vellumar::SetAlignment>("Alignment",
+                                                                  ControlPropertyType::kAlignment),
     Color<&Vellumar::ForeColorHot, &Vellumar::SetForeColorHot>("ForeColorHot"),
-    Plain<int32_t, &Vellumar::SelectedTab, &Vellumar::SetSelectedTab>("SelectedTab", PropertyType::kLong),
+    Plain<int32_t, &Vellumar::SelectedTab, &Vellumar::SetSelectedTab>("SelectedTab",
+                                                                      ControlPropertyType::kLong),
 };
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {

@@ -18,7 +18,7 @@ namespace vellumar {
 
 class Vellumar;
 
-enum class PropertyType {
+enum class ControlPropertyType {
   kLong,       // 32-bit signed integer
   kAlignment,  // eTabAlignment, a 32-bit signed integer that takes any value
   kColor,      // OLE colour
@@ -31,18 +31,18 @@ enum class PropertyType {
 
 // A property value; the alternative matches the property's type (int32_t for kLong and kAlignment,
 // OleColor for kColor, VbBool for kBoolean, float for kSingle). monostate stands for no value at all.
-using PropertyValue =
+using ControlPropertyValue =
     std::variant<std::monostate, int32_t, OleColor, VbBool, float, std::string, StdFontRef, StdPictureRef>;
 
 struct PropertyInfo {
   std::string_view name;  // the property's name on the control's interface
-  PropertyType type;
+  ControlPropertyType type;
   bool indexed;  // takes a tab index (TabCaption, TabWidth, TabPicture)
   // Reads the property; index is ignored unless indexed. Errors of the control (9 for a bad index) pass on.
-  PropertyValue (*get)(Vellumar& control, int32_t index);
+  ControlPropertyValue (*get)(Vellumar& control, int32_t index);
   // Assigns through the control's setter, with all its effects; null for a read-only property. A value of
   // another alternative than the type's throws HostError 13 (type mismatch) before anything changes.
-  void (*set)(Vellumar& control, int32_t index, const PropertyValue& value);
+  void (*set)(Vellumar& control, int32_t index, const ControlPropertyValue& value);
 };
 
 // Every property, in the order the control's interface declares them.

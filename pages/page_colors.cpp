@@ -40,13 +40,13 @@ PageColors::PageColors(PageServices services, QWidget* parent)
     : PropertyPage(QStringLiteral("Farben"), std::move(services), parent) {
   SetUpForm(*this, kPageWidth, kPageHeight);
   for (const PropertyInfo& property : PropertyTable()) {
-    if (property.type == PropertyType::kColor) entries_.push_back(Entry{&property});
+    if (property.type == ControlPropertyType::kColor) entries_.push_back(Entry{&property});
   }
   auto* heading = new QLabel(QStringLiteral("Eigenschaften:"), this);
   heading->setGeometry(12, 10, 176, 16);
   lstProperties_ = new QListWidget(this);
   lstProperties_->setObjectName(QStringLiteral("lstProperties"));
-  lstProperties_->setGeometry(12, 28, 176, 192);
+  lstProperties_->setGeometry(12, 28, 176, 199);
   for (const Entry& entry : entries_) {
     lstProperties_->addItem(
         QString::fromUtf8(entry.property->name.data(), static_cast<qsizetype>(entry.property->name.size())));
@@ -59,7 +59,7 @@ PageColors::PageColors(PageServices services, QWidget* parent)
 
 void PageColors::BuildColorGroup() {
   auto* group = new QGroupBox(QStringLiteral("Farbe"), this);
-  group->setGeometry(200, 6, 183, 214);
+  group->setGeometry(200, 6, 183, 221);
   optRgb_ = new QRadioButton(QStringLiteral("RGB-Farbe"), group);
   optRgb_->setObjectName(QStringLiteral("optRgb"));
   optRgb_->setGeometry(12, 22, 160, 18);
@@ -108,7 +108,7 @@ void PageColors::SelectionChanged() {
   Vellumar* first = FirstSelected();
   if (first == nullptr) return;
   for (size_t row = 0; row < entries_.size(); ++row) {
-    const PropertyValue value = entries_[row].property->get(*first, 0);
+    const ControlPropertyValue value = entries_[row].property->get(*first, 0);
     if (const OleColor* color = std::get_if<OleColor>(&value)) entries_[row].color = *color;
     entries_[row].edited = false;
     RefreshRow(static_cast<int>(row));
@@ -121,7 +121,7 @@ void PageColors::ApplyChanges() {
   for (Entry& entry : entries_) {
     if (!entry.edited) continue;
     for (Vellumar* control : SelectedControls()) {
-      entry.property->set(*control, 0, PropertyValue(std::in_place_type<OleColor>, entry.color));
+      entry.property->set(*control, 0, ControlPropertyValue(std::in_place_type<OleColor>, entry.color));
     }
     entry.edited = false;
   }

@@ -105,7 +105,7 @@ std::string QuoteString(std::string_view text) {
   return quoted + "\"";
 }
 
-std::string FormatValue(const PropertyValue& value) {
+std::string FormatValue(const ControlPropertyValue& value) {
   struct Visitor {
     std::string operator()(std::monostate) const { return "Empty"; }
     std::string operator()(int32_t v) const { return std::to_string(v); }

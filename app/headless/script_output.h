@@ -16,7 +16,7 @@ std::string FormatSingle(float value);
 std::string QuoteString(std::string_view text);
 // Colours as 0x%08X, Booleans True/False, numbers in decimal, strings quoted, a font with its attributes,
 // a picture with its type and HIMETRIC size or Nothing, no value as Empty.
-std::string FormatValue(const PropertyValue& value);
+std::string FormatValue(const ControlPropertyValue& value);
 // "event NAME ARG=VALUE ..." or "changed NAME".
 std::string FormatNotice(const HostNotice& notice);
 // The lines of the dump command: one for the control, one for the page, one for each tab.

@@ -87,22 +87,22 @@ const Signature* Find(const Signature (&table)[N], std::string_view name) {
   return nullptr;
 }
 
-std::optional<ScriptArgKind> ValueKindOf(PropertyType type) {
+std::optional<ScriptArgKind> ValueKindOf(ControlPropertyType type) {
   switch (type) {
-    case PropertyType::kLong:
-    case PropertyType::kAlignment:
+    case ControlPropertyType::kLong:
+    case ControlPropertyType::kAlignment:
       return ScriptArgKind::kInt32;
-    case PropertyType::kColor:
+    case ControlPropertyType::kColor:
       return ScriptArgKind::kColor;
-    case PropertyType::kBoolean:
+    case ControlPropertyType::kBoolean:
       return ScriptArgKind::kBoolean;
-    case PropertyType::kSingle:
+    case ControlPropertyType::kSingle:
       return ScriptArgKind::kSingle;
-    case PropertyType::kString:
+    case ControlPropertyType::kString:
       return ScriptArgKind::kString;
-    case PropertyType::kPicture:
+    case ControlPropertyType::kPicture:
       return ScriptArgKind::kPicture;
-    case PropertyType::kFont:
+    case ControlPropertyType::kFont:
       return std::nullopt;
   }
   return std::nullopt;

@@ -157,28 +157,28 @@ void ScriptRunner::Set(const ScriptCommand& command) {
     throw HostError(kErrInvalidArgument, "cannot set " + command.name);
   }
   const ScriptValue& arg = command.args[0];
-  PropertyValue value;
+  ControlPropertyValue value;
   switch (info->type) {
-    case PropertyType::kLong:
-    case PropertyType::kAlignment:
+    case ControlPropertyType::kLong:
+    case ControlPropertyType::kAlignment:
       value.emplace<int32_t>(ToInt32(arg).value_or(0));
       break;
-    case PropertyType::kColor:
+    case ControlPropertyType::kColor:
       value.emplace<OleColor>(ToColor(arg).value_or(0));
       break;
-    case PropertyType::kBoolean:
+    case ControlPropertyType::kBoolean:
       value.emplace<VbBool>(ToBoolean(arg).value_or(kFalse));
       break;
-    case PropertyType::kSingle:
+    case ControlPropertyType::kSingle:
       value.emplace<float>(ToSingle(arg).value_or(0.0f));
       break;
-    case PropertyType::kString:
+    case ControlPropertyType::kString:
       value.emplace<std::string>(StringArg(command, 0));
       break;
-    case PropertyType::kPicture:
+    case ControlPropertyType::kPicture:
       value.emplace<StdPictureRef>(Picture(arg));
       break;
-    case PropertyType::kFont:
+    case ControlPropertyType::kFont:
       throw HostError(kErrInvalidArgument, "a script cannot set " + command.name);
   }
   info->set(control, command.index.value_or(0), value);

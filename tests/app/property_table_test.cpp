@@ -63,31 +63,31 @@ TEST(PropertyTable, ListsTheInterfaceInItsDeclaredOrder) {
 TEST_F(PropertyTableTest, EverySetterStoresWhatTheGetterReturns) {
   const StdPictureRef picture = StdPicture::FromBitmap(Bitmap(4, 4));
   for (const PropertyInfo& info : PropertyTable()) {
-    if (info.set == nullptr || info.type == PropertyType::kFont) continue;
-    PropertyValue value;
+    if (info.set == nullptr || info.type == ControlPropertyType::kFont) continue;
+    ControlPropertyValue value;
     switch (info.type) {
-      case PropertyType::kLong:
+      case ControlPropertyType::kLong:
         value = int32_t{1};
         break;
-      case PropertyType::kAlignment:
+      case ControlPropertyType::kAlignment:
         value = int32_t{3};
         break;
-      case PropertyType::kColor:
+      case ControlPropertyType::kColor:
         value = OleColor{0x00123456};
         break;
-      case PropertyType::kBoolean:
+      case ControlPropertyType::kBoolean:
         value = kTrue;
         break;
-      case PropertyType::kSingle:
+      case ControlPropertyType::kSingle:
         value = 12.5f;
         break;
-      case PropertyType::kString:
+      case ControlPropertyType::kString:
         value = std::string("&Tahoma");
         break;
-      case PropertyType::kPicture:
+      case ControlPropertyType::kPicture:
         value = picture;
         break;
-      case PropertyType::kFont:
+      case ControlPropertyType::kFont:
         break;
     }
     info.set(control_, 1, value);
