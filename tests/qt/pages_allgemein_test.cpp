@@ -22,11 +22,12 @@ class AllgemeinTest : public ::testing::Test {
     page.SelectionChanged();
     fakes.messages.calls.clear();
   }
-  void TearDown() override { QLocale::setDefault(QLocale::c()); }
+  void TearDown() override { QLocale::setDefault(saved_locale_); }
 
   QLineEdit& Height() { return *page.findChild<QLineEdit*>("txtHeight"); }
   QComboBox& Alignment() { return *page.findChild<QComboBox*>("cmbAusrichtung"); }
 
+  const QLocale saved_locale_;
   FakeServices fakes;
   PageTestControl first;
   PageTestControl second;
