@@ -99,6 +99,9 @@ void PageRegister::ConnectHandlers() {
 
 void PageRegister::SelectionChanged() {
   const ActionScope action(*this);
+  // Edits still pending belong to the selection that is gone. Stepping below would write them into tab 1
+  // of the newly selected control (mEditedTab is 1 by then), so they are dropped.
+  SetChanged(false);
   edited_control_ = FirstSelected();
   if (edited_control_ == nullptr || edited_control_->NumberOfTabs() == 0) return;
   SetScrollMaximum(edited_control_->NumberOfTabs());

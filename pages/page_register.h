@@ -26,7 +26,7 @@ class PageRegister final : public PropertyPage {
   explicit PageRegister(PageServices services, QWidget* parent = nullptr);
 
   // Edits the first selected control and shows the tab at the scroll bar's position; a control without
-  // tabs leaves the page as it is.
+  // tabs leaves the page as it is. Edits not yet applied are dropped.
   void SelectionChanged() override;
   // Writes caption, width and picture to the edited tab (an empty width box becomes "60" first). A width
   // text that is no number fails with HostError 13 after the caption has been stored.

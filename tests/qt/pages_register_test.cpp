@@ -83,6 +83,16 @@ TEST_F(RegisterTest, SteppingRightAfterAnApplyStoresNothing) {
   EXPECT_TRUE(page.Changed());  // the boxes now show other values
 }
 
+TEST_F(RegisterTest, ASecondSelectionDropsPendingEditsInsteadOfWritingThemIntoTabOne) {
+  Scroll().setValue(2);
+  Box("txt0").setText(QStringLiteral("Verworfen"));
+  page.SelectionChanged();
+  EXPECT_EQ(Control().TabCaption(1), "Eins");
+  EXPECT_EQ(Control().TabCaption(2), "Zwei");
+  EXPECT_EQ(Box("txt0").text(), "Zwei");
+  EXPECT_EQ(page.EditedTab(), 2);
+}
+
 TEST_F(RegisterTest, AnEmptyWidthIsStoredAsSixty) {
   Box("txt1").clear();
   page.ApplyChanges();
