@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/headless/form_tool.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
 
@@ -17,14 +18,22 @@ constexpr std::streamoff kMaxScriptBytes = std::streamoff{64} << 20;
 
 constexpr std::string_view kUsage =
     "usage: vellumar run SCRIPT\n"
+    "       vellumar new FORM.vform\n"
+    "       vellumar render FORM.vform --out FILE.png [--size WxH] [--control NAME]\n"
     "\n"
     "  run SCRIPT   create and drive a control without a display, one script command a line, and print\n"
     "               events, property changes, results and errors as they happen. Commands:\n"
-    "                 new [W H] | size W H | set PROP[(I)] VALUE | get PROP[(I)] | call METHOD [ARGS]\n"
+    "                 new [W H] | load FORM [NAME] | save FORM [NAME] | size W H\n"
+    "                 set PROP[(I)] VALUE | get PROP[(I)] | call METHOD [ARGS]\n"
     "                 cursor X Y | cursor out | mousedown|mousemove|mouseup X Y [BUTTON [SHIFT]]\n"
     "                 keydown CODE [SHIFT] | accesskey CODE | focus | blur | paint FILE | dump\n"
     "               Strings go in double quotes (\\\" and \\\\ inside), numbers are decimal or 0x hex,\n"
-    "               and # starts a comment.\n";
+    "               and # starts a comment. save FORM NAME adds the control to FORM under NAME, or\n"
+    "               replaces the control of that name, and keeps the form's other controls.\n"
+    "  new FORM     save a form whose one control, Vellumar1, is a new control of 300 x 200 pixels;\n"
+    "               an existing file is not replaced\n"
+    "  render FORM  paint a saved control (the first, or --control NAME) at its saved size (or --size)\n"
+    "               into FILE: BMP when it ends in .bmp, PNG otherwise\n";
 
 // Reads the whole script into text, or says in problem why it cannot.
 bool ReadScript(const std::string& path, std::string& text, std::string& problem) {
@@ -80,6 +89,14 @@ int RunScript(const std::string& path, std::ostream& out, std::ostream& err) {
 
 int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   if (args.size() == 2 && args[0] == "run") return RunScript(std::string(args[1]), out, err);
+  if (args.size() == 2 && args[0] == "new") return NewFormCommand(std::string(args[1]), err);
+  if (!args.empty() && args[0] == "render") {
+    std::string problem;
+    const std::optional<RenderRequest> request = ParseRenderArgs(args.subspan(1), problem);
+    if (request) return RenderCommand(*request, err);
+    err << "vellumar render: " << problem << "\n" << kUsage;
+    return kExitUsage;
+  }
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << kUsage;
     return kExitOk;

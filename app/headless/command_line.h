@@ -1,4 +1,5 @@
-// The command line of the `vellumar` tool: `vellumar run SCRIPT`, and the usage text for anything else.
+// The command line of the `vellumar` tool: `vellumar run SCRIPT`, `vellumar new FORM`, `vellumar render FORM
+// --out FILE ...`, and the usage text for anything else.
 #pragma once
 
 #include <ostream>
@@ -8,7 +9,8 @@
 namespace vellumar {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // unreadable or malformed script, or output that could not be written
+// unreadable or malformed script, output that could not be written, a form that could not be made or painted
+inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 // Carries out the arguments after the program name. The script's output goes to out; the usage text and

@@ -1,5 +1,5 @@
 // vellumar: the command-line host. `vellumar run SCRIPT` drives a control with a script and prints what
-// happens.
+// happens; `vellumar new` and `vellumar render` make and paint form files.
 #include <iostream>
 #include <string_view>
 #include <vector>

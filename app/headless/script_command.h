@@ -28,7 +28,7 @@ enum class CommandKind {
   kFocus,
   kBlur,
   kPaint,  // FILE
-  kSave,   // FORM
+  kSave,   // FORM [NAME]
   kDump,
 };
 

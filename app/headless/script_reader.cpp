@@ -33,12 +33,12 @@ constexpr ArgSpec kMouseArgs[] = {{"X", ScriptArgKind::kSingle},
 constexpr ArgSpec kPointArgs[] = {{"X", ScriptArgKind::kInt32}, {"Y", ScriptArgKind::kInt32}};
 constexpr ArgSpec kKeyArgs[] = {{"CODE", ScriptArgKind::kInt16}, {"SHIFT", ScriptArgKind::kInt16}};
 constexpr ArgSpec kFileArgs[] = {{"FILE", ScriptArgKind::kString}};
-constexpr ArgSpec kLoadArgs[] = {{"FORM", ScriptArgKind::kString}, {"NAME", ScriptArgKind::kString}};
+constexpr ArgSpec kFormArgs[] = {{"FORM", ScriptArgKind::kString}, {"NAME", ScriptArgKind::kString}};
 
 // cursor, set, get and call have grammars of their own and are handled before this table.
 constexpr Signature kCommands[] = {
     {"new", CommandKind::kNew, kSizeArgs, 0},
-    {"load", CommandKind::kLoad, kLoadArgs, 1},
+    {"load", CommandKind::kLoad, kFormArgs, 1},
     {"size", CommandKind::kSize, kSizeArgs, 2},
     {"mousedown", CommandKind::kMouseDown, kMouseArgs, 2},
     {"mousemove", CommandKind::kMouseMove, kMouseArgs, 2},
@@ -48,7 +48,7 @@ constexpr Signature kCommands[] = {
     {"focus", CommandKind::kFocus, {}, 0},
     {"blur", CommandKind::kBlur, {}, 0},
     {"paint", CommandKind::kPaint, kFileArgs, 1},
-    {"save", CommandKind::kSave, std::span(kLoadArgs).first(1), 1},
+    {"save", CommandKind::kSave, kFormArgs, 1},
     {"dump", CommandKind::kDump, {}, 0},
 };
 

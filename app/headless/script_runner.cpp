@@ -5,9 +5,11 @@
 #include <limits>
 #include <new>
 
+#include "app/headless/form_control.h"
 #include "app/headless/image_file.h"
 #include "app/headless/script_output.h"
 #include "control/property_table.h"
+#include "platform/form_file.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
 
@@ -113,22 +115,56 @@ void ScriptRunner::Dispatch(const ScriptCommand& command) {
       for (const std::string& line : DumpLines(Control(), *host_)) Print(line);
       return;
     case CommandKind::kLoad:
+      return Load(command);
     case CommandKind::kSave:
-      throw HostError(kErrNotAvailable,
-                      std::string(command.kind == CommandKind::kLoad ? "load" : "save") +
-                          " is not available yet: this version of vellumar reads and writes no "
-                          "form files");
+      return Save(command);
   }
 }
 
-void ScriptRunner::New(const ScriptCommand& command) {
+void ScriptRunner::Create() {
   Discard();
   host_ = std::make_unique<HeadlessHost>();
   host_->SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
   control_ = std::make_unique<Vellumar>(*host_, host_.get());
   host_->Attach(control_.get());
+}
+
+void ScriptRunner::New(const ScriptCommand& command) {
+  Create();
+  place_ = ControlPlace{};
   control_->InitProperties();
   Size(Int32Arg(command, 0, kDefaultWidth), Int32Arg(command, 1, kDefaultHeight));
+}
+
+void ScriptRunner::Load(const ScriptCommand& command) {
+  RequireFiles();
+  const std::string path = StringArg(command, 0);
+  const bool named = command.args.size() > 1;
+  const std::string name = StringArg(command, 1);
+  if (named && name.empty()) throw HostError(kErrInvalidArgument, "load: the control name is empty");
+  // The form is read and the control found before the current control goes, so a failed load keeps it.
+  const Form form = LoadForm(path);
+  const FormControl& saved = PickFormControl(form, path, name);
+  Create();
+  place_ = ControlPlace{saved.name, saved.left, saved.top, saved.width, saved.height};
+  control_->ReadProperties(saved.bag);
+  Size(saved.width, saved.height);
+}
+
+void ScriptRunner::Save(const ScriptCommand& command) {
+  Vellumar& control = Control();
+  RequireFiles();
+  const bool named = command.args.size() > 1;
+  ControlPlace place = place_;
+  if (named) place.name = StringArg(command, 1);
+  if (place.name.empty()) throw HostError(kErrInvalidArgument, "save: the control name is empty");
+  place.width = host_->width();
+  place.height = host_->height();
+  place_ = StoreControl(CaptureControl(control, place), StringArg(command, 0), named);
+}
+
+void ScriptRunner::RequireFiles() const {
+  if (!options_.allow_files) throw HostError(kErrPermissionDenied, "file access is disabled in this run");
 }
 
 void ScriptRunner::Discard() {
@@ -243,7 +279,7 @@ void ScriptRunner::Mouse(const ScriptCommand& command) {
 
 void ScriptRunner::Paint(const std::string& path) {
   Control();
-  if (!options_.allow_files) throw HostError(kErrPermissionDenied, "file access is disabled in this run");
+  RequireFiles();
   if (host_->image().empty()) {
     throw HostError(kErrInvalidArgument, "the surface is empty (" + std::to_string(host_->width()) + " x " +
                                              std::to_string(host_->height()) +
@@ -255,7 +291,7 @@ void ScriptRunner::Paint(const std::string& path) {
 StdPictureRef ScriptRunner::Picture(const ScriptValue& value) const {
   const auto* path = std::get_if<std::string>(&value);
   if (path == nullptr) return nullptr;
-  if (!options_.allow_files) throw HostError(kErrPermissionDenied, "file access is disabled in this run");
+  RequireFiles();
   return LoadPicture(*path);
 }
 

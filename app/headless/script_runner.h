@@ -2,6 +2,13 @@
 // one line each, in order: "event NAME ARG=VALUE ..." for every event the control raises, "changed NAME" for
 // every PropertyChanged, "= VALUE" for results, "dump ..." for the state dump, and "error N: DESCRIPTION" for
 // a numbered error, after which the next command runs as usual.
+//
+// Form files: "load FORM [NAME]" reads the form and replaces the current control with its control NAME (the
+// first without a name) through ReadProperties, sized as saved; a form that cannot be read or lacks the
+// control leaves the current control as it was. "save FORM" writes a form of the current control alone,
+// under its name ("Vellumar1" for a new control, the loaded name otherwise) and at its size; "save FORM NAME"
+// stores it as NAME into the form at FORM, keeping the form's other controls (see StoreControl), and the
+// control goes by NAME from then on.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +17,7 @@
 #include <span>
 #include <string>
 
+#include "app/headless/form_control.h"
 #include "app/headless/headless_host.h"
 #include "app/headless/script_command.h"
 #include "control/vellumar.h"
@@ -17,7 +25,8 @@
 namespace vellumar {
 
 struct RunnerOptions {
-  // paint, and picture file paths; off, they fail with error 70 (for fuzzing, where no file may be touched).
+  // paint, load, save and picture file paths; off, they fail with error 70 (for fuzzing, where no file may be
+  // touched).
   bool allow_files = true;
   // When above 0, new and size make each side of a surface at most this long (sizes the host refuses stay
   // refused), so that fuzzing stays fast.
@@ -42,7 +51,11 @@ class ScriptRunner {
   void Dispatch(const ScriptCommand& command);
   void Print(const std::string& line);
   Vellumar& Control();
+  void Create();  // a fresh host and control in place of the current ones
   void New(const ScriptCommand& command);
+  void Load(const ScriptCommand& command);
+  void Save(const ScriptCommand& command);
+  void RequireFiles() const;
   void Discard();
   void Size(int32_t width, int32_t height);
   void Set(const ScriptCommand& command);
@@ -56,6 +69,7 @@ class ScriptRunner {
   RunnerOptions options_;
   std::unique_ptr<HeadlessHost> host_;  // declared before the control, which refers to it
   std::unique_ptr<Vellumar> control_;
+  ControlPlace place_;  // the control's name and place on its form; its size is the host's
 };
 
 }  // namespace vellumar

@@ -69,7 +69,7 @@ TEST_F(CommandLineTest, AnythingElseShowsTheUsage) {
   for (const std::vector<std::string_view>& args :
        {std::vector<std::string_view>{}, {"run"}, {"render", "a.vform"}, {"run", "a", "b"}}) {
     EXPECT_EQ(Run(args), kExitUsage);
-    EXPECT_EQ(err_.str().rfind("usage: vellumar run SCRIPT", 0), 0u);
+    EXPECT_NE(err_.str().find("usage: vellumar run SCRIPT"), std::string::npos);
   }
   EXPECT_EQ(Run({"--help"}), kExitOk);
   EXPECT_EQ(out_.str().rfind("usage: vellumar run SCRIPT", 0), 0u);

@@ -111,10 +111,6 @@ TEST_F(ScriptRunnerTest, NumberedErrorsPrintAndTheScriptGoesOn) {
   EXPECT_EQ(Run("set TabPicture(1) \"/nonexistent/star.bmp\""), (Lines{"error 53: File not found"}));
   EXPECT_EQ(Run("call ShowAboutBox"),
             (Lines{"error 0: no display for the about box: the headless host shows no windows"}));
-  const Lines later = Run("save \"a.vform\"\nload \"a.vform\"");
-  ASSERT_EQ(later.size(), 2u);
-  EXPECT_EQ(later[0].rfind("error 0: save is not available yet", 0), 0u) << later[0];
-  EXPECT_EQ(later[1].rfind("error 0: load is not available yet", 0), 0u) << later[1];
 }
 
 TEST_F(ScriptRunnerTest, SurfacesTheHostCannotHoldAreRefusedAndTheOldOneKept) {

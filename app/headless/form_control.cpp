@@ -1,0 +1,90 @@
+#include "app/headless/form_control.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+
+#include "control/vellumar.h"
+#include "platform/geometry.h"
+#include "platform/host_error.h"
+
+namespace vellumar {
+namespace {
+
+[[noreturn]] void ThrowNoControl(const std::string& path, const std::string& problem) {
+  throw HostError(kErrInvalidFormFile, path + ": " + problem);
+}
+
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+// The top of a control placed below every control of form, clamped so that it stays a 32-bit coordinate.
+int32_t TopBelow(const Form& form) {
+  int64_t bottom = 0;
+  for (const FormControl& other : form.controls) {
+    bottom = std::max(bottom, int64_t{other.top} + std::max(other.height, 0));
+  }
+  return SaturateToInt32(bottom + kFormMargin);
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+const FormControl& PickFormControl(const Form& form, const std::string& path, std::string_view name) {
+  if (form.controls.empty()) ThrowNoControl(path, "the form has no controls");
+  const FormControl* picked = name.empty() ? &form.controls.front() : FindControl(form, name);
+  if (picked == nullptr) {
+    std::string names;
+    for (const FormControl& control : form.controls) names += (names.empty() ? "" : ", ") + control.name;
+    ThrowNoControl(path, "no control named '" + std::string(name) + "' (the form has " + names + ")");
+  }
+  if (picked->class_name != kVellumarClass) {
+    ThrowNoControl(path, "control '" + picked->name + "' is a " + picked->class_name + ", not a " +
+                             std::string(kVellumarClass));
+  }
+  return *picked;
+}
+
+FormControl CaptureControl(Vellumar& control, const ControlPlace& place) {
+  FormControl captured;
+  captured.class_name = kVellumarClass;
+  captured.name = place.name;
+  captured.left = place.left;
+  captured.top = place.top;
+  captured.width = place.width;
+  captured.height = place.height;
+  control.WriteProperties(captured.bag);
+  return captured;
+}
+
+ControlPlace StoreControl(FormControl control, const std::string& path, bool keep_others) {
+  Form form;
+  if (keep_others && Exists(path)) form = LoadForm(path);
+  const auto same = std::ranges::find_if(form.controls, [&](const FormControl& other) {
+    return SameNameIgnoringCase(other.name, control.name);
+  });
+  FormControl* stored = nullptr;
+  if (same != form.controls.end()) {
+    control.left = same->left;
+    control.top = same->top;
+    *same = std::move(control);
+    stored = &*same;
+  } else {
+    if (!form.controls.empty()) control.top = TopBelow(form);
+    stored = &form.controls.emplace_back(std::move(control));
+  }
+  const ControlPlace place{stored->name, stored->left, stored->top, stored->width, stored->height};
+  SaveForm(form, path);
+  return place;
+}
+
+}  // namespace vellumar

@@ -1,0 +1,45 @@
+// Controls of form files as the headless host uses them: picking one to load, capturing a live control with
+// its place and size, and storing a control into a form file beside the controls already there.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/form_file.h"
+
+namespace vellumar {
+
+class Vellumar;
+
+inline constexpr std::string_view kVellumarClass = "Vellumar";
+inline constexpr std::string_view kFirstControlName = "Vellumar1";
+// Where a new control sits on its form, and the gap left above a control appended below the others.
+inline constexpr int32_t kFormMargin = 8;
+
+// Where a control sits on its form and how large it is, in pixels.
+struct ControlPlace {
+  std::string name{kFirstControlName};
+  int32_t left = kFormMargin;
+  int32_t top = kFormMargin;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// The Vellumar control of form to load: the one called name (ASCII case ignored), or the first control when
+// name is empty. Throws HostError kErrInvalidFormFile naming path when the form has no controls, none of that
+// name, or when the control is of another class.
+const FormControl& PickFormControl(const Form& form, const std::string& path, std::string_view name);
+
+// The control as a form stores it: its place, and its property bag filled by WriteProperties. The first
+// failing write passes on.
+FormControl CaptureControl(Vellumar& control, const ControlPlace& place);
+
+// Stores control in the form file at path, atomically (SaveForm). With keep_others false the file becomes a
+// form of this one control. With keep_others true and a form already at path, its other controls stay as
+// they are: a control of the same name (ASCII case ignored) is replaced where it stands, keeping its left and
+// top, and a new name is appended below the lowest control. A file there that cannot be loaded is left
+// untouched and its error passes on. Returns the place the control was stored at.
+ControlPlace StoreControl(FormControl control, const std::string& path, bool keep_others);
+
+}  // namespace vellumar

@@ -1,0 +1,158 @@
+#include "app/headless/form_tool.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <charconv>
+#include <new>
+
+#include "app/headless/command_line.h"
+#include "app/headless/form_control.h"
+#include "app/headless/headless_host.h"
+#include "app/headless/image_file.h"
+#include "control/vellumar.h"
+#include "platform/form_file.h"
+#include "platform/host_error.h"
+
+namespace vellumar {
+namespace {
+
+constexpr int kErrFileAlreadyExists = 58;
+
+// One control on a headless host for the length of a command; the container listens to nothing.
+class HostedControl {
+ public:
+  HostedControl() : control_(host_, &host_) { host_.Attach(&control_); }
+  ~HostedControl() {
+    host_.Attach(nullptr);
+    control_.Terminate();
+  }
+  HostedControl(const HostedControl&) = delete;
+  HostedControl& operator=(const HostedControl&) = delete;
+
+  HeadlessHost& host() { return host_; }
+  Vellumar& control() { return control_; }
+
+ private:
+  HeadlessHost host_;  // declared before the control, which refers to it
+  Vellumar control_;
+};
+
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+// A side of --size: a whole number of at least one pixel that fits 32 bits.
+std::optional<int32_t> ParseSide(std::string_view text) {
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1) return std::nullopt;
+  return value;
+}
+
+bool ParseSize(std::string_view text, RenderRequest& request) {
+  const size_t x = text.find_first_of("xX");
+  if (x == std::string_view::npos) return false;
+  request.width = ParseSide(text.substr(0, x));
+  request.height = ParseSide(text.substr(x + 1));
+  return request.width && request.height;
+}
+
+// Runs a command body and turns its numbered errors into one line on err.
+template <typename Body>
+int Report(std::string_view command, std::ostream& err, Body body) {
+  try {
+    body();
+    return kExitOk;
+  } catch (const HostError& error) {
+    err << "vellumar " << command << ": " << error.what() << "\n";
+  } catch (const std::bad_alloc&) {
+    err << "vellumar " << command << ": " << HostErrorDescription(kErrOutOfMemory) << "\n";
+  }
+  return kExitFailure;
+}
+
+void Render(const RenderRequest& request) {
+  const Form form = LoadForm(request.form);
+  const FormControl& saved = PickFormControl(form, request.form, request.control);
+  const int32_t width = request.width.value_or(saved.width);
+  const int32_t height = request.height.value_or(saved.height);
+  const std::string where = request.form + ": control '" + saved.name + "'";
+  if (width < 1 || height < 1) {
+    throw HostError(kErrInvalidFormFile, where + " was saved at " + std::to_string(width) + " x " +
+                                             std::to_string(height) + " pixels; give a size with --size WxH");
+  }
+  HostedControl hosted;
+  hosted.control().ReadProperties(saved.bag);
+  try {
+    hosted.host().Resize(width, height);
+  } catch (const HostError& error) {
+    throw HostError(error.number(), where + ": " + error.what());
+  }
+  WriteImageFile(hosted.host().image(), request.out);
+}
+
+}  // namespace
+
+int NewFormCommand(const std::string& path, std::ostream& err) {
+  return Report("new", err, [&] {
+    if (Exists(path)) {
+      throw HostError(kErrFileAlreadyExists, path + ": already exists; remove it or choose another name");
+    }
+    HostedControl hosted;
+    hosted.control().InitProperties();
+    hosted.host().Resize(kNewFormWidth, kNewFormHeight);
+    ControlPlace place;
+    place.width = kNewFormWidth;
+    place.height = kNewFormHeight;
+    Form form;
+    form.controls.push_back(CaptureControl(hosted.control(), place));
+    SaveForm(form, path);
+  });
+}
+
+std::optional<RenderRequest> ParseRenderArgs(std::span<const std::string_view> args, std::string& problem) {
+  RenderRequest request;
+  bool has_form = false;
+  bool has_out = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const bool option = arg == "--out" || arg == "--size" || arg == "--control";
+    if (option && i + 1 == args.size()) {
+      problem = std::string(arg) + " needs a value";
+      return std::nullopt;
+    }
+    if (arg == "--out") {
+      request.out = args[++i];
+      has_out = !request.out.empty();
+    } else if (arg == "--size") {
+      if (!ParseSize(args[++i], request)) {
+        problem = "--size takes WxH, two whole numbers of at least 1 (for example 320x200)";
+        return std::nullopt;
+      }
+    } else if (arg == "--control") {
+      request.control = args[++i];
+      if (request.control.empty()) {
+        problem = "--control needs a control name";
+        return std::nullopt;
+      }
+    } else if (arg.starts_with("--") || has_form) {
+      problem = "unexpected argument '" + std::string(arg) + "'";
+      return std::nullopt;
+    } else {
+      request.form = arg;
+      has_form = true;
+    }
+  }
+  if (!has_form) problem = "the form file is missing";
+  if (has_form && !has_out) problem = "--out FILE is missing";
+  if (!problem.empty()) return std::nullopt;
+  return request;
+}
+
+int RenderCommand(const RenderRequest& request, std::ostream& err) {
+  return Report("render", err, [&] { Render(request); });
+}
+
+}  // namespace vellumar
