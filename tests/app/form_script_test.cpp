@@ -1,0 +1,247 @@
+// The script commands load and save: round trips through real form files, forms of several controls, and
+// files that are damaged, hostile or cannot be written.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/headless/script_reader.h"
+#include "app/headless/script_runner.h"
+#include "platform/form_file.h"
+
+namespace vellumar {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+const fs::path kPictures = fs::path(VELLUMAR_SOURCE_DIR) / "examples" / "pictures";
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::string Quoted(const fs::path& path) {
+  return "\"" + path.string() + "\"";
+}
+
+// A form of one control with the given bag entries (JSON objects, comma-separated).
+std::string FormText(const std::string& entries, const std::string& name = "Vellumar1") {
+  return R"({"format": "vellumar-form", "version": 1, "controls": [{"class": "Vellumar", "name": ")" + name +
+         R"(", "left": 8, "top": 8, "width": 200, "height": 90, "bag": [)" + entries + "]}]}";
+}
+
+class FormScriptTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("vellumar-form-script-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(folder_);
+  }
+
+  Lines Run(const std::string& script) {
+    out_.str("");
+    runner_.Run(ParseScript(script));
+    Lines lines;
+    std::istringstream text(out_.str());
+    for (std::string line; std::getline(text, line);) lines.push_back(line);
+    return lines;
+  }
+  // Only the lines that report errors.
+  Lines Errors(const std::string& script) {
+    Lines errors;
+    for (const std::string& line : Run(script)) {
+      if (line.rfind("error ", 0) == 0) errors.push_back(line);
+    }
+    return errors;
+  }
+  std::string Get(const std::string& property) {
+    const Lines lines = Run("get " + property);
+    return lines.size() == 1 ? lines[0] : "?";
+  }
+  fs::path File(const std::string& name, const std::string& text) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+  size_t FilesIn(const fs::path& folder) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}));
+  }
+
+  fs::path folder_;
+  std::ostringstream out_;
+  ScriptRunner runner_{out_};
+};
+
+// Every property away from its default, tabs with captions and widths, a bitmap (a BMP file), a bitmap
+// converted from an icon by AddTab, and an icon loaded as an icon; saved, loaded and saved again.
+TEST_F(FormScriptTest, EveryPropertyAndPictureSurvivesSaveLoadSave) {
+  const fs::path first = folder_ / "first.vform";
+  const fs::path second = folder_ / "second.vform";
+  const std::string build =
+      "load " + Quoted(kPictures / "icon-tab.vform") +
+      "\nsize 333 111\n"
+      "set TabCaption(1) \"&Welt\"\nset TabWidth(1) 77\n"
+      "call AddTab 90 \"&Stern\" " +
+      Quoted(kPictures / "star16.bmp") + "\ncall AddTab 45 \"Gl&obus\" " + Quoted(kPictures / "globe32.ico") +
+      "\ncall AddTab -3 \"\"\n"
+      "set Alignment 1\nset TabHeight 40\nset BackColor 0x00112233\nset BackColorForm 0x00223344\n"
+      "set ForeColor 0x00010203\nset ForeColorActive 0x00040506\nset ForeColorHot 0x00070809\n"
+      "set FrameColor 0x000A0B0C\nset MaskColor 0x000D0E0F\nset MouseMoveColor0 0x00101112\n"
+      "set MouseMoveColor1 0x00131415\nset MouseMoveColor2 0x00161718\nset RegisterFocusColor0 0x00191A1B\n"
+      "set RegisterFocusColor1 0x001C1D1E\nset RegisterFocusColor2 0x001F2021\n"
+      "set FontName \"Tahoma\"\nset FontSize 11.25\nset FontBold True\nset FontItalic True\n"
+      "set FontUnderline True\nset FontStrikethru True\nset SelectedTab 3\n";
+  ASSERT_EQ(Errors(build + "save " + Quoted(first)), Lines{});
+  const Lines before = Run("dump");
+  ASSERT_EQ(Errors("load " + Quoted(first) + "\nsave " + Quoted(second)), Lines{});
+  EXPECT_EQ(Run("dump"), before);
+  EXPECT_EQ(ReadFile(first), ReadFile(second));
+
+  EXPECT_EQ(Get("TabPicture(1)"), "= Picture Type=3 Width=847 Height=847");  // still an icon
+  EXPECT_EQ(Get("TabPicture(2)"), "= Picture Type=1 Width=423 Height=423");
+  EXPECT_EQ(Get("TabPicture(3)"), "= Picture Type=1 Width=847 Height=847");  // converted by AddTab
+  EXPECT_EQ(Get("TabPicture(4)"), "= Nothing");
+  EXPECT_EQ(Get("TabCaption(4)"), "= \"Register\"");
+  EXPECT_EQ(Get("TabWidth(4)"), "= -3");
+  EXPECT_EQ(Get("Font"),
+            "= Font Name=\"Tahoma\" Size=11.25 Bold=True Italic=True Underline=True Strikethrough=True "
+            "Weight=700 Charset=0");
+  EXPECT_EQ(Get("BackColorForm"), "= 0x00223344");
+  EXPECT_EQ(Get("SelectedTab"), "= 3");
+  const Form form = LoadForm(second.string());
+  ASSERT_EQ(form.controls.size(), 1u);
+  EXPECT_EQ(form.controls[0].name, "Vellumar1");
+  EXPECT_EQ(form.controls[0].width, 333);
+  EXPECT_EQ(form.controls[0].height, 111);
+}
+
+TEST_F(FormScriptTest, SaveWithANameAddsOrReplacesOneControlAndKeepsTheOthers) {
+  const fs::path form = folder_ / "form.vform";
+  ASSERT_EQ(Errors("new 100 50\nsave " + Quoted(form) + "\nnew 120 60\nset TabHeight 30\nsave " +
+                   Quoted(form) + " \"Second\"\nnew 140 70\nsave " + Quoted(form) + " \"Third\""),
+            Lines{});
+  Form saved = LoadForm(form.string());
+  ASSERT_EQ(saved.controls.size(), 3u);
+  EXPECT_EQ(saved.controls[0].top, 8);
+  EXPECT_EQ(saved.controls[1].top, 8 + 50 + 8);
+  EXPECT_EQ(saved.controls[2].top, 66 + 60 + 8);
+
+  // Loading by name (any case), changing and saving under the same name replaces it where it stands.
+  ASSERT_EQ(Errors("load " + Quoted(form) + " \"SECOND\"\nsize 150 55\nset TabHeight 33\nsave " +
+                   Quoted(form) + " \"second\""),
+            Lines{});
+  saved = LoadForm(form.string());
+  ASSERT_EQ(saved.controls.size(), 3u);
+  EXPECT_EQ(saved.controls[1].name, "second");
+  EXPECT_EQ(saved.controls[1].top, 66);
+  EXPECT_EQ(saved.controls[1].width, 150);
+  EXPECT_EQ(ToInt32(saved.controls[1].bag.ReadProperty("TabHeight")), 33);
+  EXPECT_EQ(saved.controls[2].name, "Third");
+
+  // A plain save writes the loaded control alone, under its name.
+  ASSERT_EQ(Errors("load " + Quoted(form) + " \"Third\"\nsave " + Quoted(form)), Lines{});
+  saved = LoadForm(form.string());
+  ASSERT_EQ(saved.controls.size(), 1u);
+  EXPECT_EQ(saved.controls[0].name, "Third");
+  EXPECT_EQ(saved.controls[0].top, 134);
+}
+
+TEST_F(FormScriptTest, FailedLoadsNameTheFileAndKeepTheCurrentControl) {
+  const fs::path invalid = File("invalid.vform", "{\"format\": \"vellumar-form\", ");
+  const fs::path other = File("other.vform", "{\"name\": \"not a form\"}");
+  const fs::path form = File("form.vform", FormText("", "Tabs"));
+  const fs::path button = File("button.vform", R"({"format": "vellumar-form", "version": 1, "controls": [
+      {"class": "CommandButton", "name": "Button1", "left": 0, "top": 0, "width": 9, "height": 9, "bag": []}]})");
+  Run("new 77 33");
+  struct Case {
+    std::string script;
+    std::string error;
+  };
+  const Case cases[] = {
+      {"load " + Quoted(folder_ / "missing.vform"),
+       "error 53: " + (folder_ / "missing.vform").string() + ": cannot read: No such file or directory"},
+      {"load " + Quoted(invalid), "error 321: " + invalid.string() + ": invalid JSON"},
+      {"load " + Quoted(other), "error 321: " + other.string() + ": not a form file"},
+      {"load " + Quoted(form) + " \"Vellumar9\"",
+       "error 321: " + form.string() + ": no control named 'Vellumar9' (the form has Tabs)"},
+      {"load " + Quoted(button),
+       "error 321: " + button.string() + ": control 'Button1' is a CommandButton, not a Vellumar"},
+      {"load " + Quoted(form) + " \"\"", "error 5: load: the control name is empty"},
+  };
+  for (const Case& c : cases) {
+    const Lines lines = Run(c.script);
+    ASSERT_EQ(lines.size(), 1u) << c.script;
+    EXPECT_EQ(lines[0].rfind(c.error, 0), 0u) << lines[0];
+    EXPECT_EQ(runner_.host()->width(), 77) << c.script;
+  }
+}
+
+TEST_F(FormScriptTest, FailedSavesReportTheErrorAndLeaveNothingBehind) {
+  const fs::path existing = File("existing.vform", "not a form, and not to be lost");
+  Run("new");
+  const Lines missing = Run("save " + Quoted(folder_ / "no/such/folder/x.vform"));
+  ASSERT_EQ(missing.size(), 1u);
+  EXPECT_EQ(missing[0].rfind("error 76: ", 0), 0u) << missing[0];
+  EXPECT_NE(missing[0].find("no/such/folder/x.vform"), std::string::npos) << missing[0];
+  const Lines merge = Run("save " + Quoted(existing) + " \"Vellumar2\"");
+  ASSERT_EQ(merge.size(), 1u);
+  EXPECT_EQ(merge[0].rfind("error 321: " + existing.string(), 0), 0u) << merge[0];
+  EXPECT_EQ(ReadFile(existing), "not a form, and not to be lost");
+  EXPECT_EQ(Run("save " + Quoted(existing) + " \"\""), Lines{"error 5: save: the control name is empty"});
+  EXPECT_EQ(FilesIn(folder_), 1u);
+}
+
+TEST_F(FormScriptTest, ASaveIntoAReadOnlyFolderKeepsTheEarlierFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  const fs::path existing = File("existing.vform", "not a form, and not to be lost");
+  Run("new");
+  fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+  const Lines denied = Run("save " + Quoted(existing));
+  ASSERT_EQ(denied.size(), 1u);
+  EXPECT_EQ(denied[0].rfind("error 70: ", 0), 0u) << denied[0];
+  fs::permissions(folder_, fs::perms::owner_all);
+  EXPECT_EQ(ReadFile(existing), "not a form, and not to be lost");
+  EXPECT_EQ(FilesIn(folder_), 1u);
+}
+
+// A stored tab count the control cannot take is skipped like any unusable value; the other keys load.
+TEST_F(FormScriptTest, AnImpossibleTabCountIsSkippedAndTheRestLoads) {
+  for (const char* count : {"2147483647", "-5", "100001"}) {
+    const fs::path form = File("count.vform", FormText(R"({"key": "TabHeight", "type": "int", "value": 31},
+        {"key": "NumberOfTabs", "type": "int", "value": )" +
+                                                       std::string(count) + R"(},
+        {"key": "TabText1", "type": "string", "value": "Eins"},
+        {"key": "FontName", "type": "string", "value": "Tahoma"})"));
+    const Lines lines = Run("load " + Quoted(form));
+    EXPECT_EQ(Get("NumberOfTabs"), "= 0") << count;
+    EXPECT_EQ(Get("TabHeight"), "= 31") << count;
+    EXPECT_EQ(Get("FontName"), "= \"Tahoma\"") << count;
+    EXPECT_EQ(runner_.host()->width(), 200);
+    EXPECT_EQ(Run("dump").size(), 2u);
+  }
+}
+
+TEST_F(FormScriptTest, NoFilesAreTouchedWhenFileAccessIsOff) {
+  std::ostringstream out;
+  ScriptRunner runner(out, RunnerOptions{.allow_files = false});
+  const fs::path form = folder_ / "x.vform";
+  runner.Run(ParseScript("new\nsave " + Quoted(form) + "\nload " + Quoted(kPictures / "icon-tab.vform")));
+  const std::string refused = "error 70: file access is disabled in this run\n";
+  EXPECT_TRUE(out.str().ends_with(refused + refused)) << out.str();
+  EXPECT_FALSE(fs::exists(form));
+}
+
+}  // namespace
+}  // namespace vellumar
