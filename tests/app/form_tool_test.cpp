@@ -1,0 +1,159 @@
+// `vellumar new` and `vellumar render`: the forms they make and the pictures they paint, and the errors of
+// files that are missing, damaged or lack the control asked for.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/headless/command_line.h"
+#include "app/headless/script_reader.h"
+#include "app/headless/script_runner.h"
+#include "platform/form_file.h"
+#include "platform/picture.h"
+
+namespace vellumar {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDemoForm = std::string(VELLUMAR_SOURCE_DIR) + "/examples/demo.vform";
+
+class FormToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("vellumar-form-tool-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  int Run(std::vector<std::string> args) {
+    out_.str("");
+    err_.str("");
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    return RunCommandLine(views, out_, err_);
+  }
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string File(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+    return Path(name);
+  }
+
+  // The image a script paints into a picture file of its own.
+  Bitmap Painted(const std::string& script) {
+    std::ostringstream log;
+    ScriptRunner runner(log);
+    runner.Run(ParseScript(script));
+    return runner.host()->image();
+  }
+
+  fs::path folder_;
+  std::ostringstream out_;
+  std::ostringstream err_;
+};
+
+TEST_F(FormToolTest, NewMakesOneNewControlAndRenderPaintsItAsTheScriptHostDoes) {
+  const std::string form = Path("new.vform");
+  ASSERT_EQ(Run({"new", form}), kExitOk) << err_.str();
+  const Form saved = LoadForm(form);
+  ASSERT_EQ(saved.controls.size(), 1u);
+  EXPECT_EQ(saved.controls[0].name, "Vellumar1");
+  EXPECT_EQ(saved.controls[0].width, 300);
+  EXPECT_EQ(saved.controls[0].height, 200);
+  EXPECT_EQ(ToInt32(saved.controls[0].bag.ReadProperty("TabHeight")), 22);
+  EXPECT_EQ(ToString(saved.controls[0].bag.ReadProperty("TabText1")), "Register");
+
+  const std::string png = Path("new.png");
+  ASSERT_EQ(Run({"render", form, "--out", png}), kExitOk) << err_.str();
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_EQ(LoadPicture(png)->bitmap(), Painted("new"));
+
+  const std::string bmp = Path("small.BMP");
+  ASSERT_EQ(Run({"render", form, "--size", "120x40", "--out", bmp}), kExitOk) << err_.str();
+  EXPECT_EQ(LoadPicture(bmp)->bitmap(), Painted("load \"" + form + "\"\nsize 120 40"));
+}
+
+TEST_F(FormToolTest, NewNeverReplacesAFile) {
+  const std::string form = File("taken.vform", "someone's work");
+  EXPECT_EQ(Run({"new", form}), kExitFailure);
+  EXPECT_EQ(err_.str(), "vellumar new: " + form + ": already exists; remove it or choose another name\n");
+  std::ifstream file(form);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "someone's work");
+}
+
+TEST_F(FormToolTest, RenderPaintsTheNamedControlOfTheDemoForm) {
+  const Form demo = LoadForm(kDemoForm);
+  ASSERT_EQ(demo.controls.size(), 2u);
+  const std::string second = Path("demo-2.png");
+  ASSERT_EQ(Run({"render", kDemoForm, "--control", "vellumar2", "--out", second}), kExitOk) << err_.str();
+  const StdPictureRef picture = LoadPicture(second);
+  EXPECT_EQ(picture->bitmap().width(), demo.controls[1].width);
+  EXPECT_EQ(picture->bitmap().height(), demo.controls[1].height);
+  EXPECT_EQ(picture->bitmap(), Painted("load \"" + kDemoForm + "\" \"Vellumar2\""));
+}
+
+TEST_F(FormToolTest, RenderFailuresNameTheFileAndTheProblem) {
+  const std::string missing = Path("missing.vform");
+  const std::string invalid = File("invalid.vform", "{\"format\": \"vellumar-form\", \"version\": 1, [");
+  const std::string other = File("other.vform", "[1, 2, 3]");
+  const std::string stranger = File("stranger.vform", R"({"format": "another-form", "version": 1})");
+  const std::string empty =
+      File("empty.vform", R"({"format": "vellumar-form", "version": 1, "controls": []})");
+  const std::string unsized = File("unsized.vform", R"({"format": "vellumar-form", "version": 1, "controls": [
+      {"class": "Vellumar", "name": "Flat", "left": 0, "top": 0, "width": 0, "height": 30, "bag": []}]})");
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;  // what err starts with
+  };
+  const std::string out = Path("out.png");
+  const Case cases[] = {
+      {{"render", missing, "--out", out}, missing + ": cannot read: No such file or directory"},
+      {{"render", invalid, "--out", out}, invalid + ": invalid JSON"},
+      {{"render", other, "--out", out}, other + ": the document is not a JSON object"},
+      {{"render", stranger, "--out", out}, stranger + ": not a form file"},
+      {{"render", empty, "--out", out}, empty + ": the form has no controls"},
+      {{"render", kDemoForm, "--out", out, "--control", "Nowhere"},
+       kDemoForm + ": no control named 'Nowhere' (the form has Vellumar1, Vellumar2)"},
+      {{"render", unsized, "--out", out},
+       unsized + ": control 'Flat' was saved at 0 x 30 pixels; give a size with --size WxH"},
+      {{"render", kDemoForm, "--out", out, "--size", "60000x60000"},
+       kDemoForm + ": control 'Vellumar1': surface of 60000 x 60000 pixels is larger than the host can hold"},
+      {{"render", kDemoForm, "--out", Path("demo.png/x.png")}, "cannot"},
+  };
+  File("demo.png", "a file where a folder would go");
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.args), kExitFailure) << c.message;
+    EXPECT_EQ(err_.str().rfind("vellumar render: " + c.message, 0), 0u) << err_.str();
+    EXPECT_FALSE(fs::exists(out));
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 6);
+}
+
+TEST_F(FormToolTest, MalformedRenderArgumentsShowTheUsage) {
+  const std::vector<std::string> bad[] = {
+      {"render"},
+      {"render", "a.vform"},
+      {"render", "a.vform", "--out"},
+      {"render", "a.vform", "--out", "a.png", "b.vform"},
+      {"render", "a.vform", "--out", "a.png", "--size", "12"},
+      {"render", "a.vform", "--out", "a.png", "--size", "0x5"},
+      {"render", "a.vform", "--out", "a.png", "--size", "5x99999999999"},
+      {"render", "a.vform", "--out", "a.png", "--size", "-5x5"},
+      {"render", "a.vform", "--out", "a.png", "--control", ""},
+      {"render", "a.vform", "--out", "a.png", "--colour", "red"},
+      {"new"},
+  };
+  for (const std::vector<std::string>& args : bad) {
+    EXPECT_EQ(Run(args), kExitUsage) << args.back();
+    EXPECT_NE(err_.str().find("usage: vellumar"), std::string::npos) << err_.str();
+  }
+}
+
+}  // namespace
+}  // namespace vellumar
