@@ -1,5 +1,6 @@
-// Parses and runs arbitrary script bytes against a headless host. Files are neither written nor read and
-// surfaces stay small, so that every input runs fast; malformed scripts are fine, crashes and hangs are not.
+// Parses and runs arbitrary script bytes against a headless host. Files are neither written nor read (paint,
+// load, save and picture paths fail with error 70) and surfaces stay small, so that every input runs fast;
+// malformed scripts are fine, crashes and hangs are not.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
