@@ -17,11 +17,6 @@ namespace {
   throw HostError(kErrInvalidFormFile, path + ": " + problem);
 }
 
-bool Exists(const std::string& path) {
-  struct stat info {};
-  return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
-}
-
 // The top of a control placed below every control of form, clamped so that it stays a 32-bit coordinate.
 int32_t TopBelow(const Form& form) {
   int64_t bottom = 0;
@@ -38,6 +33,11 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+bool SomethingAt(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
 
 const FormControl& PickFormControl(const Form& form, const std::string& path, std::string_view name) {
   if (form.controls.empty()) ThrowNoControl(path, "the form has no controls");
@@ -68,7 +68,7 @@ FormControl CaptureControl(Vellumar& control, const ControlPlace& place) {
 
 ControlPlace StoreControl(FormControl control, const std::string& path, bool keep_others) {
   Form form;
-  if (keep_others && Exists(path)) form = LoadForm(path);
+  if (keep_others && SomethingAt(path)) form = LoadForm(path);
   const auto same = std::ranges::find_if(form.controls, [&](const FormControl& other) {
     return SameNameIgnoringCase(other.name, control.name);
   });

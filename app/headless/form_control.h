@@ -26,6 +26,10 @@ struct ControlPlace {
   int32_t height = 0;
 };
 
+// Whether anything is at path: a file, a folder, a link (even a dangling one), or something that cannot be
+// looked at. A missing path, or one under a missing folder, is free.
+bool SomethingAt(const std::string& path);
+
 // The Vellumar control of form to load: the one called name (ASCII case ignored), or the first control when
 // name is empty. Throws HostError kErrInvalidFormFile naming path when the form has no controls, none of that
 // name, or when the control is of another class.

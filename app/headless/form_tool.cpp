@@ -1,8 +1,5 @@
 #include "app/headless/form_tool.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <charconv>
 #include <new>
 
@@ -37,11 +34,6 @@ class HostedControl {
   HeadlessHost host_;  // declared before the control, which refers to it
   Vellumar control_;
 };
-
-bool Exists(const std::string& path) {
-  struct stat info {};
-  return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
-}
 
 // A side of --size: a whole number of at least one pixel that fits 32 bits.
 std::optional<int32_t> ParseSide(std::string_view text) {
@@ -97,7 +89,7 @@ void Render(const RenderRequest& request) {
 
 int NewFormCommand(const std::string& path, std::ostream& err) {
   return Report("new", err, [&] {
-    if (Exists(path)) {
+    if (SomethingAt(path)) {
       throw HostError(kErrFileAlreadyExists, path + ": already exists; remove it or choose another name");
     }
     HostedControl hosted;

@@ -195,6 +195,9 @@ TEST_F(FormScriptTest, FailedSavesReportTheErrorAndLeaveNothingBehind) {
   ASSERT_EQ(missing.size(), 1u);
   EXPECT_EQ(missing[0].rfind("error 76: ", 0), 0u) << missing[0];
   EXPECT_NE(missing[0].find("no/such/folder/x.vform"), std::string::npos) << missing[0];
+  const Lines under_a_file = Run("save " + Quoted(existing / "x.vform") + " \"Vellumar2\"");
+  ASSERT_EQ(under_a_file.size(), 1u);
+  EXPECT_EQ(under_a_file[0].rfind("error 76: ", 0), 0u) << under_a_file[0];
   const Lines merge = Run("save " + Quoted(existing) + " \"Vellumar2\"");
   ASSERT_EQ(merge.size(), 1u);
   EXPECT_EQ(merge[0].rfind("error 321: " + existing.string(), 0), 0u) << merge[0];
