@@ -75,10 +75,10 @@ QString AccessKeyBinding(char32_t key) {
       .toString(QKeySequence::PortableText);
 }
 
-std::optional<Rect> TabHitRect(const TabStripState& state, int32_t tab) {
+std::optional<Rect> TabHeadRect(const TabStripState& state, int32_t tab) {
   if (!IsExistingTab(state, tab) || static_cast<size_t>(tab) >= state.mTabRects.size()) return std::nullopt;
   const Rect& head = state.mTabRects[static_cast<size_t>(tab)];
-  if (state.mAlignment == reg_Top) return head;
+  if (state.mAlignment == reg_Top || !head.IsEmpty()) return head;
   return Rect{head.left, head.bottom, head.right, SaturatingAdd(head.bottom, state.mTabHeight)};
 }
 

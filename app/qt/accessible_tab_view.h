@@ -35,9 +35,11 @@ char32_t RoutedAccessKey(const TabStripState& state, int32_t tab);
 // "Alt+K" for a routed access key, in Qt's portable key-sequence text; empty for none.
 QString AccessKeyBinding(char32_t key);
 
-// Where a press selects tab, in client pixels, as the last paint recorded it: the head rectangle with tabs
-// on top, the strip of TabHeight pixels below it for every other alignment. Nothing before the first paint
-// or for an index outside the list.
-std::optional<Rect> TabHitRect(const TabStripState& state, int32_t tab);
+// Where the head of tab is shown, in client pixels, as the last paint recorded it. With tabs on top that is
+// the recorded head rectangle. With tabs at the bottom the painters record the selected head as it is drawn
+// and every other head as a line at the top of the strip; the strip of TabHeight pixels below that line,
+// where those heads are drawn, is also where a press selects them. Nothing before the first paint or for
+// an index outside the list.
+std::optional<Rect> TabHeadRect(const TabStripState& state, int32_t tab);
 
 }  // namespace vellumar
