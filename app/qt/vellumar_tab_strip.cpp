@@ -1,0 +1,261 @@
+#include "app/qt/vellumar_tab_strip.h"
+
+#include <algorithm>
+#include <exception>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/qt/accessible_tab_view.h"
+#include "control/vellumar.h"
+#include "platform/host_error.h"
+
+namespace vellumar {
+namespace {
+
+// What a form's empty tab list and an entry without a width give: a new control's tab.
+constexpr int32_t kNewTabWidth = 60;
+constexpr const char* kNewTabCaption = "Register";
+constexpr QChar kWidthSeparator = u'|';
+
+std::string ToUtf8(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// The entries a tabs property assigns, never none.
+std::vector<TabEntry> EntriesOf(const QStringList& tabs) {
+  const qsizetype count = std::min<qsizetype>(tabs.size(), Vellumar::kMaxStoredTabs);
+  std::vector<TabEntry> entries;
+  entries.reserve(static_cast<size_t>(std::max<qsizetype>(count, 1)));
+  for (qsizetype i = 0; i < count; ++i) entries.push_back(ParseTabEntry(tabs[i]));
+  if (entries.empty()) entries.push_back(TabEntry{QString::fromLatin1(kNewTabCaption), kNewTabWidth});
+  return entries;
+}
+
+}  // namespace
+
+VellumarTabStrip::VellumarTabStrip(QWidget* parent) : VellumarWidget(parent) {}
+
+const Vellumar& VellumarTabStrip::Control() const {
+  // VellumarWidget hands its control out through a non-const accessor only; reading through it changes
+  // nothing.
+  return const_cast<VellumarTabStrip*>(this)->control();
+}
+
+template <typename Assignment>
+void VellumarTabStrip::Assign(Assignment&& assignment) {
+  try {
+    std::forward<Assignment>(assignment)();
+  } catch (const HostError& error) {
+    emit hostError(error.number(), QString::fromUtf8(error.what()));
+  } catch (const std::bad_alloc&) {
+    emit hostError(kErrOutOfMemory, QString::fromUtf8(HostErrorDescription(kErrOutOfMemory)));
+  } catch (const std::exception& error) {
+    emit hostError(0, QString::fromUtf8(error.what()));
+  }
+}
+
+// [SECTION] Properties
+
+QStringList VellumarTabStrip::tabs() const {
+  const TabStripState& state = Control().state();
+  const int32_t count = ExistingTabCount(state);
+  QStringList entries;
+  entries.reserve(count);
+  for (int32_t tab = 1; tab <= count; ++tab) {
+    const cTabsRef& record = state.mTabs[static_cast<size_t>(tab)];
+    const std::string_view caption = StoredCaption(state, tab);
+    entries.append(
+        FormatTabEntry(TabEntry{QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                                record ? record->TabWidth : 0}));
+  }
+  return entries;
+}
+
+void VellumarTabStrip::setTabs(const QStringList& tabs) {
+  const std::vector<TabEntry> entries = EntriesOf(tabs);
+  Assign([&] {
+    Vellumar& control = this->control();
+    ResizeTabList(static_cast<int32_t>(entries.size()));
+    for (int32_t tab = 1; tab <= static_cast<int32_t>(entries.size()); ++tab) {
+      const TabEntry& entry = entries[static_cast<size_t>(tab - 1)];
+      control.SetTabCaption(tab, ToUtf8(entry.caption));
+      control.SetTabWidth(tab, entry.width);
+    }
+    if (waiting_selection_ && *waiting_selection_ <= control.NumberOfTabs()) {
+      const int32_t tab = *waiting_selection_;
+      waiting_selection_.reset();
+      control.SetSelectedTab(tab);
+    }
+  });
+}
+
+// Adds tabs at the end or deletes them from the end until there are count (at least one).
+void VellumarTabStrip::ResizeTabList(int32_t count) {
+  Vellumar& control = this->control();
+  while (control.NumberOfTabs() > std::max(count, 1)) control.DeleteTab();
+  while (control.NumberOfTabs() < count) control.AddTab();
+}
+
+int VellumarTabStrip::selectedTab() const {
+  return Control().SelectedTab();
+}
+
+void VellumarTabStrip::setSelectedTab(int tab) {
+  if (tab > Control().NumberOfTabs()) {
+    waiting_selection_ = tab;
+  } else {
+    waiting_selection_.reset();
+  }
+  Assign([&] { control().SetSelectedTab(tab); });
+}
+
+int VellumarTabStrip::tabHeight() const {
+  return Control().TabHeight();
+}
+
+void VellumarTabStrip::setTabHeight(int height) {
+  Assign([&] { control().SetTabHeight(height); });
+}
+
+VellumarTabStrip::Alignment VellumarTabStrip::alignment() const {
+  return static_cast<Alignment>(Control().Alignment());
+}
+
+void VellumarTabStrip::setAlignment(Alignment alignment) {
+  Assign([&] { control().SetAlignment(alignment); });
+}
+
+QFont VellumarTabStrip::captionFont() const {
+  const Vellumar& control = Control();
+  QFont font(QString::fromUtf8(control.FontName()));
+  if (control.FontSize() > 0) font.setPointSizeF(control.FontSize());
+  font.setBold(control.FontBold() != kFalse);
+  font.setItalic(control.FontItalic() != kFalse);
+  font.setUnderline(control.FontUnderline() != kFalse);
+  font.setStrikeOut(control.FontStrikethru() != kFalse);
+  return font;
+}
+
+void VellumarTabStrip::setCaptionFont(const QFont& font) {
+  Assign([&] {
+    Vellumar& control = this->control();
+    control.SetFontName(ToUtf8(font.family()));
+    if (font.pointSizeF() > 0) control.SetFontSize(static_cast<float>(font.pointSizeF()));
+    control.SetFontBold(ToVbBool(font.bold()));
+    control.SetFontItalic(ToVbBool(font.italic()));
+    control.SetFontUnderline(ToVbBool(font.underline()));
+    control.SetFontStrikethru(ToVbBool(font.strikeOut()));
+  });
+}
+
+QColor VellumarTabStrip::ColorOf(OleColor (Vellumar::*getter)() const) const {
+  ColorRef rgb = 0;
+  if (!OleTranslateColor((Control().*getter)(), rgb)) return {};
+  return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+void VellumarTabStrip::AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color) {
+  if (!color.isValid()) return;
+  const QColor rgb = color.toRgb();
+  Assign([&] { (control().*setter)(Rgb(rgb.red(), rgb.green(), rgb.blue())); });
+}
+
+QColor VellumarTabStrip::backColor() const {
+  return ColorOf(&Vellumar::BackColor);
+}
+void VellumarTabStrip::setBackColor(const QColor& color) {
+  AssignColor(&Vellumar::SetBackColor, color);
+}
+QColor VellumarTabStrip::foreColor() const {
+  return ColorOf(&Vellumar::ForeColor);
+}
+void VellumarTabStrip::setForeColor(const QColor& color) {
+  AssignColor(&Vellumar::SetForeColor, color);
+}
+QColor VellumarTabStrip::foreColorActive() const {
+  return ColorOf(&Vellumar::ForeColorActive);
+}
+void VellumarTabStrip::setForeColorActive(const QColor& color) {
+  AssignColor(&Vellumar::SetForeColorActive, color);
+}
+QColor VellumarTabStrip::foreColorHot() const {
+  return ColorOf(&Vellumar::ForeColorHot);
+}
+void VellumarTabStrip::setForeColorHot(const QColor& color) {
+  AssignColor(&Vellumar::SetForeColorHot, color);
+}
+QColor VellumarTabStrip::backColorForm() const {
+  return ColorOf(&Vellumar::BackColorForm);
+}
+void VellumarTabStrip::setBackColorForm(const QColor& color) {
+  AssignColor(&Vellumar::SetBackColorForm, color);
+}
+QColor VellumarTabStrip::frameColor() const {
+  return ColorOf(&Vellumar::FrameColor);
+}
+void VellumarTabStrip::setFrameColor(const QColor& color) {
+  AssignColor(&Vellumar::SetFrameColor, color);
+}
+QColor VellumarTabStrip::maskColor() const {
+  return ColorOf(&Vellumar::MaskColor);
+}
+void VellumarTabStrip::setMaskColor(const QColor& color) {
+  AssignColor(&Vellumar::SetMaskColor, color);
+}
+QColor VellumarTabStrip::mouseMoveColor0() const {
+  return ColorOf(&Vellumar::MouseMoveColor0);
+}
+void VellumarTabStrip::setMouseMoveColor0(const QColor& color) {
+  AssignColor(&Vellumar::SetMouseMoveColor0, color);
+}
+QColor VellumarTabStrip::mouseMoveColor1() const {
+  return ColorOf(&Vellumar::MouseMoveColor1);
+}
+void VellumarTabStrip::setMouseMoveColor1(const QColor& color) {
+  AssignColor(&Vellumar::SetMouseMoveColor1, color);
+}
+QColor VellumarTabStrip::mouseMoveColor2() const {
+  return ColorOf(&Vellumar::MouseMoveColor2);
+}
+void VellumarTabStrip::setMouseMoveColor2(const QColor& color) {
+  AssignColor(&Vellumar::SetMouseMoveColor2, color);
+}
+QColor VellumarTabStrip::registerFocusColor0() const {
+  return ColorOf(&Vellumar::RegisterFocusColor0);
+}
+void VellumarTabStrip::setRegisterFocusColor0(const QColor& color) {
+  AssignColor(&Vellumar::SetRegisterFocusColor0, color);
+}
+QColor VellumarTabStrip::registerFocusColor1() const {
+  return ColorOf(&Vellumar::RegisterFocusColor1);
+}
+void VellumarTabStrip::setRegisterFocusColor1(const QColor& color) {
+  AssignColor(&Vellumar::SetRegisterFocusColor1, color);
+}
+QColor VellumarTabStrip::registerFocusColor2() const {
+  return ColorOf(&Vellumar::RegisterFocusColor2);
+}
+void VellumarTabStrip::setRegisterFocusColor2(const QColor& color) {
+  AssignColor(&Vellumar::SetRegisterFocusColor2, color);
+}
+
+// [SECTION] Tab list text
+
+QString FormatTabEntry(const TabEntry& entry) {
+  return entry.caption + kWidthSeparator + QString::number(entry.width);
+}
+
+TabEntry ParseTabEntry(const QString& text) {
+  const qsizetype separator = text.lastIndexOf(kWidthSeparator);
+  if (separator >= 0) {
+    bool whole = false;
+    const int width = text.sliced(separator + 1).toInt(&whole);
+    if (whole) return TabEntry{text.first(separator), width};
+  }
+  return TabEntry{text, kNewTabWidth};
+}
+
+}  // namespace vellumar

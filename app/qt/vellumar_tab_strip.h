@@ -1,0 +1,123 @@
+// VellumarTabStrip: a VellumarWidget whose appearance and tab list are Qt properties, so that Qt Designer can
+// edit them and forms made there (.ui files compiled with uic) set them up. Every property reads and
+// assigns the control's own property, with its notification and repaint; the widget's signals and the
+// control's behaviour are those of VellumarWidget.
+//
+// [SECTION] Index
+//   Properties        tabs, selectedTab, tabHeight, alignment, captionFont, the thirteen colours
+//   Tab list text     how one tab is written in the tabs property
+#pragma once
+
+#include <QtCore/QStringList>
+#include <QtGui/QColor>
+#include <QtGui/QFont>
+#include <cstdint>
+#include <optional>
+
+#include "app/qt/vellumar_widget.h"
+#include "platform/ole_color.h"
+#include "render/tab_strip_state.h"
+
+namespace vellumar {
+
+class VellumarTabStrip : public VellumarWidget {
+  Q_OBJECT
+  // [SECTION] Properties. The tab list first: a form sets it before the selection that refers to it.
+  Q_PROPERTY(QStringList tabs READ tabs WRITE setTabs)
+  Q_PROPERTY(int selectedTab READ selectedTab WRITE setSelectedTab)
+  Q_PROPERTY(int tabHeight READ tabHeight WRITE setTabHeight)
+  Q_PROPERTY(Alignment alignment READ alignment WRITE setAlignment)
+  Q_PROPERTY(QFont captionFont READ captionFont WRITE setCaptionFont)
+  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+  Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+  Q_PROPERTY(QColor foreColorActive READ foreColorActive WRITE setForeColorActive)
+  Q_PROPERTY(QColor foreColorHot READ foreColorHot WRITE setForeColorHot)
+  Q_PROPERTY(QColor backColorForm READ backColorForm WRITE setBackColorForm)
+  Q_PROPERTY(QColor frameColor READ frameColor WRITE setFrameColor)
+  Q_PROPERTY(QColor maskColor READ maskColor WRITE setMaskColor)
+  Q_PROPERTY(QColor mouseMoveColor0 READ mouseMoveColor0 WRITE setMouseMoveColor0)
+  Q_PROPERTY(QColor mouseMoveColor1 READ mouseMoveColor1 WRITE setMouseMoveColor1)
+  Q_PROPERTY(QColor mouseMoveColor2 READ mouseMoveColor2 WRITE setMouseMoveColor2)
+  Q_PROPERTY(QColor registerFocusColor0 READ registerFocusColor0 WRITE setRegisterFocusColor0)
+  Q_PROPERTY(QColor registerFocusColor1 READ registerFocusColor1 WRITE setRegisterFocusColor1)
+  Q_PROPERTY(QColor registerFocusColor2 READ registerFocusColor2 WRITE setRegisterFocusColor2)
+
+ public:
+  // The alignment values a form chooses from; the control itself takes any number (see Vellumar).
+  enum Alignment : int32_t { Top = reg_Top, Bottom = reg_Bottom };
+  Q_ENUM(Alignment)
+
+  explicit VellumarTabStrip(QWidget* parent = nullptr);
+
+  // One entry per tab, "caption|width" (the caption with its "&" markers). Assigning rebuilds the list
+  // through the control: tabs that stay keep their pictures, missing tabs are added, extra ones deleted
+  // from the end; an empty list leaves one tab "Register" of width 60, as a new control has. Entries past
+  // Vellumar::kMaxStoredTabs are ignored.
+  QStringList tabs() const;
+  void setTabs(const QStringList& tabs);
+  // SelectedTab. A tab beyond the list is refused by the control as always, but is also remembered and
+  // selected by the next tabs assignment that makes room for it: uic sets a translatable string list such
+  // as tabs after every other property, so a form's selection arrives before its tabs.
+  int selectedTab() const;
+  void setSelectedTab(int tab);
+  int tabHeight() const;
+  void setTabHeight(int height);
+  Alignment alignment() const;
+  void setAlignment(Alignment alignment);
+  // Family, point size, bold, italic, underline and strike-out of the caption font.
+  QFont captionFont() const;
+  void setCaptionFont(const QFont& font);
+
+  // Colours read as the RGB they paint with (a system colour is translated); assigning an invalid colour
+  // changes nothing, any other stores its RGB value.
+  QColor backColor() const;
+  void setBackColor(const QColor& color);
+  QColor foreColor() const;
+  void setForeColor(const QColor& color);
+  QColor foreColorActive() const;
+  void setForeColorActive(const QColor& color);
+  QColor foreColorHot() const;
+  void setForeColorHot(const QColor& color);
+  QColor backColorForm() const;
+  void setBackColorForm(const QColor& color);
+  QColor frameColor() const;
+  void setFrameColor(const QColor& color);
+  QColor maskColor() const;
+  void setMaskColor(const QColor& color);
+  QColor mouseMoveColor0() const;
+  void setMouseMoveColor0(const QColor& color);
+  QColor mouseMoveColor1() const;
+  void setMouseMoveColor1(const QColor& color);
+  QColor mouseMoveColor2() const;
+  void setMouseMoveColor2(const QColor& color);
+  QColor registerFocusColor0() const;
+  void setRegisterFocusColor0(const QColor& color);
+  QColor registerFocusColor1() const;
+  void setRegisterFocusColor1(const QColor& color);
+  QColor registerFocusColor2() const;
+  void setRegisterFocusColor2(const QColor& color);
+
+ private:
+  const Vellumar& Control() const;
+  // Runs an assignment to the control; its numbered errors are reported through hostError.
+  template <typename Assignment>
+  void Assign(Assignment&& assignment);
+  void AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color);
+  QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
+  void ResizeTabList(int32_t count);
+
+  std::optional<int32_t> waiting_selection_;  // a selection beyond the list, for the next tabs assignment
+};
+
+// [SECTION] Tab list text
+struct TabEntry {
+  QString caption;
+  int32_t width = 0;
+};
+// "caption|width"; the caption may itself hold "|".
+QString FormatTabEntry(const TabEntry& entry);
+// Splits at the last "|" when a whole 32-bit number follows it; otherwise the entry is all caption and the
+// width is a new tab's, 60.
+TabEntry ParseTabEntry(const QString& text);
+
+}  // namespace vellumar

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs the build tree into a temporary prefix, checks what landed there, builds examples/embed against
+# the installed CMake package and runs it offscreen; also compiles a program against the pkg-config files.
+# Usage: install_embed_test.sh BUILD_DIR SOURCE_DIR WORK_DIR CXX_COMPILER
+set -euo pipefail
+build_dir=$1
+source_dir=$2
+work_dir=$3
+cxx=$4
+
+rm -rf "$work_dir"
+mkdir -p "$work_dir"
+prefix=$work_dir/prefix
+cmake --install "$build_dir" --prefix "$prefix" >"$work_dir/install.log"
+
+fail() { echo "install_embed: $*" >&2; exit 1; }
+libdir=$(cd "$prefix" && find . -name libvellumar_core.a -printf '%h\n' | head -n 1)
+[ -n "$libdir" ] || fail "libvellumar_core.a not installed"
+for file in "$libdir/libvellumar_headless.a" "$libdir/libvellumar_qt.a" bin/vellumar bin/vellumar-designer \
+  include/vellumar/control/vellumar.h include/vellumar/app/qt/vellumar_widget.h \
+  include/vellumar/app/qt/vellumar_tab_strip.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
+  "$libdir/pkgconfig/vellumar.pc" "$libdir/pkgconfig/vellumar-qt.pc"; do
+  [ -e "$prefix/$file" ] || fail "$file not installed"
+done
+plugin=$(find "$prefix" -path '*/plugins/designer/libvellumardesigner.so' | head -n 1)
+[ -n "$plugin" ] || fail "the Designer plugin is not in a Qt plugin folder below the prefix"
+
+cmake -S "$source_dir/examples/embed" -B "$work_dir/embed" -DCMAKE_PREFIX_PATH="$prefix" \
+  -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Release >"$work_dir/embed-configure.log"
+cmake --build "$work_dir/embed" -j 2 >"$work_dir/embed-build.log" || { cat "$work_dir/embed-build.log"; exit 1; }
+output=$(QT_QPA_PLATFORM=offscreen timeout 60 "$work_dir/embed/vellumar-embed" --quit-after 200)
+[ "$output" = "tab 2 of 3 (before: 0)" ] || fail "the embedded tab strip showed '$output'"
+
+# The same library through pkg-config: the headless host paints a new control.
+cat >"$work_dir/pc_probe.cpp" <<'CPP'
+#include "app/headless/headless_host.h"
+#include "control/vellumar.h"
+int main() {
+  vellumar::HeadlessHost host;
+  vellumar::Vellumar control(host, nullptr);
+  host.Attach(&control);
+  control.InitProperties();
+  host.Resize(120, 80);
+  const int tabs = control.NumberOfTabs();
+  host.Attach(nullptr);
+  return tabs == 1 ? 0 : 1;
+}
+CPP
+export PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig"
+# shellcheck disable=SC2046
+"$cxx" -std=c++20 -o "$work_dir/pc_probe" "$work_dir/pc_probe.cpp" $(pkg-config --cflags --libs vellumar)
+"$work_dir/pc_probe" || fail "the pkg-config build did not make a working control"
+pkg-config --exists --print-errors vellumar-qt || fail "vellumar-qt.pc does not resolve"
+echo "install_embed: installed, embedded and run from $prefix"
