@@ -128,18 +128,24 @@ void DesignerWindow::BuildActions() {
 }
 
 void DesignerWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+  QMenu* file = AddMenu(QStringLiteral("&Datei"));
   file->addActions({new_, open_, save_, save_as_});
   file->addSeparator();
   file->addAction(quit_);
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  QMenu* edit = AddMenu(QStringLiteral("&Bearbeiten"));
   edit->addActions({add_, delete_});
   edit->addSeparator();
   edit->addAction(properties_);
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  QMenu* view = AddMenu(QStringLiteral("&Ansicht"));
   view->addActions({design_mode_, run_mode_});
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  QMenu* help = AddMenu(QStringLiteral("&Hilfe"));
   help->addAction(about_);
+}
+
+QMenu* DesignerWindow::AddMenu(const QString& title) {
+  QMenu* menu = menuBar()->addMenu(title);
+  menu_titles_.append({menu, title});
+  return menu;
 }
 
 void DesignerWindow::BuildToolBar() {
@@ -226,6 +232,11 @@ void DesignerWindow::SetDesignMode(bool design) {
   canvas_->SetDesignMode(design);
   (design ? design_mode_ : run_mode_)->setChecked(true);
   mode_label_->setText(design ? QStringLiteral("Entwurfsmodus") : QStringLiteral("Ausführungsmodus"));
+  // While the form runs, Alt and a letter belong to the form's access keys, as they would in a form of its
+  // own window; the menus stay reachable with the mouse and F10.
+  for (const auto& [menu, title] : menu_titles_) {
+    menu->setTitle(design ? title : QString(title).remove(QLatin1Char('&')));
+  }
   if (design) {
     canvas_->setFocus();
   } else if (!canvas_->controls().empty()) {

@@ -3,6 +3,8 @@
 // differs from it, and asks before changes would be lost.
 #pragma once
 
+#include <QtCore/QList>
+#include <QtCore/QPair>
 #include <QtWidgets/QMainWindow>
 #include <string>
 
@@ -12,6 +14,7 @@
 class QAction;
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QScrollArea;
 
 namespace vellumar {
@@ -48,6 +51,8 @@ class DesignerWindow final : public QMainWindow {
   void AddControl();
   void DeleteSelectedControl();
   void ShowProperties();
+  // Design mode: the controls are inert and the overlay edits them. Run mode: the controls act as for an
+  // end user, the first one takes the focus, and the menus give up their access keys to the form's.
   void SetDesignMode(bool design);
 
   FormCanvas& canvas() { return *canvas_; }
@@ -62,6 +67,7 @@ class DesignerWindow final : public QMainWindow {
  private:
   void BuildActions();
   void BuildMenus();
+  QMenu* AddMenu(const QString& title);
   void BuildToolBar();
   // Asks whether to save a changed form first: true to go on (saved, or not wanted), false to stop.
   bool SettleChanges();
@@ -93,6 +99,7 @@ class DesignerWindow final : public QMainWindow {
   QAction* run_mode_ = nullptr;
   QAction* about_ = nullptr;
   QActionGroup* modes_ = nullptr;
+  QList<QPair<QMenu*, QString>> menu_titles_;  // each menu with its title and access key
 };
 
 }  // namespace vellumar

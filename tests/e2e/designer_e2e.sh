@@ -39,9 +39,10 @@ die() {
   exit 1
 }
 
-# [SECTION] The display: Xvfb picks a free display number and reports it.
+# [SECTION] The display: Xvfb picks a free display number and reports it. -noreset: without it the
+# server resets whenever its last client leaves, and a client that connects meanwhile is refused.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do
@@ -50,6 +51,12 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || die "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")"
+for _ in $(seq 100); do
+  xdotool getmouselocation >/dev/null 2>&1 && break
+  kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb ended: $(cat "$work/xvfb.log")"
+  sleep 0.1
+done
+xdotool getmouselocation >/dev/null 2>&1 || die "cannot reach the X server at $DISPLAY"
 
 # [SECTION] The designer on a copy of the demo form.
 "$designer" --save-demo "$work/demo.vform" || die "the designer could not write the demo form"
@@ -130,21 +137,43 @@ pointer() {
   pointer_y=$2
 }
 
-# [SECTION] Run mode: the controls act as for an end user; the first takes the focus.
+# keyed_tab CONTROL NOT [OTHER]: a tab of CONTROL other than tab NOT whose access key is a letter that no
+# tab of OTHER carries (a key two controls share goes to either); empty when there is none.
+keyed_tab() {
+  local taken=""
+  [ -n "${3:-}" ] && taken=$(grep "^tab $3 " "$current.txt" | sed -n 's/.* key=//p' | tr -d '\n')
+  grep "^tab $1 " "$current.txt" |
+    awk -v not="$2" -v taken="$taken" '$3 != not && $8 ~ /^key=[a-z]$/ && index(taken, substr($8, 5)) == 0 { print $3; exit }'
+}
+# The row of a selected head that carries the focus band's middle line (RegisterFocusColor1).
+focus_row() {  # focus_row CONTROL I
+  local r
+  read -r -a r <<<"$(tab "$1" "$2")"
+  if [ "$(field "$1" alignment)" = 1 ]; then echo $((r[3] - 2)); else echo $((r[1] + 1)); fi
+}
+
+# [SECTION] Run mode: the controls act as for an end user. A click on tab 1 of the first control sets
+# the scene: tab 1 selected, the focus in that control.
 xdotool key F5
 shot
 top=Vellumar1
 bottom=Vellumar2
-expect "first control has the focus in run mode" "$(field $top focus)" 1
-expect "first control selects tab 1" "$(field $top selected)" 1
-read -r _ top_y _ _ <<<"$(control_rect $top)"
+tabs=$(field $top tabs)
+[ "${tabs:-0}" -ge 3 ] || die "the demo form's first control needs at least three tabs, it has '${tabs}'"
+pointer "$(mid_x "$(tab $top 1)")" $(($(tab $top 1 | cut -d ' ' -f 2) + 8))
+xdotool click 1
+shot
+expect "selected after clicking tab 1" "$(field $top selected)" 1
+expect "focus after clicking tab 1" "$(field $top focus)" 1
+expect "focus band on the selected tab" "$(pixel "$(mid_x "$(tab $top 1)")" "$(focus_row $top 1)")" "$(color $top focus1)"
+read -r cx cy cw ch <<<"$(control_rect $top)"
 tab1=$(tab $top 1)
 tab2=$(tab $top 2)
 tab3=$(tab $top 3)
-read -r t2_left t2_top t2_right t2_bottom <<<"$tab2"
-read -r t3_left t3_top t3_right _ <<<"$tab3"
-read -r _ s1_top _ _ <<<"$tab1"
-expect "focus band on the selected tab (row 1)" "$(pixel "$(mid_x "$tab1")" $((s1_top + 1)))" "$(color $top focus1)"
+last=$(tab $top "$tabs")
+read -r _ t2_top _ t2_bottom <<<"$tab2"
+read -r _ t3_top _ _ <<<"$tab3"
+read -r _ last_top last_right _ <<<"$last"
 
 # Onto tab 2: it becomes hot; the band covers its top rows.
 pointer "$(mid_x "$tab2")" $(((t2_top + t2_bottom) / 2))
@@ -152,30 +181,33 @@ shot
 expect "hot tab after moving onto tab 2" "$(field $top hot)" 2
 expect "hot band row 0 on tab 2" "$(pixel "$(mid_x "$tab2")" "$t2_top")" "$(color $top band0)"
 expect "hot band row 1 on tab 2" "$(pixel "$(mid_x "$tab2")" $((t2_top + 1)))" "$(color $top band1)"
-expect "hot band row 2 on tab 2" "$(pixel $((t2_left + 1)) $((t2_top + 2)))" "$(color $top band2)"
+expect "hot band row 2 on tab 2" "$(pixel "$(mid_x "$tab2")" $((t2_top + 2)))" "$(color $top band2)"
 
-# Along the strip past the last tab: the last head crossed (tab 3) stays hot over the empty strip.
-pointer $((t3_right + 40)) $((t2_top + 8))
-shot
-expect "hot tab over the empty strip" "$(field $top hot)" 3
-expect "hot band moved on to tab 3" "$(pixel "$(mid_x "$tab3")" $((t3_top + 1)))" "$(color $top band1)"
-expect "tab 2 without band" "$(pixel "$(mid_x "$tab2")" $((t2_top + 1)))" "$(color $top back)"
+# Along the strip past the last tab: the last head crossed stays hot over the empty strip.
+if [ $((last_right + 12)) -lt $((cx + cw - 2)) ]; then
+  pointer $((last_right + 10)) $((t2_top + 8))
+  shot
+  expect "hot tab over the empty strip" "$(field $top hot)" "$tabs"
+  expect "hot band moved on to the last tab" "$(pixel "$(mid_x "$last")" $((last_top + 1)))" "$(color $top band1)"
+  expect "tab 2 without band" "$(pixel "$(mid_x "$tab2")" $((t2_top + 1)))" "$(color $top back)"
+else
+  echo "designer_e2e: note: no empty strip right of the last tab; that step is left out"
+fi
 
 # Into the page: the hot band goes.
-read -r cx cy cw ch <<<"$(control_rect $top)"
 pointer $((cx + cw / 2)) $((cy + ch / 2))
 shot
 expect "no hot tab in the page" "$(field $top hot)" 0
-expect "tab 3 without band in the page" "$(pixel "$(mid_x "$tab3")" $((t3_top + 1)))" "$(color $top back)"
+expect "last tab without band in the page" "$(pixel "$(mid_x "$last")" $((last_top + 1)))" "$(color $top back)"
 
-# A click on tab 2 selects it: its head rises to row 0 with the focus band, tab 1 sinks.
+# A click on tab 2 selects it: its head rises to the control's top row with the focus band, tab 1 sinks.
 pointer "$(mid_x "$tab2")" $(((t2_top + t2_bottom) / 2))
 xdotool click 1
 shot
 expect "selected after the click" "$(field $top selected)" 2
 expect "focus after the click" "$(field $top focus)" 1
-expect "raised tab 2 with the focus band (row 0)" "$(pixel "$(mid_x "$tab2")" "$top_y")" "$(color $top focus0)"
-expect "tab 1 no longer raised (row 0)" "$(pixel "$(mid_x "$tab1")" "$top_y")" "$(color $top backform)"
+expect "raised tab 2 with the focus band (row 0)" "$(pixel "$(mid_x "$tab2")" "$cy")" "$(color $top focus0)"
+expect "tab 1 no longer raised (row 0)" "$(pixel "$(mid_x "$tab1")" "$cy")" "$(color $top backform)"
 
 # Onto tab 3, then out of the window: the control sees the move that leaves and clears the hot tab.
 pointer "$(mid_x "$tab3")" $((t3_top + 8))
@@ -191,33 +223,36 @@ expect "tab 3 without band outside the window" "$(pixel "$(mid_x "$tab3")" $((t3
 xdotool key Right
 shot
 expect "selected after the right arrow" "$(field $top selected)" 3
-read -r _ s3_top _ _ <<<"$(tab $top 3)"
-expect "focus band on tab 3" "$(pixel "$(mid_x "$(tab $top 3)")" $((s3_top + 1)))" "$(color $top focus1)"
+expect "focus band on tab 3" "$(pixel "$(mid_x "$(tab $top 3)")" "$(focus_row $top 3)")" "$(color $top focus1)"
 
-# Alt and the access key of tab 1 select it again.
-xdotool key "alt+$(tab_key $top 1)"
+# Alt and the access key of another tab select it.
+keyed=$(keyed_tab $top 3 $bottom)
+[ -n "$keyed" ] || die "no tab of $top other than tab 3 has a letter of its own for its access key"
+top_key=$(tab_key $top "$keyed")
+xdotool key "alt+$top_key"
 shot
-expect "selected after Alt+$(tab_key $top 1)" "$(field $top selected)" 1
+expect "selected after Alt+$top_key" "$(field $top selected)" "$keyed"
 
 # Alt and an access key of the other control: it takes the focus and selects its tab; the focus band moves.
-bottom_key=$(tab_key $bottom 3)
+other=$(keyed_tab $bottom "$(field $bottom selected)" $top)
+[ -n "$other" ] || die "no tab of $bottom other than its selected one has a letter of its own for its access key"
+bottom_key=$(tab_key $bottom "$other")
 xdotool key "alt+$bottom_key"
 shot
-expect "other control selected after Alt+$bottom_key" "$(field $bottom selected)" 3
+expect "other control selected after Alt+$bottom_key" "$(field $bottom selected)" "$other"
 expect "other control has the focus" "$(field $bottom focus)" 1
 expect "first control lost the focus" "$(field $top focus)" 0
-read -r b3_left _ b3_right b3_bottom <<<"$(tab $bottom 3)"
-expect "focus band at the bottom of the other control" \
-  "$(pixel $(((b3_left + b3_right) / 2)) $((b3_bottom - 2)))" "$(color $bottom focus1)"
-read -r _ s1_top _ _ <<<"$(tab $top 1)"
-expect "no focus band on the first control" "$(pixel "$(mid_x "$(tab $top 1)")" $((s1_top + 1)))" "$(color $top back)"
+expect "focus band on the other control" "$(pixel "$(mid_x "$(tab $bottom "$other")")" "$(focus_row $bottom "$other")")" \
+  "$(color $bottom focus1)"
+expect "no focus band on the first control" \
+  "$(pixel "$(mid_x "$(tab $top "$keyed")")" "$(focus_row $top "$keyed")")" "$(color $top back)"
 
 # [SECTION] Save with Ctrl+S; the shot after it comes only once the save is done.
 xdotool key ctrl+s
 shot
 selections=$(grep -o '"key" *: *"SelectedTab" *, *"type" *: *"int" *, *"value" *: *-\{0,1\}[0-9]*' "$work/demo.vform" |
   sed 's/.*: *//' | tr '\n' ' ')
-expect "saved SelectedTab of both controls" "$selections" "1 3 "
+expect "saved SelectedTab of both controls" "$selections" "$keyed $other "
 
 if [ "$failures" -ne 0 ]; then
   echo "designer_e2e: $failures check(s) failed; shots were in $shots"

@@ -6,6 +6,7 @@
 
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QTest>
+#include <QtWidgets/QMenuBar>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -255,6 +256,21 @@ TEST_F(DesignerWindowTest, DraggingMovesTheSelectedControlOnTheGrid) {
   QTest::mouseRelease(overlay, Qt::LeftButton, Qt::NoModifier, QPoint(113, 121));
   EXPECT_EQ(Control("Vellumar1")->geometry(), QRect(32, 40, 456, 232));
   EXPECT_TRUE(window_->isModified());
+}
+
+TEST_F(DesignerWindowTest, InRunModeAltAndALetterReachTheFormBeforeTheMenus) {
+  Control("Vellumar1")->control().SetTabCaption(2, "&Dokumente");
+  window_->SetDesignMode(false);
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keyClick(window_.get(), Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(Control("Vellumar1")->control().SelectedTab(), 2);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  const QList<QAction*> menus = window_->menuBar()->actions();
+  ASSERT_FALSE(menus.isEmpty());
+  EXPECT_EQ(menus.front()->text(), QStringLiteral("Datei"));
+  window_->SetDesignMode(true);
+  EXPECT_EQ(menus.front()->text(), QStringLiteral("&Datei"));
 }
 
 TEST_F(DesignerWindowTest, AboutBoxFromTheHelpMenu) {
