@@ -21,10 +21,11 @@ done
 work=$(mktemp -d "${TMPDIR:-/tmp}/vellumar-e2e.XXXXXX")
 xvfb_pid=""
 designer_pid=""
+keep=0  # keep the shots of a failed run for a look
 cleanup() {
   if [ -n "$designer_pid" ]; then kill "$designer_pid" 2>/dev/null || true; wait "$designer_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
+  if [ "$keep" -eq 0 ]; then rm -rf "$work"; fi
 }
 trap cleanup EXIT
 
@@ -34,7 +35,8 @@ fail() {
   failures=$((failures + 1))
 }
 die() {
-  echo "designer_e2e: ERROR: $*"
+  keep=1
+  echo "designer_e2e: ERROR: $* (shots and logs kept in $work)"
   [ -f "$work/designer.log" ] && sed 's/^/  designer: /' "$work/designer.log"
   exit 1
 }
@@ -255,7 +257,8 @@ selections=$(grep -o '"key" *: *"SelectedTab" *, *"type" *: *"int" *, *"value" *
 expect "saved SelectedTab of both controls" "$selections" "$keyed $other "
 
 if [ "$failures" -ne 0 ]; then
-  echo "designer_e2e: $failures check(s) failed; shots were in $shots"
+  keep=1
+  echo "designer_e2e: $failures check(s) failed; shots kept in $shots"
   exit 1
 fi
 echo "designer_e2e: passed ($shot_count shots)"
