@@ -269,7 +269,8 @@ void VellumarWidget::OnFocusWindowChanged() {
 void VellumarWidget::Cls() {
   ColorRef color = 0;
   if (!OleTranslateColor(back_color_, color)) color = 0;
-  std::ranges::fill(image_.pixels(), color);
+  // The raster layer's fill clears a whole surface at memset speed; an element-wise fill costs twice that.
+  dc_.FillRect(Rect{0, 0, image_.width(), image_.height()}, color);
 }
 
 void VellumarWidget::Refresh() {
