@@ -44,19 +44,6 @@ const Vellumar& VellumarTabStrip::Control() const {
   return const_cast<VellumarTabStrip*>(this)->control();
 }
 
-template <typename Assignment>
-void VellumarTabStrip::Assign(Assignment&& assignment) {
-  try {
-    std::forward<Assignment>(assignment)();
-  } catch (const HostError& error) {
-    emit hostError(error.number(), QString::fromUtf8(error.what()));
-  } catch (const std::bad_alloc&) {
-    emit hostError(kErrOutOfMemory, QString::fromUtf8(HostErrorDescription(kErrOutOfMemory)));
-  } catch (const std::exception& error) {
-    emit hostError(0, QString::fromUtf8(error.what()));
-  }
-}
-
 // [SECTION] Properties
 
 QStringList VellumarTabStrip::tabs() const {
@@ -76,7 +63,7 @@ QStringList VellumarTabStrip::tabs() const {
 
 void VellumarTabStrip::setTabs(const QStringList& tabs) {
   const std::vector<TabEntry> entries = EntriesOf(tabs);
-  Assign([&] {
+  RunReportingErrors([&] {
     Vellumar& control = this->control();
     ResizeTabList(static_cast<int32_t>(entries.size()));
     for (int32_t tab = 1; tab <= static_cast<int32_t>(entries.size()); ++tab) {
@@ -109,7 +96,7 @@ void VellumarTabStrip::setSelectedTab(int tab) {
   } else {
     waiting_selection_.reset();
   }
-  Assign([&] { control().SetSelectedTab(tab); });
+  RunReportingErrors([&] { control().SetSelectedTab(tab); });
 }
 
 int VellumarTabStrip::tabHeight() const {
@@ -117,7 +104,7 @@ int VellumarTabStrip::tabHeight() const {
 }
 
 void VellumarTabStrip::setTabHeight(int height) {
-  Assign([&] { control().SetTabHeight(height); });
+  RunReportingErrors([&] { control().SetTabHeight(height); });
 }
 
 VellumarTabStrip::Alignment VellumarTabStrip::alignment() const {
@@ -125,7 +112,7 @@ VellumarTabStrip::Alignment VellumarTabStrip::alignment() const {
 }
 
 void VellumarTabStrip::setAlignment(Alignment alignment) {
-  Assign([&] { control().SetAlignment(alignment); });
+  RunReportingErrors([&] { control().SetAlignment(alignment); });
 }
 
 QFont VellumarTabStrip::captionFont() const {
@@ -140,7 +127,7 @@ QFont VellumarTabStrip::captionFont() const {
 }
 
 void VellumarTabStrip::setCaptionFont(const QFont& font) {
-  Assign([&] {
+  RunReportingErrors([&] {
     Vellumar& control = this->control();
     control.SetFontName(ToUtf8(font.family()));
     if (font.pointSizeF() > 0) control.SetFontSize(static_cast<float>(font.pointSizeF()));
@@ -160,7 +147,7 @@ QColor VellumarTabStrip::ColorOf(OleColor (Vellumar::*getter)() const) const {
 void VellumarTabStrip::AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color) {
   if (!color.isValid()) return;
   const QColor rgb = color.toRgb();
-  Assign([&] { (control().*setter)(Rgb(rgb.red(), rgb.green(), rgb.blue())); });
+  RunReportingErrors([&] { (control().*setter)(Rgb(rgb.red(), rgb.green(), rgb.blue())); });
 }
 
 QColor VellumarTabStrip::backColor() const {

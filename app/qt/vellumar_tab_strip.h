@@ -99,9 +99,6 @@ class VellumarTabStrip : public VellumarWidget {
 
  private:
   const Vellumar& Control() const;
-  // Runs an assignment to the control; its numbered errors are reported through hostError.
-  template <typename Assignment>
-  void Assign(Assignment&& assignment);
   void AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color);
   QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
   void ResizeTabList(int32_t count);

@@ -92,6 +92,10 @@ void VellumarWidget::Notify(Notification&& notification) {
   }
 }
 
+void VellumarWidget::RunReportingErrors(const std::function<void()>& action) {
+  Notify(action);
+}
+
 // [SECTION] Qt events
 
 bool VellumarWidget::event(QEvent* event) {

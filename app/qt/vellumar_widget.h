@@ -15,6 +15,7 @@
 #include <QtCore/QPointF>
 #include <QtWidgets/QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -68,6 +69,10 @@ class VellumarWidget : public QWidget, private UserControl, private VellumarEven
   void hostError(int number, const QString& description);
 
  protected:
+  // Runs an action on the control; its numbered errors are reported through hostError, since an exception
+  // must not cross Qt's event and signal machinery.
+  void RunReportingErrors(const std::function<void()>& action);
+
   // [SECTION] Qt events
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
