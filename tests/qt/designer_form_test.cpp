@@ -120,7 +120,7 @@ TEST(DesignerDemoForm, ShowsBothAlignmentsAccessKeysAndAPicture) {
 
 TEST(DesignerDemoForm, FallsBackToTheBuiltInFormPastDamagedFiles) {
   std::vector<std::string> problems;
-  const std::string damaged = std::string(VELLUMAR_TEST_DATA_DIR) + "/../qt/designer_form_test.cpp";
+  const std::string damaged = std::string(VELLUMAR_SOURCE_DIR) + "/tests/qt/designer_form_test.cpp";
   const Form form = LoadDemoForm({"/nonexistent/demo.vform", damaged}, problems);
   EXPECT_EQ(form.controls.size(), 2u);
   ASSERT_EQ(problems.size(), 1u);
