@@ -14,6 +14,7 @@
 #include "fake_host.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
+#include "scoped_tmp_dir.h"
 
 namespace vellumar::testing {
 namespace {
@@ -48,27 +49,6 @@ StdPictureRef MakeIcon() {
 StdPictureRef MakeBitmapPicture() {
   return StdPicture::FromBitmap(Bitmap(4, 4));
 }
-
-// Points TMPDIR somewhere for the lifetime of the object.
-class ScopedTmpDir {
- public:
-  explicit ScopedTmpDir(const char* value) {
-    if (const char* old = ::getenv("TMPDIR")) old_ = old;
-    ::setenv("TMPDIR", value, 1);
-  }
-  ~ScopedTmpDir() {
-    if (old_) {
-      ::setenv("TMPDIR", old_->c_str(), 1);
-    } else {
-      ::unsetenv("TMPDIR");
-    }
-  }
-  ScopedTmpDir(const ScopedTmpDir&) = delete;
-  ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
-
- private:
-  std::optional<std::string> old_;
-};
 
 TEST(ControlTabList, NewControlHasOneDefaultTab) {
   TestControl t;

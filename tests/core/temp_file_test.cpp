@@ -16,32 +16,13 @@
 
 #include "platform/file_services.h"
 #include "platform/host_error.h"
+#include "scoped_tmp_dir.h"
 
 namespace vellumar {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Points TMPDIR somewhere for the lifetime of the object and puts the old value back.
-class ScopedTmpDir {
- public:
-  explicit ScopedTmpDir(const std::string& value) {
-    if (const char* old = ::getenv("TMPDIR")) old_ = old;
-    ::setenv("TMPDIR", value.c_str(), 1);
-  }
-  ~ScopedTmpDir() {
-    if (old_) {
-      ::setenv("TMPDIR", old_->c_str(), 1);
-    } else {
-      ::unsetenv("TMPDIR");
-    }
-  }
-  ScopedTmpDir(const ScopedTmpDir&) = delete;
-  ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
-
- private:
-  std::optional<std::string> old_;
-};
+using testing::ScopedTmpDir;
 
 // A fresh directory, removed with everything in it at the end of the test.
 class ScratchDir {
