@@ -85,5 +85,8 @@ std::string SerializeForm(const Form& form, const std::string& name_for_errors);
 // was there before, byte for byte (see WriteFileAtomically for the errors). ops replaces the file system
 // calls in tests.
 void SaveForm(const Form& form, const std::string& path, const FileWriteOps& ops = {});
+// Writes a new form file at path and never replaces anything there, not even something that appears while
+// the file is written: then HostError 58 is thrown naming path (see CreateFileAtomically).
+void SaveNewForm(const Form& form, const std::string& path, const FileWriteOps& ops = {});
 
 }  // namespace vellumar

@@ -8,9 +8,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
-#include "platform/host_error.h"
+#include "platform/file_error.h"
+#include "platform/save_target.h"
+#include "platform/signal_cleanup.h"
 
 namespace vellumar {
 namespace {
@@ -38,7 +39,11 @@ int ErrorNumberFor(int error) {
 }
 
 [[noreturn]] void ThrowSaveError(const std::string& path, int error) {
-  throw HostError(ErrorNumberFor(error), path + ": cannot save: " + std::strerror(error));
+  throw FileError(ErrorNumberFor(error), path, std::strerror(error));
+}
+
+[[noreturn]] void ThrowAlreadyThere(const std::string& path) {
+  throw FileError(kErrFileAlreadyExists, path, "something is there already and was left as it is");
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -61,21 +66,29 @@ mode_t CurrentUmask() {
   return mask;
 }
 
-mode_t ModeForNewFile(const std::string& path) {
+mode_t ModeForNewFile(const std::string& target) {
   struct stat info {};
-  if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & kPermissionBits;
+  if (::lstat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & kPermissionBits;
   return kNewFileMode & ~CurrentUmask();
 }
 
-// The temporary file while it exists: closed and removed unless it has been renamed into place.
+// The temporary file beside target while it exists: known to the signal handlers, and closed and removed
+// at the end unless it has been moved into place.
 class TempFile {
  public:
-  TempFile(std::string name, int fd) : name_(std::move(name)), fd_(fd) {}
+  TempFile(const FileWriteOps& ops, const std::string& target, const std::string& path) {
+    name_ = TempTemplate(target);
+    const int suffix = static_cast<int>(kTempSuffix.size());
+    const TerminationSignalsHeld held;
+    fd_ = ops.mkstemps ? ops.mkstemps(name_.data(), suffix) : ::mkstemps(name_.data(), suffix);
+    if (fd_ < 0) ThrowSaveError(path, errno);
+    registration_ = RegisteredTemporary(name_);
+  }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
   ~TempFile() {
     if (fd_ >= 0) ::close(fd_);
-    if (!renamed_) ::unlink(name_.c_str());
+    if (!placed_) ::unlink(name_.c_str());
   }
   int fd() const { return fd_; }
   const std::string& name() const { return name_; }
@@ -85,12 +98,13 @@ class TempFile {
     fd_ = -1;
     return ::close(fd) == 0;
   }
-  void MarkRenamed() { renamed_ = true; }
+  void MarkPlaced() { placed_ = true; }
 
  private:
   std::string name_;
-  int fd_;
-  bool renamed_ = false;
+  int fd_ = -1;
+  bool placed_ = false;
+  RegisteredTemporary registration_;  // ends after the destructor's body has removed the file
 };
 
 void WriteAll(const FileWriteOps& ops, const TempFile& file, std::string_view bytes,
@@ -105,7 +119,7 @@ void WriteAll(const FileWriteOps& ops, const TempFile& file, std::string_view by
   }
 }
 
-// Makes the rename itself durable; a failure here cannot undo the save, so it is not reported.
+// Makes the move into place itself durable; a failure here cannot undo the save, so it is not reported.
 void SyncDirectory(const std::string& path) {
   const int fd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -113,25 +127,56 @@ void SyncDirectory(const std::string& path) {
   ::close(fd);
 }
 
-}  // namespace
-
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
-  const std::string pattern = TempTemplate(path);
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int suffix = static_cast<int>(kTempSuffix.size());
-  const int fd = ops.mkstemps ? ops.mkstemps(name.data(), suffix) : ::mkstemps(name.data(), suffix);
-  if (fd < 0) ThrowSaveError(path, errno);
-  TempFile file(name.data(), fd);
-
-  if (::fchmod(file.fd(), ModeForNewFile(path)) != 0) ThrowSaveError(path, errno);
+// The complete temporary file beside target, with the given permissions, ready to be moved into place.
+void WriteTemporary(TempFile& file, std::string_view bytes, mode_t mode, const FileWriteOps& ops,
+                    const std::string& path) {
+  if (::fchmod(file.fd(), mode) != 0) ThrowSaveError(path, errno);
   WriteAll(ops, file, bytes, path);
   if ((ops.fsync ? ops.fsync(file.fd()) : ::fsync(file.fd())) != 0) ThrowSaveError(path, errno);
   if (!file.Close()) ThrowSaveError(path, errno);
-  const int renamed = ops.rename ? ops.rename(file.name().c_str(), path.c_str())
-                                 : std::rename(file.name().c_str(), path.c_str());
+}
+
+// Puts the temporary file at target unless something is there. A hard link leaves the temporary name to be
+// removed as usual; a move does not.
+void PlaceWithoutReplacing(TempFile& file, const std::string& target, const FileWriteOps& ops,
+                           const std::string& path) {
+  const char* from = file.name().c_str();
+  const int moved = ops.rename_noreplace
+                        ? ops.rename_noreplace(from, target.c_str())
+                        : ::renameat2(AT_FDCWD, from, AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+  if (moved == 0) {
+    file.MarkPlaced();
+    return;
+  }
+  if ((errno == EINVAL || errno == ENOSYS) && ::link(from, target.c_str()) == 0) return;
+  if (errno == EEXIST) ThrowAlreadyThere(path);
+  ThrowSaveError(path, errno);
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
+  const std::string target = ResolveSaveTarget(path);
+  TempFile file(ops, target, path);
+  WriteTemporary(file, bytes, ModeForNewFile(target), ops, path);
+  const int renamed = ops.rename ? ops.rename(file.name().c_str(), target.c_str())
+                                 : std::rename(file.name().c_str(), target.c_str());
   if (renamed != 0) ThrowSaveError(path, errno);
-  file.MarkRenamed();
+  file.MarkPlaced();
+  SyncDirectory(target);
+}
+
+void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, const FileWriteOps& ops) {
+  WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), ops);
+}
+
+void CreateFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
+  RequireFileName(path);
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) == 0) ThrowAlreadyThere(path);
+  TempFile file(ops, path, path);
+  WriteTemporary(file, bytes, kNewFileMode & ~CurrentUmask(), ops, path);
+  PlaceWithoutReplacing(file, path, ops, path);
   SyncDirectory(path);
 }
 

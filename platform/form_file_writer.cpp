@@ -84,4 +84,8 @@ void SaveForm(const Form& form, const std::string& path, const FileWriteOps& ops
   WriteFileAtomically(path, SerializeForm(form, path), ops);
 }
 
+void SaveNewForm(const Form& form, const std::string& path, const FileWriteOps& ops) {
+  CreateFileAtomically(path, SerializeForm(form, path), ops);
+}
+
 }  // namespace vellumar

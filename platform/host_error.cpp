@@ -10,6 +10,7 @@ std::string HostErrorDescription(int number) {
     case kErrFileNotFound: return "File not found";
     case kErrFileAlreadyOpen: return "File already open";
     case kErrDeviceIo: return "Device I/O error";
+    case kErrFileAlreadyExists: return "File already exists";
     case kErrDiskFull: return "Disk full";
     case kErrPermissionDenied: return "Permission denied";
     case kErrPathFileAccess: return "Path/File access error";

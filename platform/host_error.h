@@ -14,6 +14,7 @@ enum HostErrorNumber : int {
   kErrFileNotFound = 53,
   kErrFileAlreadyOpen = 55,
   kErrDeviceIo = 57,
+  kErrFileAlreadyExists = 58,
   kErrDiskFull = 61,
   kErrPermissionDenied = 70,
   kErrPathFileAccess = 75,

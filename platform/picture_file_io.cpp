@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cerrno>
-#include <random>
 
 #include "platform/host_error.h"
 #include "platform/picture_limits.h"
@@ -54,36 +53,6 @@ std::vector<uint8_t> ReadAll(int fd, size_t expected, size_t limit) {
   }
 }
 
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-  size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    written += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-bool WriteTemporary(UniqueFd& fd, std::span<const uint8_t> bytes) {
-  return WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close();
-}
-
-constexpr int kCreateAttempts = 16;
-
-// Creates a new file beside path under a random name that no one else holds. open() gives it the usual
-// permissions (0666 less the umask), which mkstemp's fixed 0600 would not.
-UniqueFd CreateTemporaryBeside(const std::string& path, std::string& temporary) {
-  std::random_device random;
-  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-    temporary = path + ".tmp" + std::to_string(random()) + std::to_string(random());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return UniqueFd(fd);
-    if (errno != EEXIST) break;
-  }
-  throw HostError(kErrPathFileAccess);
-}
-
 }  // namespace
 
 std::vector<uint8_t> ReadPictureFile(const std::string& path) {
@@ -93,17 +62,6 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path) {
   if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) throw HostError(kErrPathFileAccess);
   if (info.st_size > kMaxPictureFileBytes) ThrowInvalidPicture();
   return ReadAll(fd.get(), static_cast<size_t>(info.st_size), static_cast<size_t>(kMaxPictureFileBytes));
-}
-
-void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes) {
-  if (path.empty()) throw HostError(kErrPathFileAccess);
-  std::string temporary;
-  UniqueFd fd = CreateTemporaryBeside(path, temporary);
-  if (!WriteTemporary(fd, bytes) || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    fd.Close();
-    ::unlink(temporary.c_str());
-    throw HostError(kErrPathFileAccess);
-  }
 }
 
 }  // namespace vellumar::pictures

@@ -14,8 +14,6 @@
 namespace vellumar {
 namespace {
 
-constexpr int kErrFileAlreadyExists = 58;
-
 // One control on a headless host for the length of a command; the container listens to nothing.
 class HostedControl {
  public:
@@ -89,9 +87,6 @@ void Render(const RenderRequest& request) {
 
 int NewFormCommand(const std::string& path, std::ostream& err) {
   return Report("new", err, [&] {
-    if (SomethingAt(path)) {
-      throw HostError(kErrFileAlreadyExists, path + ": already exists; remove it or choose another name");
-    }
     HostedControl hosted;
     hosted.control().InitProperties();
     hosted.host().Resize(kNewFormWidth, kNewFormHeight);
@@ -100,7 +95,7 @@ int NewFormCommand(const std::string& path, std::ostream& err) {
     place.height = kNewFormHeight;
     Form form;
     form.controls.push_back(CaptureControl(hosted.control(), place));
-    SaveForm(form, path);
+    SaveNewForm(form, path);
   });
 }
 

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "app/headless/command_line.h"
+#include "platform/signal_cleanup.h"
 
 int main(int argc, char** argv) {
+  vellumar::InstallFileSignalHandling();
   std::vector<std::string_view> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   return vellumar::RunCommandLine(args, std::cout, std::cerr);
