@@ -1,6 +1,7 @@
 // The script commands load and save: round trips through real form files, forms of several controls, and
 // files that are damaged, hostile or cannot be written.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
 #include "platform/form_file.h"
+#include "platform/picture.h"
 
 namespace vellumar {
 namespace {
@@ -204,6 +206,30 @@ TEST_F(FormScriptTest, FailedSavesReportTheErrorAndLeaveNothingBehind) {
   EXPECT_EQ(ReadFile(existing), "not a form, and not to be lost");
   EXPECT_EQ(Run("save " + Quoted(existing) + " \"\""), Lines{"error 5: save: the control name is empty"});
   EXPECT_EQ(FilesIn(folder_), 1u);
+}
+
+// A link keeps leading to the saved file, in whatever folder that file is; a FIFO is never replaced.
+TEST_F(FormScriptTest, SavesAndPaintsGoThroughLinksAndLeaveWhatIsNoFileAlone) {
+  fs::create_directories(folder_ / "real");
+  const fs::path form_link = folder_ / "form.vform";
+  const fs::path picture_link = folder_ / "picture.png";
+  fs::create_symlink("real/form.vform", form_link);
+  fs::create_symlink(folder_ / "real" / "picture.png", picture_link);  // dangling until the paint
+  const fs::path fifo = folder_ / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+  ASSERT_EQ(Errors("new 120 40\nsave " + Quoted(form_link) + "\npaint " + Quoted(picture_link)), Lines{});
+  EXPECT_TRUE(fs::is_symlink(form_link));
+  EXPECT_TRUE(fs::is_symlink(picture_link));
+  EXPECT_EQ(LoadForm((folder_ / "real" / "form.vform").string()).controls[0].width, 120);
+  EXPECT_EQ(LoadPicture((folder_ / "real" / "picture.png").string())->bitmap().width(), 120);
+
+  const std::string refused =
+      "error 75: Path/File access error: " + fifo.string() + ": not a regular file: a FIFO";
+  EXPECT_EQ(Errors("save " + Quoted(fifo) + "\npaint " + Quoted(fifo)), (Lines{refused, refused}));
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(FilesIn(folder_), 4u);
+  EXPECT_EQ(FilesIn(folder_ / "real"), 2u);
 }
 
 TEST_F(FormScriptTest, ASaveIntoAReadOnlyFolderKeepsTheEarlierFile) {
