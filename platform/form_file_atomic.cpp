@@ -38,8 +38,17 @@ int ErrorNumberFor(int error) {
   }
 }
 
-[[noreturn]] void ThrowSaveError(const std::string& path, int error) {
-  throw FileError(ErrorNumberFor(error), path, std::strerror(error));
+// The path the caller named, which errors give, and the file that is written, which differs when a link
+// leads there.
+struct Destination {
+  std::string path;
+  std::string target;
+};
+
+[[noreturn]] void ThrowSaveError(const Destination& to, int error) {
+  std::string reason = std::strerror(error);
+  if (to.target != to.path) reason += " (the link leads to " + to.target + ")";
+  throw FileError(ErrorNumberFor(error), to.path, reason);
 }
 
 [[noreturn]] void ThrowAlreadyThere(const std::string& path) {
@@ -76,12 +85,12 @@ mode_t ModeForNewFile(const std::string& target) {
 // at the end unless it has been moved into place.
 class TempFile {
  public:
-  TempFile(const FileWriteOps& ops, const std::string& target, const std::string& path) {
-    name_ = TempTemplate(target);
+  TempFile(const FileWriteOps& ops, const Destination& to) {
+    name_ = TempTemplate(to.target);
     const int suffix = static_cast<int>(kTempSuffix.size());
     const TerminationSignalsHeld held;
     fd_ = ops.mkstemps ? ops.mkstemps(name_.data(), suffix) : ::mkstemps(name_.data(), suffix);
-    if (fd_ < 0) ThrowSaveError(path, errno);
+    if (fd_ < 0) ThrowSaveError(to, errno);
     registration_ = RegisteredTemporary(name_);
   }
   TempFile(const TempFile&) = delete;
@@ -107,14 +116,13 @@ class TempFile {
   RegisteredTemporary registration_;  // ends after the destructor's body has removed the file
 };
 
-void WriteAll(const FileWriteOps& ops, const TempFile& file, std::string_view bytes,
-              const std::string& path) {
+void WriteAll(const FileWriteOps& ops, const TempFile& file, std::string_view bytes, const Destination& to) {
   while (!bytes.empty()) {
     const ssize_t written = ops.write ? ops.write(file.fd(), bytes.data(), bytes.size())
                                       : ::write(file.fd(), bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0) ThrowSaveError(path, errno);
-    if (written == 0) ThrowSaveError(path, ENOSPC);
+    if (written < 0) ThrowSaveError(to, errno);
+    if (written == 0) ThrowSaveError(to, ENOSPC);
     bytes.remove_prefix(static_cast<size_t>(written));
   }
 }
@@ -129,41 +137,40 @@ void SyncDirectory(const std::string& path) {
 
 // The complete temporary file beside target, with the given permissions, ready to be moved into place.
 void WriteTemporary(TempFile& file, std::string_view bytes, mode_t mode, const FileWriteOps& ops,
-                    const std::string& path) {
-  if (::fchmod(file.fd(), mode) != 0) ThrowSaveError(path, errno);
-  WriteAll(ops, file, bytes, path);
-  if ((ops.fsync ? ops.fsync(file.fd()) : ::fsync(file.fd())) != 0) ThrowSaveError(path, errno);
-  if (!file.Close()) ThrowSaveError(path, errno);
+                    const Destination& to) {
+  if (::fchmod(file.fd(), mode) != 0) ThrowSaveError(to, errno);
+  WriteAll(ops, file, bytes, to);
+  if ((ops.fsync ? ops.fsync(file.fd()) : ::fsync(file.fd())) != 0) ThrowSaveError(to, errno);
+  if (!file.Close()) ThrowSaveError(to, errno);
 }
 
 // Puts the temporary file at target unless something is there. A hard link leaves the temporary name to be
 // removed as usual; a move does not.
-void PlaceWithoutReplacing(TempFile& file, const std::string& target, const FileWriteOps& ops,
-                           const std::string& path) {
+void PlaceWithoutReplacing(TempFile& file, const FileWriteOps& ops, const Destination& to) {
+  const char* target = to.target.c_str();
   const char* from = file.name().c_str();
-  const int moved = ops.rename_noreplace
-                        ? ops.rename_noreplace(from, target.c_str())
-                        : ::renameat2(AT_FDCWD, from, AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+  const int moved = ops.rename_noreplace ? ops.rename_noreplace(from, target)
+                                         : ::renameat2(AT_FDCWD, from, AT_FDCWD, target, RENAME_NOREPLACE);
   if (moved == 0) {
     file.MarkPlaced();
     return;
   }
-  if ((errno == EINVAL || errno == ENOSYS) && ::link(from, target.c_str()) == 0) return;
-  if (errno == EEXIST) ThrowAlreadyThere(path);
-  ThrowSaveError(path, errno);
+  if ((errno == EINVAL || errno == ENOSYS) && ::link(from, target) == 0) return;
+  if (errno == EEXIST) ThrowAlreadyThere(to.path);
+  ThrowSaveError(to, errno);
 }
 
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
-  const std::string target = ResolveSaveTarget(path);
-  TempFile file(ops, target, path);
-  WriteTemporary(file, bytes, ModeForNewFile(target), ops, path);
-  const int renamed = ops.rename ? ops.rename(file.name().c_str(), target.c_str())
-                                 : std::rename(file.name().c_str(), target.c_str());
-  if (renamed != 0) ThrowSaveError(path, errno);
+  const Destination to{path, ResolveSaveTarget(path)};
+  TempFile file(ops, to);
+  WriteTemporary(file, bytes, ModeForNewFile(to.target), ops, to);
+  const int renamed = ops.rename ? ops.rename(file.name().c_str(), to.target.c_str())
+                                 : std::rename(file.name().c_str(), to.target.c_str());
+  if (renamed != 0) ThrowSaveError(to, errno);
   file.MarkPlaced();
-  SyncDirectory(target);
+  SyncDirectory(to.target);
 }
 
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, const FileWriteOps& ops) {
@@ -174,9 +181,10 @@ void CreateFileAtomically(const std::string& path, std::string_view bytes, const
   RequireFileName(path);
   struct stat info {};
   if (::lstat(path.c_str(), &info) == 0) ThrowAlreadyThere(path);
-  TempFile file(ops, path, path);
-  WriteTemporary(file, bytes, kNewFileMode & ~CurrentUmask(), ops, path);
-  PlaceWithoutReplacing(file, path, ops, path);
+  const Destination to{path, path};
+  TempFile file(ops, to);
+  WriteTemporary(file, bytes, kNewFileMode & ~CurrentUmask(), ops, to);
+  PlaceWithoutReplacing(file, ops, to);
   SyncDirectory(path);
 }
 
