@@ -36,7 +36,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 bool SomethingAt(const std::string& path) {
   struct stat info {};
-  return ::lstat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+  return ::stat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
 const FormControl& PickFormControl(const Form& form, const std::string& path, std::string_view name) {

@@ -26,8 +26,8 @@ struct ControlPlace {
   int32_t height = 0;
 };
 
-// Whether anything is at path: a file, a folder, a link (even a dangling one), or something that cannot be
-// looked at. A missing path, or one under a missing folder, is free.
+// Whether anything is where path leads, links followed: a file, a folder, or something that cannot be looked
+// at. A missing path, one under a missing folder, or a link to such a path is free.
 bool SomethingAt(const std::string& path);
 
 // The Vellumar control of form to load: the one called name (ASCII case ignored), or the first control when

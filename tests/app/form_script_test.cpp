@@ -213,15 +213,20 @@ TEST_F(FormScriptTest, SavesAndPaintsGoThroughLinksAndLeaveWhatIsNoFileAlone) {
   fs::create_directories(folder_ / "real");
   const fs::path form_link = folder_ / "form.vform";
   const fs::path picture_link = folder_ / "picture.png";
-  fs::create_symlink("real/form.vform", form_link);
+  fs::create_symlink("real/form.vform", form_link);                    // dangling until the first save
   fs::create_symlink(folder_ / "real" / "picture.png", picture_link);  // dangling until the paint
   const fs::path fifo = folder_ / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
-  ASSERT_EQ(Errors("new 120 40\nsave " + Quoted(form_link) + "\npaint " + Quoted(picture_link)), Lines{});
+  ASSERT_EQ(Errors("new 120 40\nsave " + Quoted(form_link) + " \"Second\"\nsave " + Quoted(form_link) +
+                   " \"Third\"\npaint " + Quoted(picture_link)),
+            Lines{});
   EXPECT_TRUE(fs::is_symlink(form_link));
   EXPECT_TRUE(fs::is_symlink(picture_link));
-  EXPECT_EQ(LoadForm((folder_ / "real" / "form.vform").string()).controls[0].width, 120);
+  const Form saved = LoadForm((folder_ / "real" / "form.vform").string());
+  ASSERT_EQ(saved.controls.size(), 2u);
+  EXPECT_EQ(saved.controls[1].name, "Third");
+  EXPECT_EQ(saved.controls[0].width, 120);
   EXPECT_EQ(LoadPicture((folder_ / "real" / "picture.png").string())->bitmap().width(), 120);
 
   const std::string refused =
