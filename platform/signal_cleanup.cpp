@@ -49,7 +49,7 @@ sigset_t TerminationSignalSet() {
   return set;
 }
 
-bool IgnoredAtStart(int signal_number) {
+bool IsIgnored(int signal_number) {
   struct sigaction current {};
   if (::sigaction(signal_number, nullptr, &current) != 0) return true;
   return (current.sa_flags & SA_SIGINFO) == 0 && current.sa_handler == SIG_IGN;
@@ -66,7 +66,7 @@ void Release(int slot) {
 void InstallFileSignalHandling() {
   ::signal(SIGXFSZ, SIG_IGN);
   for (const int signal_number : kTerminationSignals) {
-    if (IgnoredAtStart(signal_number)) continue;
+    if (IsIgnored(signal_number)) continue;
     struct sigaction action {};
     action.sa_handler = RemoveTemporariesAndEnd;
     action.sa_mask = TerminationSignalSet();

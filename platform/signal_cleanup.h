@@ -10,9 +10,9 @@ namespace vellumar {
 
 // For a program's main function. Installs handlers that remove the registered temporaries on SIGINT, SIGTERM
 // and SIGHUP and then end the program by the same signal, so its exit status still tells how it ended; a
-// signal that was ignored when the program started stays ignored. Ignores SIGXFSZ, so that a write beyond
-// the file-size limit (ulimit -f) fails with EFBIG like any other failed write instead of ending the
-// program. Calling it again changes nothing.
+// signal that is ignored at the call (as in a background job or under nohup) stays ignored. Ignores SIGXFSZ,
+// so that a write beyond the file-size limit (ulimit -f) fails with EFBIG like any other failed write instead
+// of ending the program. Calling it again changes nothing.
 void InstallFileSignalHandling();
 
 // A temporary file's path, known to those handlers while the object lives. The object never removes the
