@@ -22,9 +22,8 @@ UnusedEntries::UnusedEntries(const PropertyBag& loaded, Vellumar& control) {
     after_load = PropertyBag();
   }
   for (const PropertyBag::Entry& entry : loaded.entries()) {
-    std::optional<PropertyValue> stored = Stored(after_load, entry.key);
-    if (stored && entry.value.invalid() == nullptr) continue;
-    kept_.push_back({entry, std::move(stored)});
+    if (entry.value.invalid() == nullptr && after_load.Contains(entry.key)) continue;
+    kept_.push_back({entry, Stored(after_load, entry.key)});
   }
 }
 
