@@ -89,7 +89,8 @@ void AppendControl(std::string& out, const FormControl& control, const std::stri
 
 }  // namespace
 
-std::string SerializeForm(const Form& form, const std::string& name_for_errors, int64_t picture_pixel_budget) {
+std::string SerializeForm(const Form& form, const std::string& name_for_errors,
+                          int64_t picture_pixel_budget) {
   std::string out = "{\n";
   AppendMember(out, "  ", "format", std::string(kFormFormatName), false);
   AppendMember(out, "  ", "version", kFormFormatVersion, false);
