@@ -200,8 +200,10 @@ StdFontRef Vellumar::Font() {
 }
 
 void Vellumar::SetFont(StdFontRef New_Font) {
-  if (!New_Font) throw HostError(kErrObjectNotSet, "Object variable or With block variable not set");
+  // The reference is held before its attributes are read, so that Nothing is stored even though reading
+  // from it then fails.
   mFont = New_Font;
+  if (!New_Font) throw HostError(kErrObjectNotSet, "Object variable or With block variable not set");
   const StdFont& font = *New_Font;
   StdFont& surface = *host_.Font();
   surface.SetBold(font.Bold());

@@ -79,8 +79,12 @@ Form LoadForm(const std::string& path);
 
 // The form as the text of a form file. Throws HostError naming name_for_errors: 75 when a control's class or
 // name is empty or a class, name or key is not valid UTF-8; 481, naming the control and key too, for a
-// picture that cannot be stored (one that is neither bitmap nor icon).
-std::string SerializeForm(const Form& form, const std::string& name_for_errors);
+// picture that cannot be stored (one that is neither bitmap nor icon); 7 for a form that a load would refuse
+// or read only in part: larger than kMaxFormFileBytes, of more than kMaxFormTokens values, or with pictures
+// beyond picture_pixel_budget (naming the control and key of the first picture beyond), as ParseForm with
+// the same budget would read them.
+std::string SerializeForm(const Form& form, const std::string& name_for_errors,
+                          int64_t picture_pixel_budget = kMaxFormPicturePixels);
 // Writes the form file at path so that it is either the complete new form or, on any failure, the file that
 // was there before, byte for byte (see WriteFileAtomically for the errors). ops replaces the file system
 // calls in tests.

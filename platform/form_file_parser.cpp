@@ -105,7 +105,7 @@ struct ControlInProgress {
 class FormReader {
  public:
   FormReader(std::string file_name, int64_t picture_pixel_budget)
-      : file_name_(std::move(file_name)), budget_{picture_pixel_budget} {}
+      : file_name_(std::move(file_name)), budget_(picture_pixel_budget, kMaxFormFileBytes) {}
 
   bool null() { return Scalar(nullptr); }
   bool boolean(bool value) { return Scalar(value); }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/form_file.h"
+#include "platform/form_file_limits.h"
 #include "platform/form_file_parser.h"
 #include "platform/host_error.h"
 
@@ -22,52 +23,7 @@ constexpr size_t kReadChunk = size_t{1} << 20;
 }
 
 [[noreturn]] void ThrowTooLarge(const std::string& name) {
-  ThrowBadForm(name, "larger than " + std::to_string(kMaxFormFileBytes >> 20) + " MiB");
-}
-
-// Writing an entry back and printing a value recurse once per level of nesting, and every token costs memory
-// in the form read; both are bounded before parsing, by one pass that follows strings as the JSON lexer does.
-void CheckShape(std::string_view bytes, const std::string& name) {
-  int depth = 0;
-  int64_t tokens = 1;
-  bool in_string = false;
-  bool escaped = false;
-  for (const char c : bytes) {
-    if (in_string) {
-      if (escaped) {
-        escaped = false;
-      } else if (c == '\\') {
-        escaped = true;
-      } else if (c == '"') {
-        in_string = false;
-      }
-      continue;
-    }
-    switch (c) {
-      case '"':
-        in_string = true;
-        break;
-      case '{':
-      case '[':
-        if (++depth > kMaxFormNesting) {
-          ThrowBadForm(name, "nested more than " + std::to_string(kMaxFormNesting) + " levels deep");
-        }
-        ++tokens;
-        break;
-      case '}':
-      case ']':
-        depth = depth > 0 ? depth - 1 : 0;
-        break;
-      case ',':
-      case ':':
-        ++tokens;
-        break;
-      default:
-        break;
-    }
-    if (tokens > kMaxFormTokens)
-      ThrowBadForm(name, "more than " + std::to_string(kMaxFormTokens) + " values");
-  }
+  ThrowBadForm(name, form_file::TooLargeProblem());
 }
 
 bool IsMissing(int error) {
@@ -144,8 +100,8 @@ const FormControl* FindControl(const Form& form, std::string_view name) {
 }
 
 Form ParseForm(std::string_view bytes, const std::string& name_for_errors, int64_t picture_pixel_budget) {
-  if (static_cast<int64_t>(bytes.size()) > kMaxFormFileBytes) ThrowTooLarge(name_for_errors);
-  CheckShape(bytes, name_for_errors);
+  const std::string problem = form_file::LimitProblem(bytes);
+  if (!problem.empty()) ThrowBadForm(name_for_errors, problem);
   return form_file::ParseFormDocument(bytes, name_for_errors, picture_pixel_budget);
 }
 

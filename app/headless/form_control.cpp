@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "control/vellumar.h"
+#include "platform/error_detail.h"
 #include "platform/geometry.h"
 #include "platform/host_error.h"
 
@@ -52,6 +53,18 @@ const FormControl& PickFormControl(const Form& form, const std::string& path, st
                              std::string(kVellumarClass));
   }
   return *picked;
+}
+
+std::string ControlLocation(const std::string& path, std::string_view name) {
+  return path + ": control \"" + std::string(name) + "\"";
+}
+
+void CheckLoadable(const FormControl& saved, const std::string& path) {
+  try {
+    Vellumar::CheckLoadable(saved.bag);
+  } catch (const HostError& error) {
+    throw ErrorWithin(error, ControlLocation(path, saved.name));
+  }
 }
 
 FormControl CaptureControl(Vellumar& control, const ControlPlace& place) {

@@ -35,6 +35,13 @@ bool SomethingAt(const std::string& path);
 // name, or when the control is of another class.
 const FormControl& PickFormControl(const Form& form, const std::string& path, std::string_view name);
 
+// Where a control of a form file is, for error descriptions: PATH: control "NAME".
+std::string ControlLocation(const std::string& path, std::string_view name);
+
+// Refuses, with the error of Vellumar::CheckLoadable placed at path and the control, a saved control that a
+// load could not take whole.
+void CheckLoadable(const FormControl& saved, const std::string& path);
+
 // The control as a form stores it: its place, and its property bag filled by WriteProperties. The first
 // failing write passes on.
 FormControl CaptureControl(Vellumar& control, const ControlPlace& place);

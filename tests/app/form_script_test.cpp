@@ -250,21 +250,77 @@ TEST_F(FormScriptTest, ASaveIntoAReadOnlyFolderKeepsTheEarlierFile) {
   EXPECT_EQ(FilesIn(folder_), 1u);
 }
 
-// A stored tab count the control cannot take is skipped like any unusable value; the other keys load.
-TEST_F(FormScriptTest, AnImpossibleTabCountIsSkippedAndTheRestLoads) {
-  for (const char* count : {"2147483647", "-5", "100001"}) {
-    const fs::path form = File("count.vform", FormText(R"({"key": "TabHeight", "type": "int", "value": 31},
+// A load is all or nothing. A form the control cannot take whole (more tabs than a save would write, a size
+// the host refuses) is refused with one error line naming the file, the control and the reason; the current
+// control, the output and the next save stay as they were. A count below zero is skipped like any value the
+// control cannot use, and the rest loads.
+TEST_F(FormScriptTest, AFailedLoadReplacesNothing) {
+  const auto form = [&](const std::string& count, const std::string& width) {
+    std::string text = FormText(R"({"key": "TabHeight", "type": "int", "value": 31},
         {"key": "NumberOfTabs", "type": "int", "value": )" +
-                                                       std::string(count) + R"(},
-        {"key": "TabText1", "type": "string", "value": "Eins"},
-        {"key": "FontName", "type": "string", "value": "Tahoma"})"));
-    const Lines lines = Run("load " + Quoted(form));
-    EXPECT_EQ(Get("NumberOfTabs"), "= 0") << count;
-    EXPECT_EQ(Get("TabHeight"), "= 31") << count;
-    EXPECT_EQ(Get("FontName"), "= \"Tahoma\"") << count;
-    EXPECT_EQ(runner_.host()->width(), 200);
-    EXPECT_EQ(Run("dump").size(), 2u);
+                                count + R"(},
+        {"key": "TabText1", "type": "string", "value": "Eins"})");
+    return File("f.vform", text.replace(text.find("\"width\": 200"), 12, "\"width\": " + width));
+  };
+  const std::string too_many =
+      "Out of memory: " + (folder_ / "f.vform").string() + ": control \"Vellumar1\": key \"NumberOfTabs\": ";
+  const struct {
+    std::string count;
+    std::string width;
+    std::string error;
+  } cases[] = {
+      {"100001", "200", "error 7: " + too_many + "100001 tabs, at most 100000"},
+      {"2147483647", "200", "error 7: " + too_many + "2147483647 tabs, at most 100000"},
+      {"1", "2147483647",
+       "error 7: Out of memory: " + (folder_ / "f.vform").string() +
+           ": control \"Vellumar1\": surface of 2147483647 x 90 pixels is larger than the "
+           "host can hold"},
+  };
+  const fs::path earlier = folder_ / "earlier.vform";
+  for (const auto& c : cases) {
+    Run("new 77 33\nset TabCaption(1) \"Vorher\"");
+    EXPECT_EQ(Run("load " + Quoted(form(c.count, c.width))), Lines{c.error});
+    EXPECT_EQ(Get("TabCaption(1)"), "= \"Vorher\"") << c.count;
+    ASSERT_EQ(Errors("save " + Quoted(earlier)), Lines{});
+    EXPECT_EQ(LoadForm(earlier.string()).controls[0].width, 77) << c.count;
   }
+  Run("load " + Quoted(form("-5", "200")));
+  EXPECT_EQ(Get("NumberOfTabs"), "= 0");
+  EXPECT_EQ(Get("TabHeight"), "= 31");
+  EXPECT_EQ(runner_.host()->width(), 200);
+}
+
+// What a load cannot use is written back by the next save as the file had it: a damaged entry, a key the
+// control does not know, a tab beyond the stored count, a picture that is none (members in the order a save
+// writes a damaged entry). A value the script changed since the load is saved as changed.
+TEST_F(FormScriptTest, WhatALoadCannotUseTheNextSaveWritesBackUnchanged) {
+  const std::vector<std::string> kept = {
+      R"({"key":"TabWidth2","note":[1,2],"type":"int","value":"sechzig"})",
+      R"({"key":"Kommentar","type":"string","value":"von Hand"})",
+      R"({"key":"TabText7","type":"string","value":"jenseits"})",
+      R"({"key":"TabPicture1","data":"Qk0*","format":"bmp","kind":"bitmap","type":"picture"})",
+      R"({"key":"Font","name":"Tahoma","type":"font"})",
+  };
+  std::string entries = R"({"key":"NumberOfTabs","type":"int","value":2},)"
+                        R"({"key":"TabWidth1","type":"int","value":50},)";
+  for (const std::string& entry : kept) entries += entry + (&entry == &kept.back() ? "" : ",");
+  const fs::path damaged = File("damaged.vform", FormText(entries));
+  const fs::path saved = folder_ / "saved.vform";
+  ASSERT_EQ(Errors("load " + Quoted(damaged) + "\nsave " + Quoted(saved)), Lines{});
+  const std::string text = ReadFile(saved);
+  for (const std::string& entry : kept) EXPECT_NE(text.find(entry), std::string::npos) << entry;
+  ASSERT_EQ(Errors("load " + Quoted(saved) + "\nsave " + Quoted(folder_ / "again.vform")), Lines{});
+  EXPECT_EQ(ReadFile(folder_ / "again.vform"), text);
+
+  ASSERT_EQ(Errors("load " + Quoted(damaged) + "\nset TabWidth(2) 70\nset FontName \"Arial\"\ncall AddTab\n" +
+                   "call AddTab\ncall AddTab\ncall AddTab\ncall AddTab\nsave " + Quoted(saved)),
+            Lines{});
+  const PropertyBag bag = LoadForm(saved.string()).controls[0].bag;
+  EXPECT_EQ(ToInt32(bag.ReadProperty("TabWidth2")), 70);
+  EXPECT_EQ(ToString(bag.ReadProperty("TabText7")), "Register");
+  EXPECT_EQ(ToFont(bag.ReadProperty("Font"))->Name(), "Arial");
+  EXPECT_EQ(ToString(bag.ReadProperty("Kommentar")), "von Hand");
+  EXPECT_NE(bag.ReadProperty("TabPicture1").invalid(), nullptr);
 }
 
 TEST_F(FormScriptTest, NoFilesAreTouchedWhenFileAccessIsOff) {
