@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "app/qt/accessible_tab_view.h"
+#include "app/qt/tab_index.h"
+#include "app/qt/tab_picture_image.h"
 #include "control/vellumar.h"
 #include "platform/host_error.h"
+#include "render/tab_fit.h"
 
 namespace vellumar {
 namespace {
@@ -18,11 +21,6 @@ namespace {
 constexpr int32_t kNewTabWidth = 60;
 constexpr const char* kNewTabCaption = "Register";
 constexpr QChar kWidthSeparator = u'|';
-
-std::string ToUtf8(const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
 
 // The entries a tabs property assigns, never none.
 std::vector<TabEntry> EntriesOf(const QStringList& tabs) {
@@ -229,7 +227,102 @@ void VellumarTabStrip::setRegisterFocusColor2(const QColor& color) {
   AssignColor(&Vellumar::SetRegisterFocusColor2, color);
 }
 
+// [SECTION] Tabs by index
+
+int VellumarTabStrip::count() const {
+  return ExistingTabCount(Control().state());
+}
+
+int VellumarTabStrip::currentIndex() const {
+  return CurrentIndexOf(Control().SelectedTab(), ExistingTabCount(Control().state()));
+}
+
+void VellumarTabStrip::setCurrentIndex(int index) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  waiting_selection_.reset();
+  RunReportingErrors([&] { control().SetSelectedTab(*tab); });
+}
+
+int VellumarTabStrip::addTab(const QString& caption, int width, const QIcon& icon) {
+  int index = -1;
+  RunReportingErrors([&] {
+    int32_t tab_width = width;
+    std::string text = ToUtf8(caption);
+    StdPictureRef picture = PictureOfIcon(icon);
+    const int32_t tab = control().AddTab(tab_width, text, picture);
+    // AddTab names a tab without a caption "Register"; a Qt program that gave none means none.
+    if (caption.isEmpty()) control().SetTabCaption(tab, std::string());
+    index = IndexOfTab(tab);
+  });
+  return index;
+}
+
+QString VellumarTabStrip::tabText(int index) const {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return QString();
+  const std::string_view caption = StoredCaption(Control().state(), *tab);
+  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+void VellumarTabStrip::setTabText(int index, const QString& caption) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  RunReportingErrors([&] { control().SetTabCaption(*tab, ToUtf8(caption)); });
+}
+
+int VellumarTabStrip::tabWidth(int index) const {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return 0;
+  const cTabsRef& record = Control().state().mTabs[static_cast<size_t>(*tab)];
+  return record ? record->TabWidth : 0;
+}
+
+void VellumarTabStrip::setTabWidth(int index, int width) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  RunReportingErrors([&] { control().SetTabWidth(*tab, width); });
+}
+
+QIcon VellumarTabStrip::tabIcon(int index) const {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return QIcon();
+  const cTabsRef& record = Control().state().mTabs[static_cast<size_t>(*tab)];
+  ColorRef mask = 0;
+  if (!record || !OleTranslateColor(Control().MaskColor(), mask)) return QIcon();
+  return IconOfPicture(record->TabPicture, mask);
+}
+
+void VellumarTabStrip::setTabIcon(int index, const QIcon& icon) {
+  AssignPicture(index, [&] { return PictureOfIcon(icon); });
+}
+
+void VellumarTabStrip::setTabIcon(int index, const QPixmap& pixmap) {
+  AssignPicture(index, [&] { return PictureOfImage(pixmap.toImage()); });
+}
+
+void VellumarTabStrip::AssignPicture(int index, const std::function<StdPictureRef()>& picture) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  RunReportingErrors([&] { control().SetTabPicture(*tab, picture()); });
+}
+
+int VellumarTabStrip::fittingTabWidth(const QString& caption, const QIcon& icon) const {
+  Vellumar& control = const_cast<VellumarTabStrip*>(this)->control();
+  float picture_width = 0;
+  float picture_height = 0;
+  if (!icon.isNull()) control.GetPictureSize(PictureOfIcon(icon), picture_width, picture_height);
+  DeviceContext dc;
+  dc.SelectFont(control.Font());
+  return FittingTabWidth(dc, ToUtf8(caption), picture_width);
+}
+
 // [SECTION] Tab list text
+
+std::string ToUtf8(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
 
 QString FormatTabEntry(const TabEntry& entry) {
   return entry.caption + kWidthSeparator + QString::number(entry.width);
