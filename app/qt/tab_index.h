@@ -18,12 +18,4 @@ constexpr int IndexOfTab(int32_t tab) {
   return static_cast<int>(tab) - 1;
 }
 
-// The Qt index of the tab shown as selected: a selection of 0 is shown as the first tab, and one outside
-// the tabs shows none (-1, as QTabWidget's "no current tab").
-constexpr int CurrentIndexOf(int32_t selected, int32_t count) {
-  if (selected == 0 && count > 0) return 0;
-  if (selected < 1 || selected > count) return -1;
-  return IndexOfTab(selected);
-}
-
 }  // namespace vellumar

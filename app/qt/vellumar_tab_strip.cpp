@@ -234,7 +234,8 @@ int VellumarTabStrip::count() const {
 }
 
 int VellumarTabStrip::currentIndex() const {
-  return CurrentIndexOf(Control().SelectedTab(), ExistingTabCount(Control().state()));
+  const int32_t shown = ShownSelectedTab(Control().state());
+  return shown == 0 ? -1 : IndexOfTab(shown);
 }
 
 void VellumarTabStrip::setCurrentIndex(int index) {
@@ -256,6 +257,96 @@ int VellumarTabStrip::addTab(const QString& caption, int width, const QIcon& ico
     index = IndexOfTab(tab);
   });
   return index;
+}
+
+int VellumarTabStrip::insertTab(int index, const QString& caption, int width, const QIcon& icon) {
+  const int32_t before = count();
+  const int32_t selected = ShownSelectedTab(Control().state());
+  const int added = addTab(caption, width, icon);
+  const std::optional<int32_t> tab = TabOfIndex(index, before);
+  if (added < 0 || !tab) return added;
+  RunReportingErrors([&] {
+    RotateTab(before + 1, *tab);
+    if (selected >= *tab) KeepSelected(selected + 1);
+  });
+  return index;
+}
+
+void VellumarTabStrip::removeTab(int index) {
+  const int32_t n = count();
+  const std::optional<int32_t> tab = TabOfIndex(index, n);
+  if (!tab) return;
+  RunReportingErrors([&] {
+    if (n == 1) {
+      EmptyTabList();
+      return;
+    }
+    const int32_t selected = ShownSelectedTab(Control().state());
+    RotateTab(*tab, n);
+    if (*tab < selected) {
+      KeepSelected(selected - 1);
+    } else if (*tab == selected) {
+      // The right neighbour now stands where the removed tab stood; after the last tab, the left one.
+      control().SetSelectedTab(*tab < n ? *tab : n - 1);
+    }
+    control().DeleteTab();
+  });
+}
+
+void VellumarTabStrip::moveTab(int from, int to) {
+  const int32_t n = count();
+  const std::optional<int32_t> source = TabOfIndex(from, n);
+  const std::optional<int32_t> target = TabOfIndex(to, n);
+  if (!source || !target || *source == *target) return;
+  RunReportingErrors([&] {
+    const int32_t selected = ShownSelectedTab(Control().state());
+    RotateTab(*source, *target);
+    if (selected == *source) {
+      KeepSelected(*target);
+    } else if (*source < selected && selected <= *target) {
+      KeepSelected(selected - 1);
+    } else if (*target <= selected && selected < *source) {
+      KeepSelected(selected + 1);
+    }
+  });
+}
+
+void VellumarTabStrip::RotateTab(int32_t from, int32_t to) {
+  struct Values {
+    std::string caption;
+    int32_t width = 0;
+    StdPictureRef picture;
+  };
+  Vellumar& control = this->control();
+  const auto read = [&](int32_t tab) {
+    return Values{control.TabCaption(tab), control.TabWidth(tab), control.TabPicture(tab)};
+  };
+  const auto write = [&](int32_t tab, const Values& values) {
+    control.SetTabCaption(tab, values.caption);
+    control.SetTabWidth(tab, values.width);
+    control.SetTabPicture(tab, values.picture);
+  };
+  const Values moving = read(from);
+  const int32_t step = from < to ? 1 : -1;
+  for (int32_t tab = from; tab != to; tab += step) write(tab, read(tab + step));
+  write(to, moving);
+}
+
+void VellumarTabStrip::KeepSelected(int32_t tab) {
+  if (ShownSelectedTab(Control().state()) != tab) control().SetSelectedTab(tab);
+}
+
+// The control never deletes its last tab; a strip that a program empties takes the state that a form
+// without a stored tab count gives the control: no tabs, nothing selected or hot.
+void VellumarTabStrip::EmptyTabList() {
+  Vellumar& control = this->control();
+  while (control.NumberOfTabs() > 1) control.DeleteTab();
+  TabStripState& state = control.mutable_state();
+  state.mNumberOfTabs = 0;
+  state.mSelectedTab = 0;
+  state.mHotTab = 0;
+  control.SetTabAccessKeys();
+  control.DrawTab();
 }
 
 QString VellumarTabStrip::tabText(int index) const {

@@ -113,6 +113,15 @@ class VellumarTabStrip : public VellumarWidget {
   // Appends a tab through AddTab and returns its index (-1 when the control refused it). The caption is
   // kept as given, an empty one too; fittingTabWidth() gives a width that shows it whole.
   int addTab(const QString& caption, int width, const QIcon& icon = QIcon());
+  // As addTab, at index (appended when the index lies outside 0 .. count()); the selected tab stays
+  // selected, so a selection after index moves up by one. Returns the new tab's index.
+  int insertTab(int index, const QString& caption, int width, const QIcon& icon = QIcon());
+  // Removes the tab at index. The selection stays on its tab; a removed selected tab passes it to the tab
+  // on its right, or on its left when it was the last (QTabBar's SelectRightTab). Removing the only tab
+  // leaves the strip without tabs, the state of a control whose form stored none.
+  void removeTab(int index);
+  // Moves the tab at from to index to, shifting the tabs between; the selected tab stays selected.
+  void moveTab(int from, int to);
   QString tabText(int index) const;
   void setTabText(int index, const QString& caption);
   int tabWidth(int index) const;
@@ -132,6 +141,12 @@ class VellumarTabStrip : public VellumarWidget {
   QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
   void ResizeTabList(int32_t count);
   void AssignPicture(int index, const std::function<StdPictureRef()>& picture);
+  // Moves tab from to tab to (1-based, both existing) through the tab properties; the selection is left
+  // alone.
+  void RotateTab(int32_t from, int32_t to);
+  // Selects tab unless it is selected already (0 counting as the first tab).
+  void KeepSelected(int32_t tab);
+  void EmptyTabList();
 
   std::optional<int32_t> waiting_selection_;  // a selection beyond the list, for the next tabs assignment
 };
