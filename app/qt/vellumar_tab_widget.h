@@ -8,17 +8,20 @@
 //   Pages             add, insert, remove, find and switch pages
 //   Tabs              caption, icon and width of a page's tab
 //   Designer          the page a form adds and the current tab's caption
+//   Appearance        the strip's look, as properties that forms save
 //   Qt events         layout, keyboard page switching, pages that come and go
 #pragma once
 
 #include <QtCore/QPointer>
+#include <QtGui/QColor>
+#include <QtGui/QFont>
 #include <QtGui/QIcon>
 #include <QtWidgets/QWidget>
 #include <vector>
 
-namespace vellumar {
+#include "app/qt/vellumar_tab_strip.h"
 
-class VellumarTabStrip;
+namespace vellumar {
 
 class VellumarTabWidget : public QWidget {
   Q_OBJECT
@@ -26,6 +29,23 @@ class VellumarTabWidget : public QWidget {
   Q_PROPERTY(int count READ count)
   // The current tab's caption, as Designer edits it; a form saves it as the page's window title.
   Q_PROPERTY(QString currentTabText READ currentTabText WRITE setCurrentTabText STORED false)
+  // [SECTION] Appearance: the strip's properties of the same names.
+  Q_PROPERTY(int tabHeight READ tabHeight WRITE setTabHeight)
+  Q_PROPERTY(vellumar::VellumarTabStrip::Alignment alignment READ alignment WRITE setAlignment)
+  Q_PROPERTY(QFont captionFont READ captionFont WRITE setCaptionFont)
+  Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+  Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+  Q_PROPERTY(QColor foreColorActive READ foreColorActive WRITE setForeColorActive)
+  Q_PROPERTY(QColor foreColorHot READ foreColorHot WRITE setForeColorHot)
+  Q_PROPERTY(QColor backColorForm READ backColorForm WRITE setBackColorForm)
+  Q_PROPERTY(QColor frameColor READ frameColor WRITE setFrameColor)
+  Q_PROPERTY(QColor maskColor READ maskColor WRITE setMaskColor)
+  Q_PROPERTY(QColor mouseMoveColor0 READ mouseMoveColor0 WRITE setMouseMoveColor0)
+  Q_PROPERTY(QColor mouseMoveColor1 READ mouseMoveColor1 WRITE setMouseMoveColor1)
+  Q_PROPERTY(QColor mouseMoveColor2 READ mouseMoveColor2 WRITE setMouseMoveColor2)
+  Q_PROPERTY(QColor registerFocusColor0 READ registerFocusColor0 WRITE setRegisterFocusColor0)
+  Q_PROPERTY(QColor registerFocusColor1 READ registerFocusColor1 WRITE setRegisterFocusColor1)
+  Q_PROPERTY(QColor registerFocusColor2 READ registerFocusColor2 WRITE setRegisterFocusColor2)
 
  public:
   explicit VellumarTabWidget(QWidget* parent = nullptr);
@@ -77,6 +97,40 @@ class VellumarTabWidget : public QWidget {
   Q_INVOKABLE void addPage(QWidget* page);
   QString currentTabText() const;
   void setCurrentTabText(const QString& text);
+
+  // [SECTION] Appearance (vellumar_tab_widget_appearance.cpp)
+  int tabHeight() const;
+  void setTabHeight(int height);
+  VellumarTabStrip::Alignment alignment() const;
+  void setAlignment(VellumarTabStrip::Alignment alignment);
+  QFont captionFont() const;
+  void setCaptionFont(const QFont& font);
+  QColor backColor() const;
+  void setBackColor(const QColor& color);
+  QColor foreColor() const;
+  void setForeColor(const QColor& color);
+  QColor foreColorActive() const;
+  void setForeColorActive(const QColor& color);
+  QColor foreColorHot() const;
+  void setForeColorHot(const QColor& color);
+  QColor backColorForm() const;
+  void setBackColorForm(const QColor& color);
+  QColor frameColor() const;
+  void setFrameColor(const QColor& color);
+  QColor maskColor() const;
+  void setMaskColor(const QColor& color);
+  QColor mouseMoveColor0() const;
+  void setMouseMoveColor0(const QColor& color);
+  QColor mouseMoveColor1() const;
+  void setMouseMoveColor1(const QColor& color);
+  QColor mouseMoveColor2() const;
+  void setMouseMoveColor2(const QColor& color);
+  QColor registerFocusColor0() const;
+  void setRegisterFocusColor0(const QColor& color);
+  QColor registerFocusColor1() const;
+  void setRegisterFocusColor1(const QColor& color);
+  QColor registerFocusColor2() const;
+  void setRegisterFocusColor2(const QColor& color);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
