@@ -18,18 +18,21 @@ libdir=$(cd "$prefix" && find . -name libvellumar_core.a -printf '%h\n' | head -
 [ -n "$libdir" ] || fail "libvellumar_core.a not installed"
 for file in "$libdir/libvellumar_headless.a" "$libdir/libvellumar_qt.a" bin/vellumar bin/vellumar-designer \
   include/vellumar/control/vellumar.h include/vellumar/app/qt/vellumar_widget.h \
-  include/vellumar/app/qt/vellumar_tab_strip.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
+  include/vellumar/app/qt/vellumar_tab_strip.h include/vellumar/app/qt/vellumar_tab_widget.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
   "$libdir/pkgconfig/vellumar.pc" "$libdir/pkgconfig/vellumar-qt.pc"; do
   [ -e "$prefix/$file" ] || fail "$file not installed"
 done
 plugin=$(find "$prefix" -path '*/plugins/designer/libvellumardesigner.so' | head -n 1)
 [ -n "$plugin" ] || fail "the Designer plugin is not in a Qt plugin folder below the prefix"
 
+# The README's embedding snippet is the example itself, so that it is what this test compiles.
+awk '/^```cpp$/ { on = 1; next } /^```$/ { if (on) exit } on' "$source_dir/README.md" |
+  cmp -s - "$source_dir/examples/embed/main.cpp" || fail "the README's snippet is not examples/embed/main.cpp"
 cmake -S "$source_dir/examples/embed" -B "$work_dir/embed" -DCMAKE_PREFIX_PATH="$prefix" \
   -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Release >"$work_dir/embed-configure.log"
 cmake --build "$work_dir/embed" -j 2 >"$work_dir/embed-build.log" || { cat "$work_dir/embed-build.log"; exit 1; }
 output=$(QT_QPA_PLATFORM=offscreen timeout 60 "$work_dir/embed/vellumar-embed" --quit-after 200)
-[ "$output" = "tab 2 of 3 (before: 0)" ] || fail "the embedded tab strip showed '$output'"
+[ "$output" = "page 2 of 3: &Rechnungen" ] || fail "the embedded tab widget showed '$output'"
 
 # The same library through pkg-config: the headless host paints a new control.
 cat >"$work_dir/pc_probe.cpp" <<'CPP'
