@@ -1,9 +1,9 @@
-#include "app/qt/designer_form.h"
+#include "app/designer/designer_form.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "app/qt/designer_canvas.h"
+#include "app/designer/designer_canvas.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 
