@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end in the real Qt Designer on a virtual X server (Xvfb): the Vellumar plugin loads without a
 # warning, a form with a VellumarTabWidget of three pages opens and shows the current page (each page
-# holds a frame of its own colour, found on the screen), "Insert Page After Current Page" from the tab
-# widget's context menu adds a page and shows it, and the form saved with Ctrl+S holds the new page.
+# holds a frame of its own colour, found on the screen); the control's own property sheet from the context
+# menu puts the tabs at the bottom as an undoable command; "Insert Page After Current Page" adds a page and
+# shows it; and the form saved with Ctrl+S holds both changes.
 #
 # usage: qt_designer_e2e.sh DESIGNER PLUGIN_DIR SCREEN_PROBE FORM
 #   DESIGNER      Qt 6's designer program
@@ -79,12 +80,38 @@ if grep -v -e '^$' "$work/designer.log" | grep -q .; then
   die "Designer printed warnings: $(cat "$work/designer.log")"
 fi
 
-# [SECTION] Insert Page After Current Page, from the context menu of the page's empty part below the frame.
-read -r _ left _ right bottom <<<"$(colour 00a000)"
-xdotool mousemove $(((left + right) / 2)) $((bottom + 60))
+# context_menu: opens the tab widget's context menu on the current page's empty part below its frame.
+context_menu() {
+  local left right bottom
+  read -r _ left _ right bottom <<<"$(colour 00a000)"
+  xdotool mousemove $(((left + right) / 2)) $((bottom + 60))
+  sleep 0.3
+  xdotool click 3
+  sleep 0.7
+}
+frame_top_is() { [ "$(colour 00a000 | cut -d ' ' -f 3)" = "$1" ]; }
+window=$(xdotool search --onlyvisible --name 'Qt Designer' | head -n 1)
+[ -n "$window" ] || die "no Qt Designer window"
+
+# [SECTION] The property sheet: Eigenschaften…, then on Allgemein the second field, Tab-Ausrichtung, one down
+# to "1 - Unten", and OK. The page moves up by the strip's height; undo and redo come from Designer.
+top=$(colour 00a000 | cut -d ' ' -f 3)
+tab_height=22
+context_menu
+xdotool key Down Return
+sleep 1.5
+xdotool key ctrl+Tab
 sleep 0.3
-xdotool click 3
-sleep 0.7
+xdotool key Tab Tab Down Return
+wait_for "the page above the strip" frame_top_is $((top - tab_height))
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+z
+wait_for "the tabs back on top (undo)" frame_top_is "$top"
+xdotool key ctrl+shift+z
+wait_for "the tabs at the bottom again (redo)" frame_top_is $((top - tab_height))
+
+# [SECTION] Insert Page After Current Page.
+context_menu
 # Eigenschaften…, the four Change entries, Size Constraints, Promoted widgets, Page 2 of 3, then Insert.
 xdotool key Down Down Down Down Down Down Down Down Down Right
 sleep 0.5
@@ -100,4 +127,5 @@ titles=$(grep -A1 '<property name="windowTitle">' "$form" | sed -n 's/.*<string>
 expected='Pages|&amp;Kunden|&amp;Rechnungen|Register 4|&amp;Notizen|'
 [ "$titles" = "$expected" ] || die "saved page titles '$titles', expected '$expected'"
 grep -q '<number>2</number>' "$form" || die "the new page is not saved as the current one"
+grep -q 'VellumarTabStrip::Bottom' "$form" || die "the alignment from the property sheet is not saved"
 echo "qt_designer_e2e: passed"
