@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/ole_color.h"
 
@@ -20,18 +19,6 @@ class ColorDialogService {
 class QtColorDialog final : public ColorDialogService {
  public:
   std::optional<ColorRef> ChooseColor(ColorRef initial, const std::string& title) override;
-};
-
-// Answers every request with a prepared colour (nothing: cancel) and records the initial colours.
-class ScriptedColorDialog final : public ColorDialogService {
- public:
-  std::optional<ColorRef> answer;
-  std::vector<ColorRef> initials;
-
-  std::optional<ColorRef> ChooseColor(ColorRef initial, const std::string&) override {
-    initials.push_back(initial);
-    return answer;
-  }
 };
 
 }  // namespace vellumar

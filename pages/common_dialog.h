@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <string>
-#include <vector>
 
 namespace vellumar {
 
@@ -27,21 +26,6 @@ class FileDialogService {
 class QtFileDialog final : public FileDialogService {
  public:
   std::string GetOpenFileName(const OpenFileRequest& request) override;
-};
-
-// Records the requests and answers each with the next prepared path ("" when none is left: cancel).
-class ScriptedFileDialog final : public FileDialogService {
- public:
-  std::vector<std::string> answers;
-  std::vector<OpenFileRequest> requests;
-
-  std::string GetOpenFileName(const OpenFileRequest& request) override {
-    requests.push_back(request);
-    if (answers.empty()) return {};
-    std::string answer = answers.front();
-    answers.erase(answers.begin());
-    return answer;
-  }
 };
 
 // "|"-separated items become NUL-terminated items: "Bilder|*.bmp" gives "Bilder", NUL, "*.bmp", NUL.

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace vellumar {
 
@@ -24,26 +23,6 @@ class QtMessageBox final : public MessageBoxService {
  public:
   MsgBoxResult Show(const std::string& text, const std::string& title, MsgBoxIcon icon,
                     MsgBoxButtons buttons) override;
-};
-
-// Records every call and answers with a fixed result (OK unless the test says otherwise).
-class RecordingMessageBox final : public MessageBoxService {
- public:
-  struct Call {
-    std::string text;
-    std::string title;
-    MsgBoxIcon icon;
-    MsgBoxButtons buttons;
-  };
-
-  MsgBoxResult answer = MsgBoxResult::kOk;
-  std::vector<Call> calls;
-
-  MsgBoxResult Show(const std::string& text, const std::string& title, MsgBoxIcon icon,
-                    MsgBoxButtons buttons) override {
-    calls.push_back(Call{text, title, icon, buttons});
-    return answer;
-  }
 };
 
 }  // namespace vellumar

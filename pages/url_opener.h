@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace vellumar {
 
@@ -18,12 +17,6 @@ class UrlOpener {
 class QtUrlOpener final : public UrlOpener {
  public:
   void Open(const std::string& url) override;
-};
-
-class RecordingUrlOpener final : public UrlOpener {
- public:
-  std::vector<std::string> opened;
-  void Open(const std::string& url) override { opened.push_back(url); }
 };
 
 }  // namespace vellumar

@@ -28,8 +28,7 @@ constexpr int64_t kHeadGap = 2;        // x_(i+1) = x_i + w_i + 2: one empty col
 constexpr int32_t kLightOffset = 5;
 constexpr int32_t kDarkOffset = -15;
 constexpr int32_t kGradientShrink = 5;
-constexpr int64_t kPictureInset = 4;   // picture left = head left + 4
-constexpr float kCaptionInset = 8.0F;  // caption left = head left + picture width + 8
+constexpr int64_t kPictureInset = 4;  // picture left = head left + 4
 constexpr uint32_t kCaptionFormat = kDtCenter | kDtVCenter | kDtWordBreak;
 // No glyph advances further than this many line heights for each byte of its UTF-8 text; real fonts stay
 // far below one.

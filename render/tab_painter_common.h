@@ -23,6 +23,9 @@ inline constexpr int32_t kHeadTop = 2;
 // outline columns.
 inline constexpr int32_t kSelectedGrowth = 2;
 
+// A caption starts this far right of its head's left edge plus the width of the tab's picture.
+inline constexpr float kCaptionInset = 8.0F;
+
 // The client size and the strip height of one paint.
 struct StripMetrics {
   int32_t width = 0;       // W

@@ -7,8 +7,8 @@
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 
-#include "app/qt/designer_canvas.h"
-#include "app/qt/designer_window.h"
+#include "app/designer/designer_canvas.h"
+#include "app/designer/designer_window.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "platform/utf8_decode.h"

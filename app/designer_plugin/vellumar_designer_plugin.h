@@ -1,6 +1,8 @@
-// The Qt Designer plugin: puts the tab strip (VellumarTabStrip) into Designer's widget box, so that it can be
-// dragged onto a form and its appearance and tab list edited in the property editor. A form that uses it
-// compiles with uic against the Qt library.
+// The Qt Designer plugin: puts the tab strip (VellumarTabStrip) and the tab widget with its pages
+// (VellumarTabWidget, a container) into Designer's widget box. Their properties are edited in the
+// property editor, the tab widget's pages through Designer's page commands, and both through the
+// control's own property sheet from their context menus. Forms that use them compile with uic against the
+// Qt library and load with QUiLoader.
 #pragma once
 
 #include <QtCore/QObject>
@@ -8,29 +10,19 @@
 
 namespace vellumar {
 
-class VellumarDesignerPlugin : public QObject, public QDesignerCustomWidgetInterface {
+class VellumarDesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface {
   Q_OBJECT
-  Q_PLUGIN_METADATA(IID "org.qt-project.QDesignerCustomWidgetInterface")
-  Q_INTERFACES(QDesignerCustomWidgetInterface)
+  Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QDesignerCustomWidgetCollectionInterface")
+  Q_INTERFACES(QDesignerCustomWidgetCollectionInterface)
 
  public:
   explicit VellumarDesignerPlugin(QObject* parent = nullptr);
 
-  QString name() const override;
-  QString group() const override;
-  QString toolTip() const override;
-  QString whatsThis() const override;
-  QString includeFile() const override;
-  QIcon icon() const override;
-  bool isContainer() const override { return false; }
-  // A new tab strip owned by parent.
-  QWidget* createWidget(QWidget* parent) override;
-  bool isInitialized() const override { return initialized_; }
-  void initialize(QDesignerFormEditorInterface* core) override;
-  QString domXml() const override;
+  // The strip, then the tab widget; owned by this object.
+  QList<QDesignerCustomWidgetInterface*> customWidgets() const override { return widgets_; }
 
  private:
-  bool initialized_ = false;
+  QList<QDesignerCustomWidgetInterface*> widgets_;
 };
 
 }  // namespace vellumar

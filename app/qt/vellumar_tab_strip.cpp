@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "app/qt/accessible_tab_view.h"
+#include "app/qt/tab_index.h"
+#include "app/qt/tab_picture_image.h"
 #include "control/vellumar.h"
 #include "platform/host_error.h"
+#include "render/tab_fit.h"
 
 namespace vellumar {
 namespace {
@@ -18,11 +21,6 @@ namespace {
 constexpr int32_t kNewTabWidth = 60;
 constexpr const char* kNewTabCaption = "Register";
 constexpr QChar kWidthSeparator = u'|';
-
-std::string ToUtf8(const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
 
 // The entries a tabs property assigns, never none.
 std::vector<TabEntry> EntriesOf(const QStringList& tabs) {
@@ -229,7 +227,193 @@ void VellumarTabStrip::setRegisterFocusColor2(const QColor& color) {
   AssignColor(&Vellumar::SetRegisterFocusColor2, color);
 }
 
+// [SECTION] Tabs by index
+
+int VellumarTabStrip::count() const {
+  return ExistingTabCount(Control().state());
+}
+
+int VellumarTabStrip::currentIndex() const {
+  const int32_t shown = ShownSelectedTab(Control().state());
+  return shown == 0 ? -1 : IndexOfTab(shown);
+}
+
+void VellumarTabStrip::setCurrentIndex(int index) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  waiting_selection_.reset();
+  RunReportingErrors([&] { control().SetSelectedTab(*tab); });
+}
+
+int VellumarTabStrip::addTab(const QString& caption, int width, const QIcon& icon) {
+  int index = -1;
+  RunReportingErrors([&] {
+    int32_t tab_width = width;
+    std::string text = ToUtf8(caption);
+    StdPictureRef picture = PictureOfIcon(icon);
+    const int32_t tab = control().AddTab(tab_width, text, picture);
+    // AddTab names a tab without a caption "Register"; a Qt program that gave none means none.
+    if (caption.isEmpty()) control().SetTabCaption(tab, std::string());
+    index = IndexOfTab(tab);
+  });
+  return index;
+}
+
+int VellumarTabStrip::insertTab(int index, const QString& caption, int width, const QIcon& icon) {
+  const int32_t before = count();
+  const int32_t selected = ShownSelectedTab(Control().state());
+  const int added = addTab(caption, width, icon);
+  const std::optional<int32_t> tab = TabOfIndex(index, before);
+  if (added < 0 || !tab) return added;
+  RunReportingErrors([&] {
+    RotateTab(before + 1, *tab);
+    if (selected >= *tab) KeepSelected(selected + 1);
+  });
+  return index;
+}
+
+void VellumarTabStrip::removeTab(int index) {
+  const int32_t n = count();
+  const std::optional<int32_t> tab = TabOfIndex(index, n);
+  if (!tab) return;
+  RunReportingErrors([&] {
+    if (n == 1) {
+      EmptyTabList();
+      return;
+    }
+    const int32_t selected = ShownSelectedTab(Control().state());
+    RotateTab(*tab, n);
+    if (*tab < selected) {
+      KeepSelected(selected - 1);
+    } else if (*tab == selected) {
+      // The right neighbour now stands where the removed tab stood; after the last tab, the left one.
+      control().SetSelectedTab(*tab < n ? *tab : n - 1);
+    }
+    control().DeleteTab();
+  });
+}
+
+void VellumarTabStrip::moveTab(int from, int to) {
+  const int32_t n = count();
+  const std::optional<int32_t> source = TabOfIndex(from, n);
+  const std::optional<int32_t> target = TabOfIndex(to, n);
+  if (!source || !target || *source == *target) return;
+  RunReportingErrors([&] {
+    const int32_t selected = ShownSelectedTab(Control().state());
+    RotateTab(*source, *target);
+    if (selected == *source) {
+      KeepSelected(*target);
+    } else if (*source < selected && selected <= *target) {
+      KeepSelected(selected - 1);
+    } else if (*target <= selected && selected < *source) {
+      KeepSelected(selected + 1);
+    }
+  });
+}
+
+void VellumarTabStrip::RotateTab(int32_t from, int32_t to) {
+  struct Values {
+    std::string caption;
+    int32_t width = 0;
+    StdPictureRef picture;
+  };
+  Vellumar& control = this->control();
+  const auto read = [&](int32_t tab) {
+    return Values{control.TabCaption(tab), control.TabWidth(tab), control.TabPicture(tab)};
+  };
+  const auto write = [&](int32_t tab, const Values& values) {
+    control.SetTabCaption(tab, values.caption);
+    control.SetTabWidth(tab, values.width);
+    control.SetTabPicture(tab, values.picture);
+  };
+  const Values moving = read(from);
+  const int32_t step = from < to ? 1 : -1;
+  for (int32_t tab = from; tab != to; tab += step) write(tab, read(tab + step));
+  write(to, moving);
+}
+
+void VellumarTabStrip::KeepSelected(int32_t tab) {
+  if (ShownSelectedTab(Control().state()) != tab) control().SetSelectedTab(tab);
+}
+
+// The control never deletes its last tab; a strip that a program empties takes the state that a form
+// without a stored tab count gives the control: no tabs, nothing selected or hot.
+void VellumarTabStrip::EmptyTabList() {
+  Vellumar& control = this->control();
+  while (control.NumberOfTabs() > 1) control.DeleteTab();
+  TabStripState& state = control.mutable_state();
+  state.mNumberOfTabs = 0;
+  state.mSelectedTab = 0;
+  state.mHotTab = 0;
+  control.SetTabAccessKeys();
+  control.DrawTab();
+}
+
+QString VellumarTabStrip::tabText(int index) const {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return QString();
+  const std::string_view caption = StoredCaption(Control().state(), *tab);
+  return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+void VellumarTabStrip::setTabText(int index, const QString& caption) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  RunReportingErrors([&] { control().SetTabCaption(*tab, ToUtf8(caption)); });
+}
+
+int VellumarTabStrip::tabWidth(int index) const {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return 0;
+  const cTabsRef& record = Control().state().mTabs[static_cast<size_t>(*tab)];
+  return record ? record->TabWidth : 0;
+}
+
+void VellumarTabStrip::setTabWidth(int index, int width) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  RunReportingErrors([&] { control().SetTabWidth(*tab, width); });
+}
+
+QIcon VellumarTabStrip::tabIcon(int index) const {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return QIcon();
+  const cTabsRef& record = Control().state().mTabs[static_cast<size_t>(*tab)];
+  ColorRef mask = 0;
+  if (!record || !OleTranslateColor(Control().MaskColor(), mask)) return QIcon();
+  return IconOfPicture(record->TabPicture, mask);
+}
+
+void VellumarTabStrip::setTabIcon(int index, const QIcon& icon) {
+  AssignPicture(index, [&] { return PictureOfIcon(icon); });
+}
+
+void VellumarTabStrip::setTabIcon(int index, const QPixmap& pixmap) {
+  AssignPicture(index, [&] { return PictureOfImage(pixmap.toImage()); });
+}
+
+void VellumarTabStrip::AssignPicture(int index, const std::function<StdPictureRef()>& picture) {
+  const std::optional<int32_t> tab = TabOfIndex(index, count());
+  if (!tab) return;
+  RunReportingErrors([&] { control().SetTabPicture(*tab, picture()); });
+}
+
+int VellumarTabStrip::fittingTabWidth(const QString& caption, const QIcon& icon) const {
+  Vellumar& control = const_cast<VellumarTabStrip*>(this)->control();
+  float picture_width = 0;
+  float picture_height = 0;
+  if (!icon.isNull()) control.GetPictureSize(PictureOfIcon(icon), picture_width, picture_height);
+  DeviceContext dc;
+  dc.SelectFont(control.Font());
+  return FittingTabWidth(dc, ToUtf8(caption), picture_width);
+}
+
 // [SECTION] Tab list text
+
+std::string ToUtf8(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
 
 QString FormatTabEntry(const TabEntry& entry) {
   return entry.caption + kWidthSeparator + QString::number(entry.width);

@@ -5,17 +5,22 @@
 //
 // [SECTION] Index
 //   Properties        tabs, selectedTab, tabHeight, alignment, captionFont, the thirteen colours
+//   Tabs by index     the tab list as Qt programs handle it, with indices from 0
 //   Tab list text     how one tab is written in the tabs property
 #pragma once
 
 #include <QtCore/QStringList>
 #include <QtGui/QColor>
 #include <QtGui/QFont>
+#include <QtGui/QIcon>
+#include <QtGui/QPixmap>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "app/qt/vellumar_widget.h"
 #include "platform/ole_color.h"
+#include "platform/picture.h"
 #include "render/tab_strip_state.h"
 
 namespace vellumar {
@@ -97,11 +102,51 @@ class VellumarTabStrip : public VellumarWidget {
   QColor registerFocusColor2() const;
   void setRegisterFocusColor2(const QColor& color);
 
+  // [SECTION] Tabs by index. Indices count from 0, as in QTabBar; the tab at index i is the control's tab
+  // i + 1. A getter given an index outside 0 .. count() - 1 returns an empty value and a setter changes
+  // nothing. The control's numbered errors reach hostError, as with the properties.
+  int count() const;
+  // The tab shown as selected; -1 when the selection lies outside the tabs.
+  int currentIndex() const;
+  // Selects a tab through SelectedTab (so tabPressed follows); an index outside the tabs changes nothing.
+  void setCurrentIndex(int index);
+  // Appends a tab through AddTab and returns its index (-1 when the control refused it). The caption is
+  // kept as given, an empty one too; fittingTabWidth() gives a width that shows it whole.
+  int addTab(const QString& caption, int width, const QIcon& icon = QIcon());
+  // As addTab, at index (appended when the index lies outside 0 .. count()); the selected tab stays
+  // selected, so a selection after index moves up by one. Returns the new tab's index.
+  int insertTab(int index, const QString& caption, int width, const QIcon& icon = QIcon());
+  // Removes the tab at index. The selection stays on its tab; a removed selected tab passes it to the tab
+  // on its right, or on its left when it was the last (QTabBar's SelectRightTab). Removing the only tab
+  // leaves the strip without tabs, the state of a control whose form stored none.
+  void removeTab(int index);
+  // Moves the tab at from to index to, shifting the tabs between; the selected tab stays selected.
+  void moveTab(int from, int to);
+  QString tabText(int index) const;
+  void setTabText(int index, const QString& caption);
+  int tabWidth(int index) const;
+  void setTabWidth(int index, int width);
+  // The tab's picture with the mask colour transparent; a null icon for a tab without one.
+  QIcon tabIcon(int index) const;
+  // Gives the tab a picture through TabPicture: an icon at 16 x 16 pixels, a pixmap at its own size, each
+  // with its transparent parts in the mask colour of the control's picture box; a null one removes it.
+  void setTabIcon(int index, const QIcon& icon);
+  void setTabIcon(int index, const QPixmap& pixmap);
+  // The tab width at which caption and an icon (none when null) show whole in the caption font.
+  int fittingTabWidth(const QString& caption, const QIcon& icon = QIcon()) const;
+
  private:
   const Vellumar& Control() const;
   void AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color);
   QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
   void ResizeTabList(int32_t count);
+  void AssignPicture(int index, const std::function<StdPictureRef()>& picture);
+  // Moves tab from to tab to (1-based, both existing) through the tab properties; the selection is left
+  // alone.
+  void RotateTab(int32_t from, int32_t to);
+  // Selects tab unless it is selected already (0 counting as the first tab).
+  void KeepSelected(int32_t tab);
+  void EmptyTabList();
 
   std::optional<int32_t> waiting_selection_;  // a selection beyond the list, for the next tabs assignment
 };
@@ -111,6 +156,8 @@ struct TabEntry {
   QString caption;
   int32_t width = 0;
 };
+// The UTF-8 text the control keeps of a Qt string.
+std::string ToUtf8(const QString& text);
 // "caption|width"; the caption may itself hold "|".
 QString FormatTabEntry(const TabEntry& entry);
 // Splits at the last "|" when a whole 32-bit number follows it; otherwise the entry is all caption and the

@@ -1,6 +1,6 @@
-// The Designer plugin as Designer meets it: loaded from its file with QPluginLoader, it names the widget and
-// the header a form includes, gives Designer a well-formed widget-box entry, and creates tab strips whose
-// properties Designer reads and writes through the meta-object system alone.
+// The Designer plugin as Designer meets it: loaded from its file with QPluginLoader, it offers the tab strip
+// and the tab widget, names the header a form includes, gives Designer well-formed widget-box entries, and
+// creates widgets whose properties Designer reads and writes through the meta-object system alone.
 #include <gtest/gtest.h>
 
 #include <QtCore/QMetaEnum>
@@ -8,6 +8,7 @@
 #include <QtCore/QXmlStreamReader>
 #include <QtGui/QColor>
 #include <QtGui/QFont>
+#include <QtGui/QImage>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <QtWidgets/QWidget>
 
@@ -24,33 +25,103 @@ class DesignerPluginTest : public ::testing::Test {
     loader_.setLoadHints(QLibrary::PreventUnloadHint);
     QObject* instance = loader_.instance();
     ASSERT_NE(instance, nullptr) << loader_.errorString().toStdString();
-    plugin_ = qobject_cast<QDesignerCustomWidgetInterface*>(instance);
-    ASSERT_NE(plugin_, nullptr);
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(instance);
+    ASSERT_NE(collection, nullptr);
+    widgets_ = collection->customWidgets();
+    ASSERT_EQ(widgets_.size(), 2);
+    plugin_ = widgets_[0];
   }
 
   QPluginLoader loader_;
-  QDesignerCustomWidgetInterface* plugin_ = nullptr;
+  QList<QDesignerCustomWidgetInterface*> widgets_;
+  QDesignerCustomWidgetInterface* plugin_ = nullptr;  // the tab strip
 };
 
-TEST_F(DesignerPluginTest, DescribesTheTabStripForTheWidgetBoxAndUic) {
-  EXPECT_EQ(plugin_->name(), "vellumar::VellumarTabStrip");
-  EXPECT_EQ(plugin_->includeFile(), "app/qt/vellumar_tab_strip.h");
-  EXPECT_EQ(plugin_->group(), "Vellumar");
-  EXPECT_FALSE(plugin_->isContainer());
-  EXPECT_FALSE(plugin_->icon().isNull());
-  EXPECT_FALSE(plugin_->toolTip().isEmpty());
-  plugin_->initialize(nullptr);
-  EXPECT_TRUE(plugin_->isInitialized());
-
-  QXmlStreamReader xml(plugin_->domXml());
+// The class of the outermost widget of a widget-box entry, and the add-page method it declares.
+struct DomXml {
   QString widget_class;
+  QString add_page_method;
+  int pages = 0;
+  bool error = false;
+};
+
+DomXml ReadDomXml(const QString& text) {
+  DomXml dom;
+  QXmlStreamReader xml(text);
+  int depth = 0;
   while (!xml.atEnd()) {
-    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"widget") {
-      widget_class = xml.attributes().value(QLatin1StringView("class")).toString();
+    const QXmlStreamReader::TokenType token = xml.readNext();
+    if (token == QXmlStreamReader::StartElement && xml.name() == u"widget") {
+      if (depth++ == 0)
+        dom.widget_class = xml.attributes().value(QLatin1StringView("class")).toString();
+      else if (depth == 2)
+        ++dom.pages;
+    } else if (token == QXmlStreamReader::EndElement && xml.name() == u"widget") {
+      --depth;
+    } else if (token == QXmlStreamReader::StartElement && xml.name() == u"addpagemethod") {
+      dom.add_page_method = xml.readElementText();
     }
   }
-  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-  EXPECT_EQ(widget_class, plugin_->name());
+  dom.error = xml.hasError();
+  return dom;
+}
+
+TEST_F(DesignerPluginTest, DescribesBothWidgetsForTheWidgetBoxAndUic) {
+  struct Expected {
+    const char* name;
+    const char* include;
+    bool container;
+    const char* add_page_method;
+    int pages;
+  };
+  const Expected expected[] = {
+      {"vellumar::VellumarTabStrip", "app/qt/vellumar_tab_strip.h", false, "", 0},
+      {"vellumar::VellumarTabWidget", "app/qt/vellumar_tab_widget.h", true, "addPage", 2},
+  };
+  QImage first_icon;
+  for (int i = 0; i < 2; ++i) {
+    QDesignerCustomWidgetInterface* widget = widgets_[i];
+    const Expected& e = expected[i];
+    EXPECT_EQ(widget->name(), e.name);
+    EXPECT_EQ(widget->includeFile(), e.include);
+    EXPECT_EQ(widget->group(), "Vellumar");
+    EXPECT_EQ(widget->isContainer(), e.container);
+    EXPECT_FALSE(widget->toolTip().isEmpty());
+    const QImage icon = widget->icon().pixmap(22, 22).toImage();
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_NE(icon, first_icon) << "each widget has an icon of its own";
+    first_icon = icon;
+    widget->initialize(nullptr);
+    EXPECT_TRUE(widget->isInitialized());
+
+    const DomXml dom = ReadDomXml(widget->domXml());
+    EXPECT_FALSE(dom.error) << e.name;
+    EXPECT_EQ(dom.widget_class, widget->name());
+    EXPECT_EQ(dom.add_page_method, e.add_page_method);
+    EXPECT_EQ(dom.pages, e.pages);
+  }
+}
+
+TEST_F(DesignerPluginTest, CreatesATabWidgetWhosePagesFormsAdd) {
+  QWidget form;
+  QWidget* tabs = widgets_[1]->createWidget(&form);
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_EQ(tabs->parent(), &form);
+  EXPECT_EQ(tabs->property("count").toInt(), 0);
+  for (const char* title : {"&Kunden", "&Rechnungen"}) {
+    auto* page = new QWidget;
+    page->setWindowTitle(QString::fromUtf8(title));
+    ASSERT_TRUE(QMetaObject::invokeMethod(tabs, "addPage", Q_ARG(QWidget*, page)));
+  }
+  EXPECT_EQ(tabs->property("count").toInt(), 2);
+  EXPECT_TRUE(tabs->setProperty("currentIndex", 1));
+  EXPECT_EQ(tabs->property("currentTabText").toString(), "&Rechnungen");
+  EXPECT_TRUE(tabs->setProperty("currentTabText", QStringLiteral("&Mahnungen")));
+  EXPECT_EQ(tabs->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).last()->windowTitle(),
+            "&Mahnungen")
+      << "the caption is the page's title, which a form saves";
+  EXPECT_TRUE(tabs->setProperty("alignment", QStringLiteral("Bottom")));
+  EXPECT_EQ(tabs->property("alignment").toInt(), 1);
 }
 
 TEST_F(DesignerPluginTest, CreatesATabStripWhosePropertiesDesignerEdits) {

@@ -41,24 +41,10 @@ die() {
   exit 1
 }
 
-# [SECTION] The display: Xvfb picks a free display number and reports it. -noreset: without it the
-# server resets whenever its last client leaves, and a client that connects meanwhile is refused.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-for _ in $(seq 100); do
-  xdotool getmouselocation >/dev/null 2>&1 && break
-  kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb ended: $(cat "$work/xvfb.log")"
-  sleep 0.1
-done
-xdotool getmouselocation >/dev/null 2>&1 || die "cannot reach the X server at $DISPLAY"
+# [SECTION] The display.
+# shellcheck source=xvfb_display.sh
+. "$(dirname "$0")/xvfb_display.sh"
+start_xvfb "$work"
 
 # [SECTION] The designer on a copy of the demo form.
 "$designer" --save-demo "$work/demo.vform" || die "the designer could not write the demo form"

@@ -14,22 +14,41 @@ prefix=$work_dir/prefix
 cmake --install "$build_dir" --prefix "$prefix" >"$work_dir/install.log"
 
 fail() { echo "install_embed: $*" >&2; exit 1; }
-libdir=$(cd "$prefix" && find . -name libvellumar_core.a -printf '%h\n' | head -n 1)
-[ -n "$libdir" ] || fail "libvellumar_core.a not installed"
-for file in "$libdir/libvellumar_headless.a" "$libdir/libvellumar_qt.a" bin/vellumar bin/vellumar-designer \
+# Shared libraries with the major version in their SONAME, or static ones when the build asked for them.
+libdir=$(cd "$prefix" && find . \( -name 'libvellumar_core.so' -o -name libvellumar_core.a \) -printf '%h\n' | head -n 1)
+[ -n "$libdir" ] || fail "libvellumar_core is not installed"
+for lib in core headless qt; do
+  if [ -e "$prefix/$libdir/libvellumar_$lib.so" ]; then
+    soname=$(objdump -p "$prefix/$libdir/libvellumar_$lib.so" | sed -n 's/^ *SONAME *//p')
+    [ "$soname" = "libvellumar_$lib.so.1" ] || fail "libvellumar_$lib.so has the SONAME '$soname'"
+    [ -e "$prefix/$libdir/$soname" ] || fail "$soname is not installed"
+  else
+    [ -e "$prefix/$libdir/libvellumar_$lib.a" ] || fail "libvellumar_$lib is not installed"
+  fi
+done
+# What an embedder includes: the widgets, pages and control, but neither the form designer nor a test double.
+[ ! -e "$prefix/include/vellumar/app/designer" ] || fail "the form designer's headers are installed"
+doubles=$(grep -rlE 'class (Recording|Scripted)[A-Za-z]+' "$prefix/include/vellumar" || true)
+[ -z "$doubles" ] || fail "test doubles installed in: $doubles"
+"$prefix/bin/vellumar" --help >/dev/null || fail "the installed vellumar does not run"
+for file in bin/vellumar bin/vellumar-designer \
   include/vellumar/control/vellumar.h include/vellumar/app/qt/vellumar_widget.h \
-  include/vellumar/app/qt/vellumar_tab_strip.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
+  include/vellumar/app/qt/vellumar_tab_strip.h include/vellumar/app/qt/vellumar_tab_widget.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
   "$libdir/pkgconfig/vellumar.pc" "$libdir/pkgconfig/vellumar-qt.pc"; do
   [ -e "$prefix/$file" ] || fail "$file not installed"
 done
 plugin=$(find "$prefix" -path '*/plugins/designer/libvellumardesigner.so' | head -n 1)
 [ -n "$plugin" ] || fail "the Designer plugin is not in a Qt plugin folder below the prefix"
+! ldd "$plugin" | grep -q 'not found' || fail "the installed Designer plugin misses libraries: $(ldd "$plugin")"
 
+# The README's embedding snippet is the example itself, so that it is what this test compiles.
+awk '/^```cpp$/ { on = 1; next } /^```$/ { if (on) exit } on' "$source_dir/README.md" |
+  cmp -s - "$source_dir/examples/embed/main.cpp" || fail "the README's snippet is not examples/embed/main.cpp"
 cmake -S "$source_dir/examples/embed" -B "$work_dir/embed" -DCMAKE_PREFIX_PATH="$prefix" \
   -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Release >"$work_dir/embed-configure.log"
 cmake --build "$work_dir/embed" -j 2 >"$work_dir/embed-build.log" || { cat "$work_dir/embed-build.log"; exit 1; }
 output=$(QT_QPA_PLATFORM=offscreen timeout 60 "$work_dir/embed/vellumar-embed" --quit-after 200)
-[ "$output" = "tab 2 of 3 (before: 0)" ] || fail "the embedded tab strip showed '$output'"
+[ "$output" = "page 2 of 3: &Rechnungen" ] || fail "the embedded tab widget showed '$output'"
 
 # The same library through pkg-config: the headless host paints a new control.
 cat >"$work_dir/pc_probe.cpp" <<'CPP'
@@ -49,6 +68,6 @@ CPP
 export PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig"
 # shellcheck disable=SC2046
 "$cxx" -std=c++20 -o "$work_dir/pc_probe" "$work_dir/pc_probe.cpp" $(pkg-config --cflags --libs vellumar)
-"$work_dir/pc_probe" || fail "the pkg-config build did not make a working control"
+LD_LIBRARY_PATH="$prefix/$libdir" "$work_dir/pc_probe" || fail "the pkg-config build did not make a working control"
 pkg-config --exists --print-errors vellumar-qt || fail "vellumar-qt.pc does not resolve"
 echo "install_embed: installed, embedded and run from $prefix"

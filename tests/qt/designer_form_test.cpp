@@ -1,13 +1,13 @@
 // The designer's geometry rules (dragging, handles, clamping saved places) and the placing of forms.
-#include "app/qt/designer_form.h"
+#include "app/designer/designer_form.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "app/qt/designer_canvas.h"
-#include "app/qt/designer_demo_form.h"
-#include "app/qt/designer_overlay.h"
+#include "app/designer/designer_canvas.h"
+#include "app/designer/designer_demo_form.h"
+#include "app/designer/designer_overlay.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "qt_test_app.h"

@@ -1,6 +1,6 @@
 // The form designer's window: saving and opening forms, asking before changes are lost, and the design
 // mode's selection, editing and property sheet. Dialogs are answered by scripted services.
-#include "app/qt/designer_window.h"
+#include "app/designer/designer_window.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/designer_canvas.h"
-#include "app/qt/designer_demo_form.h"
-#include "app/qt/designer_overlay.h"
-#include "app/qt/designer_services.h"
+#include "app/designer/designer_canvas.h"
+#include "app/designer/designer_demo_form.h"
+#include "app/designer/designer_overlay.h"
+#include "app/designer/designer_services.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "pages/message_box.h"
 #include "platform/form_file.h"
 #include "qt_test_app.h"
+#include "test_doubles.h"
 
 namespace vellumar {
 namespace {

@@ -9,6 +9,7 @@
 #include "control/vellumar.h"
 #include "pages/page_services.h"
 #include "qt_test_app.h"
+#include "test_doubles.h"
 
 namespace vellumar::testing {
 

@@ -33,27 +33,6 @@ class QtFormFileDialogs final : public FormFileDialogs {
   std::string SavePath(QWidget* parent, const std::string& suggested) override;
 };
 
-// Answers each question with the next prepared path ("" once none is left: cancelled).
-class ScriptedFormFileDialogs final : public FormFileDialogs {
- public:
-  std::vector<std::string> open_answers;
-  std::vector<std::string> save_answers;
-  int open_asked = 0;
-  int save_asked = 0;
-
-  std::string OpenPath(QWidget*) override { return Next(open_answers, open_asked); }
-  std::string SavePath(QWidget*, const std::string&) override { return Next(save_answers, save_asked); }
-
- private:
-  static std::string Next(std::vector<std::string>& answers, int& asked) {
-    ++asked;
-    if (answers.empty()) return {};
-    std::string answer = answers.front();
-    answers.erase(answers.begin());
-    return answer;
-  }
-};
-
 struct DesignerServices {
   MessageBoxService& messages;
   FormFileDialogs& files;

@@ -1,10 +1,10 @@
-#include "app/qt/designer_canvas.h"
+#include "app/designer/designer_canvas.h"
 
 #include <QtGui/QPaintEvent>
 #include <QtGui/QPainter>
 #include <algorithm>
 
-#include "app/qt/designer_overlay.h"
+#include "app/designer/designer_overlay.h"
 #include "app/qt/vellumar_widget.h"
 
 namespace vellumar {

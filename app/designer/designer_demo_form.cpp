@@ -1,4 +1,4 @@
-#include "app/qt/designer_demo_form.h"
+#include "app/designer/designer_demo_form.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,10 +1,10 @@
-#include "app/qt/designer_form.h"
+#include "app/designer/designer_form.h"
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-#include "app/qt/designer_canvas.h"
+#include "app/designer/designer_canvas.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "platform/error_detail.h"

@@ -1,4 +1,4 @@
-#include "app/qt/designer_services.h"
+#include "app/designer/designer_services.h"
 
 #include <QtCore/QFileInfo>
 #include <QtWidgets/QFileDialog>

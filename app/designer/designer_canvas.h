@@ -10,12 +10,13 @@
 #include <memory>
 #include <vector>
 
+#include "app/qt/vellumar_widget.h"
+
 class QAction;
 
 namespace vellumar {
 
 class DesignOverlay;
-class VellumarWidget;
 
 class FormCanvas final : public QWidget {
   Q_OBJECT

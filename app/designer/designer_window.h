@@ -8,7 +8,7 @@
 #include <QtWidgets/QMainWindow>
 #include <string>
 
-#include "app/qt/designer_services.h"
+#include "app/designer/designer_services.h"
 #include "platform/form_file.h"
 
 class QAction;

@@ -1,4 +1,4 @@
-#include "app/qt/designer_window.h"
+#include "app/designer/designer_window.h"
 
 #include <QtCore/QFileInfo>
 #include <QtGui/QActionGroup>
@@ -14,9 +14,9 @@
 #include <memory>
 #include <new>
 
-#include "app/qt/designer_canvas.h"
-#include "app/qt/designer_form.h"
-#include "app/qt/designer_icons.h"
+#include "app/designer/designer_canvas.h"
+#include "app/designer/designer_form.h"
+#include "app/designer/designer_icons.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "platform/error_detail.h"

@@ -1,4 +1,4 @@
-#include "app/qt/designer_overlay.h"
+#include "app/designer/designer_overlay.h"
 
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QMouseEvent>
@@ -6,7 +6,7 @@
 #include <QtWidgets/QMenu>
 #include <algorithm>
 
-#include "app/qt/designer_canvas.h"
+#include "app/designer/designer_canvas.h"
 #include "app/qt/vellumar_widget.h"
 
 namespace vellumar {

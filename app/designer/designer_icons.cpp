@@ -1,4 +1,4 @@
-#include "app/qt/designer_icons.h"
+#include "app/designer/designer_icons.h"
 
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
