@@ -12,7 +12,6 @@
 namespace vellumar {
 namespace {
 
-constexpr int kErrOverflow = 6;
 constexpr int32_t kDefaultTabWidth = 60;
 constexpr const char* kDefaultCaption = "Register";
 
@@ -108,7 +107,7 @@ int32_t Vellumar::AddTab(int32_t& iTabWidth, std::string& sTabText, StdPictureRe
     StdPictureRef converted = ConvertIconToBitmap(pTabPicture);
     if (converted != pTabPicture) pTabPicture = std::move(converted);
   }
-  if (s_.mNumberOfTabs == std::numeric_limits<int32_t>::max()) throw HostError(kErrOverflow, "Overflow");
+  if (s_.mNumberOfTabs == std::numeric_limits<int32_t>::max()) throw HostError(kErrOverflow);
   // A negative count comes only from a damaged saved form; the list then starts again at tab 1.
   const int32_t count = std::max(s_.mNumberOfTabs, 0) + 1;
   GrowTabList(count);

@@ -14,8 +14,6 @@
 namespace vellumar {
 namespace {
 
-constexpr int kErrFileAlreadyExists = 58;
-
 // One control on a headless host for the length of a command; the container listens to nothing.
 class HostedControl {
  public:

@@ -17,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kErrInvalidArgument = 5;
-
 bool HasBmpExtension(const fs::path& path) {
   std::string extension = path.extension().string();
   std::ranges::transform(extension, extension.begin(), [](char c) {
