@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -38,7 +39,8 @@ int ErrorNumberFor(int error) {
 }
 
 [[noreturn]] void ThrowSaveError(const std::string& path, int error) {
-  throw HostError(ErrorNumberFor(error), path + ": cannot save: " + std::strerror(error));
+  throw HostError::WithDetail(ErrorNumberFor(error),
+                              PathExcerpt(path) + ": cannot save: " + std::strerror(error));
 }
 
 std::string DirectoryOf(const std::string& path) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar::form_file {
@@ -23,7 +24,7 @@ constexpr uint16_t kBitsOpaque = 24;
 constexpr uint16_t kBitsWithAlpha = 32;
 
 [[noreturn]] void ThrowInvalidPicture(const std::string& why) {
-  throw HostError(kErrInvalidPicture, "invalid picture: " + why);
+  throw HostError::WithDetail(kErrInvalidPicture, why);
 }
 
 // The format the bytes announce by their signature, or "" for none of the three.
@@ -162,9 +163,9 @@ StdPictureRef RestorePicture(std::string_view kind, std::string_view format, std
                              PictureBudget& budget) {
   if (kind == kKindNone) return StdPicture::OfType(PictureType::kNone, 0, 0);
   const bool bitmap = kind == kKindBitmap;
-  if (!bitmap && kind != kKindIcon) ThrowInvalidPicture("unknown kind \"" + std::string(kind) + "\"");
+  if (!bitmap && kind != kKindIcon) ThrowInvalidPicture("unknown kind " + Quoted(kind));
   if (format != kFormatBmp && format != kFormatIco && format != kFormatPng) {
-    ThrowInvalidPicture("unknown format \"" + std::string(format) + "\"");
+    ThrowInvalidPicture("unknown format " + Quoted(format));
   }
   if (SignatureFormat(bytes) != format)
     ThrowInvalidPicture("the data is not a " + std::string(format) + " file");
@@ -172,12 +173,12 @@ StdPictureRef RestorePicture(std::string_view kind, std::string_view format, std
     ThrowInvalidPicture("a " + std::string(format) + " file does not hold a " + std::string(kind));
   }
   if (budget.pixels_left <= 0) {
-    throw HostError(kErrOutOfMemory, "out of memory: the form's pictures hold too many pixels");
+    throw HostError::WithDetail(kErrOutOfMemory, "the form's pictures hold too many pixels");
   }
   StdPictureRef picture = LoadPictureFromMemory(bytes);
   budget.pixels_left -= PixelsHeld(*picture);
   if (budget.pixels_left < 0) {
-    throw HostError(kErrOutOfMemory, "out of memory: the form's pictures hold too many pixels");
+    throw HostError::WithDetail(kErrOutOfMemory, "the form's pictures hold too many pixels");
   }
   return picture;
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/error_text.h"
 #include "platform/form_file.h"
 #include "platform/form_file_parser.h"
 #include "platform/host_error.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr size_t kReadChunk = size_t{1} << 20;
 
 [[noreturn]] void ThrowBadForm(const std::string& name, const std::string& problem) {
-  throw HostError(kErrInvalidFormFile, name + ": " + problem);
+  throw HostError::WithDetail(kErrInvalidFormFile, PathExcerpt(name) + ": " + problem);
 }
 
 [[noreturn]] void ThrowTooLarge(const std::string& name) {
@@ -81,7 +82,7 @@ bool IsDenied(int error) {
   const int number = IsMissing(error)  ? kErrFileNotFound
                      : IsDenied(error) ? kErrPermissionDenied
                                        : kErrPathFileAccess;
-  throw HostError(number, path + ": cannot read: " + std::strerror(error));
+  throw HostError::WithDetail(number, PathExcerpt(path) + ": cannot read: " + std::strerror(error));
 }
 
 class ReadDescriptor {
@@ -105,7 +106,9 @@ std::string ReadFormBytes(const std::string& path) {
   if (file.get() < 0) ThrowReadError(path, errno);
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) ThrowReadError(path, errno);
-  if (!S_ISREG(info.st_mode)) throw HostError(kErrPathFileAccess, path + ": cannot read: not a regular file");
+  if (!S_ISREG(info.st_mode)) {
+    throw HostError::WithDetail(kErrPathFileAccess, PathExcerpt(path) + ": cannot read: not a regular file");
+  }
   if (info.st_size > kMaxFormFileBytes) ThrowTooLarge(path);
   std::string bytes(static_cast<size_t>(info.st_size), '\0');
   size_t filled = 0;

@@ -6,11 +6,10 @@
 namespace vellumar {
 namespace {
 
-using form_file::Quoted;
 using nlohmann::ordered_json;
 
 [[noreturn]] void ThrowUnstorable(const std::string& file, const std::string& problem) {
-  throw HostError(kErrPathFileAccess, file + ": cannot save: " + problem);
+  throw HostError::WithDetail(kErrPathFileAccess, PathExcerpt(file) + ": cannot save: " + problem);
 }
 
 // Names go into the file as JSON strings, which must be UTF-8.
@@ -27,8 +26,7 @@ std::string EntryLine(const PropertyBag::Entry& entry, const std::string& contro
   try {
     form_file::EncodeValue(entry.value, line);
   } catch (const HostError& error) {
-    throw HostError(error.number(), file + ": cannot save " + control_label + ", key " + Quoted(entry.key) +
-                                        ": " + error.what());
+    throw error.Within(PathExcerpt(file) + ": cannot save " + control_label + ", key " + Quoted(entry.key));
   }
   return line.dump();
 }

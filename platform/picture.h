@@ -28,7 +28,7 @@ struct IconImage {
 class StdPicture {
  public:
   PictureType Type() const { return type_; }
-  int32_t Width() const { return width_himetric_; }   // HIMETRIC
+  int32_t Width() const { return width_himetric_; }    // HIMETRIC
   int32_t Height() const { return height_himetric_; }  // HIMETRIC
 
   // For kBitmap: the picture's bitmap. For kIcon: the icon entry drawn at the standard icon size.
@@ -56,19 +56,23 @@ using StdPictureRef = std::shared_ptr<StdPicture>;
 // The largest picture a file may describe, in pixels; larger claims are refused with error 481.
 inline constexpr int64_t kMaxPicturePixels = int64_t{1} << 24;
 
-// Reads a BMP, ICO or PNG file. Throws HostError 53 when the file does not exist, 481 when it is no picture
-// (or a damaged or oversized one), 75 when it cannot be read.
+// Reads a BMP, ICO or PNG file. Throws HostError with the path and the reason after the description: 53 when
+// the file does not exist, 481 when it is no picture (or a damaged or oversized one), 75 when it cannot be
+// read.
 StdPictureRef LoadPicture(const std::string& path);
-// Reads picture bytes (BMP, ICO or PNG, told apart by their signature). Throws HostError 481 for anything else.
+// Reads picture bytes (BMP, ICO or PNG, told apart by their signature). Throws HostError 481 for anything
+// else.
 StdPictureRef LoadPictureFromMemory(std::span<const uint8_t> bytes);
 
-// Writes a bitmap picture as a BMP file (24 bits); an icon picture as its original ICO bytes, or as the BMP of
-// its image when it has none. Throws HostError 481 for a picture of another type, 75 when writing fails.
+// Writes a bitmap picture as a BMP file (24 bits); an icon picture as its original ICO bytes, or as the BMP
+// of its image when it has none. Throws HostError 481 for a picture of another type, and the errors of
+// WriteFileAtomically when writing fails.
 void SavePicture(const StdPicture& picture, const std::string& path);
 // The BMP file bytes of a colour bitmap (24 bits per pixel, bottom-up).
 std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
 
-// Writes a colour bitmap as an 8-bit RGB PNG file. Throws HostError 75 when writing fails.
+// Writes a colour bitmap as an 8-bit RGB PNG file, of any size a bitmap may have. Throws HostError 481 for an
+// empty bitmap, 7 when memory runs out, and the errors of WriteFileAtomically when writing fails.
 void WritePng(const Bitmap& bitmap, const std::string& path);
 
 // The system's standard icon size in pixels.

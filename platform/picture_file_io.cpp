@@ -6,8 +6,11 @@
 
 #include <array>
 #include <cerrno>
-#include <random>
+#include <cstring>
+#include <string_view>
 
+#include "platform/error_text.h"
+#include "platform/form_file_atomic.h"
 #include "platform/host_error.h"
 #include "platform/picture_limits.h"
 
@@ -17,93 +20,60 @@ namespace {
 class UniqueFd {
  public:
   explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd() { Close(); }
+  ~UniqueFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
   UniqueFd(const UniqueFd&) = delete;
   UniqueFd& operator=(const UniqueFd&) = delete;
 
   int get() const { return fd_; }
-  // Closes now and reports whether the close succeeded (a failed close can mean lost writes).
-  bool Close() {
-    if (fd_ < 0) return true;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
-  }
 
  private:
   int fd_;
 };
 
-[[noreturn]] void ThrowOpenError(int error) {
-  if (error == ENOENT || error == ENOTDIR) throw HostError(kErrFileNotFound);
-  throw HostError(kErrPathFileAccess);
+[[noreturn]] void ThrowReadError(const std::string& path, int error) {
+  const int number = error == ENOENT || error == ENOTDIR ? kErrFileNotFound : kErrPathFileAccess;
+  throw HostError::WithDetail(number, PathExcerpt(path) + ": " + std::strerror(error));
+}
+
+[[noreturn]] void ThrowTooLarge(const std::string& path) {
+  ThrowInvalidPicture(PathExcerpt(path) + ": larger than " + std::to_string(kMaxPictureFileBytes >> 20) +
+                      " MiB");
 }
 
 // Reads until end of file, refusing to go past limit bytes (the file may have grown since it was measured).
-std::vector<uint8_t> ReadAll(int fd, size_t expected, size_t limit) {
+std::vector<uint8_t> ReadAll(int fd, size_t expected, size_t limit, const std::string& path) {
   std::vector<uint8_t> bytes;
   bytes.reserve(expected);
   std::array<uint8_t, 1 << 16> chunk;
   for (;;) {
     const ssize_t n = ::read(fd, chunk.data(), chunk.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw HostError(kErrPathFileAccess);
+    if (n < 0) ThrowReadError(path, errno);
     if (n == 0) return bytes;
-    if (static_cast<size_t>(n) > limit - bytes.size()) ThrowInvalidPicture();
+    if (static_cast<size_t>(n) > limit - bytes.size()) ThrowTooLarge(path);
     bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + n);
   }
-}
-
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-  size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    written += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-bool WriteTemporary(UniqueFd& fd, std::span<const uint8_t> bytes) {
-  return WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close();
-}
-
-constexpr int kCreateAttempts = 16;
-
-// Creates a new file beside path under a random name that no one else holds. open() gives it the usual
-// permissions (0666 less the umask), which mkstemp's fixed 0600 would not.
-UniqueFd CreateTemporaryBeside(const std::string& path, std::string& temporary) {
-  std::random_device random;
-  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-    temporary = path + ".tmp" + std::to_string(random()) + std::to_string(random());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return UniqueFd(fd);
-    if (errno != EEXIST) break;
-  }
-  throw HostError(kErrPathFileAccess);
 }
 
 }  // namespace
 
 std::vector<uint8_t> ReadPictureFile(const std::string& path) {
   UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) ThrowOpenError(errno);
+  if (fd.get() < 0) ThrowReadError(path, errno);
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) throw HostError(kErrPathFileAccess);
-  if (info.st_size > kMaxPictureFileBytes) ThrowInvalidPicture();
-  return ReadAll(fd.get(), static_cast<size_t>(info.st_size), static_cast<size_t>(kMaxPictureFileBytes));
+  if (::fstat(fd.get(), &info) != 0) ThrowReadError(path, errno);
+  if (!S_ISREG(info.st_mode)) {
+    throw HostError::WithDetail(kErrPathFileAccess, PathExcerpt(path) + ": not a regular file");
+  }
+  if (info.st_size > kMaxPictureFileBytes) ThrowTooLarge(path);
+  return ReadAll(fd.get(), static_cast<size_t>(info.st_size), static_cast<size_t>(kMaxPictureFileBytes),
+                 path);
 }
 
 void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes) {
-  if (path.empty()) throw HostError(kErrPathFileAccess);
-  std::string temporary;
-  UniqueFd fd = CreateTemporaryBeside(path, temporary);
-  if (!WriteTemporary(fd, bytes) || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    fd.Close();
-    ::unlink(temporary.c_str());
-    throw HostError(kErrPathFileAccess);
-  }
+  WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace vellumar::pictures

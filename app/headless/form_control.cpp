@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <string>
+#include <vector>
 
 #include "control/vellumar.h"
+#include "platform/error_text.h"
 #include "platform/geometry.h"
 #include "platform/host_error.h"
 
@@ -14,7 +17,7 @@ namespace vellumar {
 namespace {
 
 [[noreturn]] void ThrowNoControl(const std::string& path, const std::string& problem) {
-  throw HostError(kErrInvalidFormFile, path + ": " + problem);
+  throw HostError::WithDetail(kErrInvalidFormFile, PathExcerpt(path) + ": " + problem);
 }
 
 // The top of a control placed below every control of form, clamped so that it stays a 32-bit coordinate.
@@ -43,13 +46,13 @@ const FormControl& PickFormControl(const Form& form, const std::string& path, st
   if (form.controls.empty()) ThrowNoControl(path, "the form has no controls");
   const FormControl* picked = name.empty() ? &form.controls.front() : FindControl(form, name);
   if (picked == nullptr) {
-    std::string names;
-    for (const FormControl& control : form.controls) names += (names.empty() ? "" : ", ") + control.name;
-    ThrowNoControl(path, "no control named '" + std::string(name) + "' (the form has " + names + ")");
+    std::vector<std::string> names;
+    for (const FormControl& control : form.controls) names.push_back(control.name);
+    ThrowNoControl(path, "no control named " + Quoted(name) + " (the form has " + QuotedList(names) + ")");
   }
   if (picked->class_name != kVellumarClass) {
-    ThrowNoControl(path, "control '" + picked->name + "' is a " + picked->class_name + ", not a " +
-                             std::string(kVellumarClass));
+    ThrowNoControl(path, "control " + Quoted(picked->name) + " is a " + Quoted(picked->class_name) +
+                             ", not a " + std::string(kVellumarClass));
   }
   return *picked;
 }

@@ -8,6 +8,7 @@
 #include "app/headless/headless_host.h"
 #include "app/headless/image_file.h"
 #include "control/vellumar.h"
+#include "platform/error_text.h"
 #include "platform/form_file.h"
 #include "platform/host_error.h"
 
@@ -68,17 +69,18 @@ void Render(const RenderRequest& request) {
   const FormControl& saved = PickFormControl(form, request.form, request.control);
   const int32_t width = request.width.value_or(saved.width);
   const int32_t height = request.height.value_or(saved.height);
-  const std::string where = request.form + ": control '" + saved.name + "'";
+  const std::string where = PathExcerpt(request.form) + ": control " + Quoted(saved.name);
   if (width < 1 || height < 1) {
-    throw HostError(kErrInvalidFormFile, where + " was saved at " + std::to_string(width) + " x " +
-                                             std::to_string(height) + " pixels; give a size with --size WxH");
+    throw HostError::WithDetail(kErrInvalidFormFile, where + " was saved at " + std::to_string(width) +
+                                                         " x " + std::to_string(height) +
+                                                         " pixels; give a size with --size WxH");
   }
   HostedControl hosted;
   hosted.control().ReadProperties(saved.bag);
   try {
     hosted.host().Resize(width, height);
   } catch (const HostError& error) {
-    throw HostError(error.number(), where + ": " + error.what());
+    throw error.Within(where);
   }
   WriteImageFile(hosted.host().image(), request.out);
 }
@@ -88,7 +90,8 @@ void Render(const RenderRequest& request) {
 int NewFormCommand(const std::string& path, std::ostream& err) {
   return Report("new", err, [&] {
     if (SomethingAt(path)) {
-      throw HostError(kErrFileAlreadyExists, path + ": already exists; remove it or choose another name");
+      throw HostError::WithDetail(kErrFileAlreadyExists,
+                                  PathExcerpt(path) + ": remove it or choose another name");
     }
     HostedControl hosted;
     hosted.control().InitProperties();

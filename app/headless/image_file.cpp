@@ -1,16 +1,16 @@
 #include "app/headless/image_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
+#include "platform/error_text.h"
+#include "platform/form_file_atomic.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
+#include "platform/png_writer.h"
 
 namespace vellumar {
 namespace {
@@ -39,7 +39,9 @@ class FolderMaker {
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
       if (!fs::create_directory(*it, error) || error) {
-        throw HostError(kErrPathNotFound, "cannot create the folder " + it->string());
+        const std::string why = error ? error.message() : "it exists already";
+        throw HostError::WithDetail(kErrPathNotFound,
+                                    "cannot create the folder " + PathExcerpt(it->string()) + ": " + why);
       }
       made_.push_back(*it);
     }
@@ -55,47 +57,22 @@ class FolderMaker {
   std::vector<fs::path> made_;
 };
 
-// A fresh, empty file beside target, readable as the user's umask allows (mkstemp alone gives 0600).
-std::string MakeTemporaryBeside(const fs::path& target) {
-  std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = mkstemp(pattern.data());
-  if (fd < 0) throw HostError(kErrPathFileAccess, "cannot create a file beside " + target.string());
-  const mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
-  close(fd);
-  return pattern;
-}
-
-void WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) throw HostError(kErrPathFileAccess, "cannot open " + path + " for writing");
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (std::fclose(file) != 0 || !written) throw HostError(kErrPathFileAccess, "cannot write " + path);
-}
-
 }  // namespace
 
 void WriteImageFile(const Bitmap& image, const std::string& path) {
-  if (image.empty()) throw HostError(kErrInvalidArgument, "the image is empty; there is nothing to write");
+  if (image.empty()) {
+    throw HostError::WithDetail(kErrInvalidArgument, "the image is empty; there is nothing to write");
+  }
   const fs::path target(path);
-  if (path.empty() || !target.has_filename())
-    throw HostError(kErrPathFileAccess, "no file name in '" + path + "'");
+  if (path.empty() || !target.has_filename()) {
+    throw HostError::WithDetail(kErrPathFileAccess, PathExcerpt(path) + ": no file name");
+  }
+  const std::vector<uint8_t> bytes = HasBmpExtension(target) ? EncodeBmp(image) : pictures::EncodePng(image);
   FolderMaker folders;
-  std::string temporary;
   try {
     folders.MakeParentsOf(target);
-    temporary = MakeTemporaryBeside(target);
-    if (HasBmpExtension(target)) {
-      WriteBytes(EncodeBmp(image), temporary);
-    } else {
-      WritePng(image, temporary);
-    }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) throw HostError(kErrPathFileAccess, "cannot write " + path + ": " + error.message());
+    WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   } catch (...) {
-    if (!temporary.empty()) std::remove(temporary.c_str());
     folders.Undo();
     throw;
   }

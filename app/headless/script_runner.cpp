@@ -9,6 +9,7 @@
 #include "app/headless/image_file.h"
 #include "app/headless/script_output.h"
 #include "control/property_table.h"
+#include "platform/error_text.h"
 #include "platform/form_file.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
@@ -69,7 +70,9 @@ void ScriptRunner::Print(const std::string& line) {
 }
 
 Vellumar& ScriptRunner::Control() {
-  if (!control_) throw HostError(kErrObjectNotSet, "there is no control yet; the script must begin with new");
+  if (!control_) {
+    throw HostError::WithDetail(kErrObjectNotSet, "there is no control yet; the script must begin with new");
+  }
   return *control_;
 }
 
@@ -138,7 +141,9 @@ void ScriptRunner::Load(const ScriptCommand& command) {
   const std::string path = StringArg(command, 0);
   const bool named = command.args.size() > 1;
   const std::string name = StringArg(command, 1);
-  if (named && name.empty()) throw HostError(kErrInvalidArgument, "load: the control name is empty");
+  if (named && name.empty()) {
+    throw HostError::WithDetail(kErrInvalidArgument, "load: the control name is empty");
+  }
   // The form is read and the control found before the current control goes, so a failed load keeps it.
   const Form form = LoadForm(path);
   const FormControl& saved = PickFormControl(form, path, name);
@@ -154,14 +159,16 @@ void ScriptRunner::Save(const ScriptCommand& command) {
   const bool named = command.args.size() > 1;
   ControlPlace place = place_;
   if (named) place.name = StringArg(command, 1);
-  if (place.name.empty()) throw HostError(kErrInvalidArgument, "save: the control name is empty");
+  if (place.name.empty()) throw HostError::WithDetail(kErrInvalidArgument, "save: the control name is empty");
   place.width = host_->width();
   place.height = host_->height();
   place_ = StoreControl(CaptureControl(control, place), StringArg(command, 0), named);
 }
 
 void ScriptRunner::RequireFiles() const {
-  if (!options_.allow_files) throw HostError(kErrPermissionDenied, "file access is disabled in this run");
+  if (!options_.allow_files) {
+    throw HostError::WithDetail(kErrPermissionDenied, "file access is disabled in this run");
+  }
 }
 
 void ScriptRunner::Discard() {
@@ -187,7 +194,7 @@ void ScriptRunner::Set(const ScriptCommand& command) {
   Vellumar& control = Control();
   const PropertyInfo* info = FindProperty(command.name);
   if (info == nullptr || info->set == nullptr || command.args.empty()) {
-    throw HostError(kErrInvalidArgument, "cannot set " + command.name);
+    throw HostError::WithDetail(kErrInvalidArgument, "cannot set " + Excerpt(command.name));
   }
   const ScriptValue& arg = command.args[0];
   ControlPropertyValue value;
@@ -212,7 +219,7 @@ void ScriptRunner::Set(const ScriptCommand& command) {
       value.emplace<StdPictureRef>(Picture(arg));
       break;
     case ControlPropertyType::kFont:
-      throw HostError(kErrInvalidArgument, "a script cannot set " + command.name);
+      throw HostError::WithDetail(kErrInvalidArgument, "a script cannot set " + Excerpt(command.name));
   }
   info->set(control, command.index.value_or(0), value);
 }
@@ -220,7 +227,9 @@ void ScriptRunner::Set(const ScriptCommand& command) {
 void ScriptRunner::Get(const ScriptCommand& command) {
   Vellumar& control = Control();
   const PropertyInfo* info = FindProperty(command.name);
-  if (info == nullptr) throw HostError(kErrInvalidArgument, "cannot get " + command.name);
+  if (info == nullptr) {
+    throw HostError::WithDetail(kErrInvalidArgument, "cannot get " + Excerpt(command.name));
+  }
   Print("= " + FormatValue(info->get(control, command.index.value_or(0))));
 }
 
@@ -254,7 +263,7 @@ void ScriptRunner::Call(const ScriptCommand& command) {
   } else if (method == "ShowAboutBox") {
     control.ShowAboutBox();  // the headless host has no about box to show, and the control reports nothing
   } else {
-    throw HostError(kErrInvalidArgument, "unknown method " + method);
+    throw HostError::WithDetail(kErrInvalidArgument, "unknown method " + Excerpt(method));
   }
 }
 
@@ -278,9 +287,9 @@ void ScriptRunner::Paint(const std::string& path) {
   Control();
   RequireFiles();
   if (host_->image().empty()) {
-    throw HostError(kErrInvalidArgument, "the surface is empty (" + std::to_string(host_->width()) + " x " +
-                                             std::to_string(host_->height()) +
-                                             " pixels); there is nothing to paint");
+    throw HostError::WithDetail(kErrInvalidArgument,
+                                "the surface is empty (" + std::to_string(host_->width()) + " x " +
+                                    std::to_string(host_->height()) + " pixels); there is nothing to paint");
   }
   WriteImageFile(host_->image(), path);
 }

@@ -1,10 +1,15 @@
 #include "app/headless/script_runner.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <array>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -101,22 +106,27 @@ TEST_F(ScriptRunnerTest, MethodsPrintTheirResults) {
 
 TEST_F(ScriptRunnerTest, NumberedErrorsPrintAndTheScriptGoesOn) {
   EXPECT_EQ(Run("get TabHeight\nsize 10 10"),
-            (Lines{"error 91: there is no control yet; the script must begin with new",
-                   "error 91: there is no control yet; the script must begin with new"}));
+            (Lines{"error 91: Object variable or With block variable not set: there is no control yet; the "
+                   "script must begin with new",
+                   "error 91: Object variable or With block variable not set: there is no control yet; the "
+                   "script must begin with new"}));
   Run("new");
   EXPECT_EQ(Run("get TabCaption(9)\nset TabWidth(9) 10\nset TabCaption(-1) \"x\"\nget TabCaption(0)\nget "
                 "NumberOfTabs"),
             (Lines{"error 9: Subscript out of range", "error 9: Subscript out of range",
                    "error 9: Subscript out of range", "= \"\"", "= 1"}));
-  EXPECT_EQ(Run("set TabPicture(1) \"/nonexistent/star.bmp\""), (Lines{"error 53: File not found"}));
+  EXPECT_EQ(Run("set TabPicture(1) \"/nonexistent/star.bmp\""),
+            (Lines{"error 53: File not found: /nonexistent/star.bmp: No such file or directory"}));
   EXPECT_EQ(Run("call ShowAboutBox"), Lines{});
 }
 
 TEST_F(ScriptRunnerTest, SurfacesTheHostCannotHoldAreRefusedAndTheOldOneKept) {
   Run("new 120 80");
-  EXPECT_EQ(Run("size 2147483647 2147483647\nsize -1 10"),
-            (Lines{"error 7: surface of 2147483647 x 2147483647 pixels is larger than the host can hold",
-                   "error 7: surface of -1 x 10 pixels has a negative side"}));
+  EXPECT_EQ(
+      Run("size 2147483647 2147483647\nsize -1 10"),
+      (Lines{"error 7: Out of memory: surface of 2147483647 x 2147483647 pixels is larger than the host "
+             "can hold",
+             "error 7: Out of memory: surface of -1 x 10 pixels has a negative side"}));
   EXPECT_EQ(runner_.host()->width(), 120);
   EXPECT_EQ(runner_.host()->image().width(), 120);
   EXPECT_EQ(
@@ -147,9 +157,45 @@ TEST_F(ScriptRunnerTest, FailedPaintLeavesNothingBehind) {
   const Lines lines = Run("new 30 30\npaint \"" + (folder / "file.txt/sub/x.png").string() +
                           "\"\nsize 0 0\npaint \"" + (folder / "new/empty.png").string() + "\"");
   ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[4].rfind("error 76: cannot create the folder", 0), 0u) << lines[4];
-  EXPECT_EQ(lines[5], "error 5: the surface is empty (0 x 0 pixels); there is nothing to paint");
+  EXPECT_EQ(lines[4].rfind("error 76: Path not found: cannot create the folder", 0), 0u) << lines[4];
+  EXPECT_EQ(
+      lines[5],
+      "error 5: Invalid procedure call or argument: the surface is empty (0 x 0 pixels); there is nothing "
+      "to paint");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+}
+
+// A PNG of any width a surface may have is written (libpng's reading limit of a million pixels a side does
+// not bind the writer).
+TEST_F(ScriptRunnerTest, PaintWritesAPngWiderThanAMillionPixels) {
+  const std::string wide = (Scratch() / "wide.png").string();
+  EXPECT_EQ(Run("new 1000001 1\npaint \"" + wide + "\"").size(), 4u);  // the changes of new, no error
+  std::ifstream file(wide, std::ios::binary);
+  std::array<unsigned char, 24> head{};  // signature, IHDR length and type, then the width, big-endian
+  file.read(reinterpret_cast<char*>(head.data()), head.size());
+  EXPECT_EQ(head[16] << 24 | head[17] << 16 | head[18] << 8 | head[19], 1000001);
+}
+
+// Under a file-size limit a paint fails like any write: the error names the file asked for, not the
+// temporary beside it, and neither the file nor the temporary is left.
+[[noreturn]] void PaintUnderAFileSizeLimit(ScriptRunner& runner, std::ostringstream& out,
+                                           const fs::path& folder) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit limit{4096, 4096};
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  const std::string target = (folder / "full.bmp").string();
+  out.str("");
+  runner.Run(ParseScript("new 300 200\npaint \"" + target + "\""));
+  const std::string text = out.str();
+  std::cerr << text;
+  const bool named = text.find("error ") != std::string::npos &&
+                     text.find(target + ": ") != std::string::npos && text.find(".tmp") == std::string::npos;
+  std::exit(named && fs::is_empty(folder) ? 0 : 1);
+}
+
+TEST_F(ScriptRunnerTest, AFailedPaintNamesTheFileAskedFor) {
+  const fs::path folder = Scratch();
+  EXPECT_EXIT(PaintUnderAFileSizeLimit(runner_, out_, folder), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(ScriptRunnerOptions, FuzzModeTouchesNoFilesAndKeepsSurfacesSmall) {
@@ -159,10 +205,12 @@ TEST(ScriptRunnerOptions, FuzzModeTouchesNoFilesAndKeepsSurfacesSmall) {
   EXPECT_EQ(runner.host()->width(), 64);
   EXPECT_EQ(runner.host()->height(), 64);
   const std::string text = out.str();
-  EXPECT_NE(text.find("error 70: file access is disabled in this run\nerror 70: file access is disabled"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find(
+          "error 70: Permission denied: file access is disabled in this run\nerror 70: Permission denied"),
+      std::string::npos)
       << text;
-  EXPECT_NE(text.find("error 7: surface of 70000 x 70000 pixels"), std::string::npos) << text;
+  EXPECT_NE(text.find("error 7: Out of memory: surface of 70000 x 70000 pixels"), std::string::npos) << text;
   EXPECT_FALSE(std::filesystem::exists("x.png"));
 }
 

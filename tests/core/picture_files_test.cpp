@@ -151,7 +151,7 @@ TEST(PictureFiles, SavePictureRefusesOtherTypesAndFailsWithoutLeavingFiles) {
   EXPECT_EQ(ErrorOf([&] { SavePicture(*StdPicture::OfType(PictureType::kMetafile, 4, 4), target); }),
             kErrInvalidPicture);
   EXPECT_EQ(ErrorOf([&] { SavePicture(*StdPicture::FromBitmap(Bitmap()), target); }), kErrInvalidPicture);
-  EXPECT_EQ(ErrorOf([&] { SavePicture(*picture, dir.path() + "/no/such/dir.bmp"); }), kErrPathFileAccess);
+  EXPECT_EQ(ErrorOf([&] { SavePicture(*picture, dir.path() + "/no/such/dir.bmp"); }), kErrPathNotFound);
   ASSERT_EQ(mkdir(target.c_str(), 0755), 0);  // a directory where the file should go: the rename fails
   EXPECT_EQ(ErrorOf([&] { SavePicture(*picture, target); }), kErrPathFileAccess);
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"target.bmp"});
