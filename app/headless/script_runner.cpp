@@ -59,8 +59,10 @@ void ScriptRunner::Execute(const ScriptCommand& command) {
   try {
     Dispatch(command);
   } catch (const HostError& error) {
+    failed_ = true;
     Print("error " + std::to_string(error.number()) + ": " + error.what());
   } catch (const std::bad_alloc&) {
+    failed_ = true;
     Print("error " + std::to_string(kErrOutOfMemory) + ": " + HostErrorDescription(kErrOutOfMemory));
   }
 }

@@ -1,7 +1,7 @@
 // ScriptRunner: carries out script commands on one control in a headless host and prints what happens,
 // one line each, in order: "event NAME ARG=VALUE ..." for every event the control raises, "changed NAME" for
 // every PropertyChanged, "= VALUE" for results, "dump ..." for the state dump, and "error N: DESCRIPTION" for
-// a numbered error, after which the next command runs as usual.
+// a numbered error, after which the next command runs as usual (failed() remembers it).
 //
 // Form files: "load FORM [NAME]" reads the form and replaces the current control with its control NAME (the
 // first without a name) through ReadProperties, sized as saved; a form that cannot be read or lacks the
@@ -43,6 +43,9 @@ class ScriptRunner {
   void Execute(const ScriptCommand& command);
   void Run(std::span<const ScriptCommand> commands);
 
+  // True once any command has raised an error.
+  bool failed() const { return failed_; }
+
   // The current control and its host; null before the first new.
   Vellumar* control() { return control_.get(); }
   HeadlessHost* host() { return host_.get(); }
@@ -69,7 +72,8 @@ class ScriptRunner {
   RunnerOptions options_;
   std::unique_ptr<HeadlessHost> host_;  // declared before the control, which refers to it
   std::unique_ptr<Vellumar> control_;
-  ControlPlace place_;  // the control's name and place on its form; its size is the host's
+  ControlPlace place_;   // the control's name and place on its form; its size is the host's
+  bool failed_ = false;  // a command raised an error
 };
 
 }  // namespace vellumar
