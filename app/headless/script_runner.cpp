@@ -279,9 +279,12 @@ void ScriptRunner::Mouse(const ScriptCommand& command) {
       return control.MouseDown(Int16Arg(command, 2, kLeftButton), shift, x, y);
     case CommandKind::kMouseUp:
       return control.MouseUp(Int16Arg(command, 2, kLeftButton), shift, x, y);
-    default:
-      host_->SetCursor(Point{NearestPixel(x), NearestPixel(y)});
+    default: {
+      const Point to{NearestPixel(x), NearestPixel(y)};
+      host_->SetCursor(to);
+      if (!host_->ReceivesMoveTo(to)) return;
       return control.MouseMove(Int16Arg(command, 2, kNoButton), shift, x, y);
+    }
   }
 }
 

@@ -1,7 +1,8 @@
 // ScriptRunner: carries out script commands on one control in a headless host and prints what happens,
 // one line each, in order: "event NAME ARG=VALUE ..." for every event the control raises, "changed NAME" for
 // every PropertyChanged, "= VALUE" for results, "dump ..." for the state dump, and "error N: DESCRIPTION" for
-// a numbered error, after which the next command runs as usual (failed() remembers it).
+// a numbered error, after which the next command runs as usual (failed() remembers it). A mousemove moves
+// the cursor and reaches the control only where a window system would send it (HeadlessHost::ReceivesMoveTo).
 //
 // Form files: "load FORM [NAME]" reads the form and replaces the current control with its control NAME (the
 // first without a name) through ReadProperties, sized as saved; a form that cannot be read or lacks the

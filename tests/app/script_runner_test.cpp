@@ -129,9 +129,10 @@ TEST_F(ScriptRunnerTest, SurfacesTheHostCannotHoldAreRefusedAndTheOldOneKept) {
              "error 7: Out of memory: surface of -1 x 10 pixels has a negative side"}));
   EXPECT_EQ(runner_.host()->width(), 120);
   EXPECT_EQ(runner_.host()->image().width(), 120);
+  // The control holds the capture from the first move, so the move over the empty surface still reaches it.
   EXPECT_EQ(
-      Run("size 0 0\ncall DrawTab\nmousemove 1 1\ndump"),
-      (Lines{"event MouseOut Button=0 Shift=0 X=1 Y=1",
+      Run("mousemove 5 5\nsize 0 0\ncall DrawTab\nmousemove 1 1\ndump"),
+      (Lines{"event MouseIn Button=0 Shift=0 X=5 Y=5", "event MouseOut Button=0 Shift=0 X=1 Y=1",
              "dump tabs=1 selected=1 hot=0 focus=False mouseinpage=False alignment=0 tabheight=22 size=0x0 "
              "accesskeys=\"\" capture=0",
              "dump page rect=(0,22,0,0)",
@@ -196,6 +197,17 @@ TEST_F(ScriptRunnerTest, PaintWritesAPngWiderThanAMillionPixels) {
 TEST_F(ScriptRunnerTest, AFailedPaintNamesTheFileAskedFor) {
   const fs::path folder = Scratch();
   EXPECT_EXIT(PaintUnderAFileSizeLimit(runner_, out_, folder), ::testing::ExitedWithCode(0), "");
+}
+
+// Like a window system, the host passes a move only over the control or while the control holds the capture:
+// after the one MouseOut nothing arrives until the pointer is back over the control.
+TEST_F(ScriptRunnerTest, AfterMouseOutNoMovesArriveUntilThePointerIsBack) {
+  Run("new 120 80\ncall AddTab");
+  EXPECT_EQ(Run("mousemove 300 300\nmousemove 5 5\nmousemove 200 10\nmousemove 210 10\nmousemove -4 -4\n"
+                "mousemove 6 6\nmousemove 500 6\nmousemove 8 8 1"),
+            (Lines{"event MouseIn Button=0 Shift=0 X=5 Y=5", "event MouseOut Button=0 Shift=0 X=200 Y=10",
+                   "event MouseIn Button=0 Shift=0 X=6 Y=6", "event MouseOut Button=0 Shift=0 X=500 Y=6",
+                   "event MouseIn Button=1 Shift=0 X=8 Y=8"}));
 }
 
 TEST(ScriptRunnerOptions, FuzzModeTouchesNoFilesAndKeepsSurfacesSmall) {
