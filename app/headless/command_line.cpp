@@ -9,6 +9,7 @@
 #include "app/headless/form_tool.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
+#include "platform/error_text.h"
 
 namespace vellumar {
 namespace {
@@ -83,13 +84,13 @@ int RunScript(const std::string& path, std::ostream& out, std::ostream& err) {
   std::string text;
   std::string problem;
   if (!ReadScript(path, text, problem)) {
-    err << path << ": " << problem << "\n";
+    err << PathExcerpt(path) << ": " << problem << "\n";
     return kExitFailure;
   }
   try {
     ForEachScriptCommand(text, [](const ScriptCommand&) {});
   } catch (const ScriptSyntaxError& error) {
-    err << path << ":" << error.line() << ": " << error.what() << "\n";
+    err << PathExcerpt(path) << ":" << error.line() << ": " << error.what() << "\n";
     return kExitFailure;
   }
   ScriptRunner runner(out);

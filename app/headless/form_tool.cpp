@@ -131,7 +131,7 @@ std::optional<RenderRequest> ParseRenderArgs(std::span<const std::string_view> a
         return std::nullopt;
       }
     } else if (arg.starts_with("--") || has_form) {
-      problem = "unexpected argument '" + std::string(arg) + "'";
+      problem = "unexpected argument '" + Excerpt(arg) + "'";
       return std::nullopt;
     } else {
       request.form = arg;

@@ -6,12 +6,13 @@
 #include "app/qt/designer_canvas.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
+#include "platform/error_text.h"
 
 namespace vellumar {
 namespace {
 
 QString Quoted(const std::string& text) {
-  return QStringLiteral("„%1“").arg(QString::fromStdString(text));
+  return QStringLiteral("„%1“").arg(QString::fromStdString(Excerpt(text)));
 }
 
 }  // namespace
