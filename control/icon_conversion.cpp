@@ -2,7 +2,6 @@
 #include "control/icon_conversion.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -15,25 +14,6 @@ namespace {
 
 constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kWhite = 0xFFFFFF;
-
-// Removes the temporary file when the conversion ends early with an error; the normal path deletes it
-// itself, so that a failure of that deletion reaches the caller.
-class TempFileGuard {
- public:
-  explicit TempFileGuard(std::string path) : path_(std::move(path)) {}
-  ~TempFileGuard() {
-    if (armed_) std::remove(path_.c_str());
-  }
-  TempFileGuard(const TempFileGuard&) = delete;
-  TempFileGuard& operator=(const TempFileGuard&) = delete;
-
-  const std::string& path() const { return path_; }
-  void Disarm() { armed_ = false; }
-
- private:
-  std::string path_;
-  bool armed_ = true;
-};
 
 // Copies the top-left part of a bitmap that fits into the image.
 void CopyInto(Bitmap& image, const Bitmap& source) {
@@ -77,7 +57,7 @@ StdPictureRef HiddenPictureBox::Image() const {
 StdPictureRef ConvertIconToBitmap(HiddenPictureBox& picTemp, const StdPictureRef& picture) {
   if (!picture || picture->Type() != PictureType::kIcon) return picture;
   picTemp.SetPicture(nullptr);
-  TempFileGuard file(GetTempBitmapName());
+  TempBitmapFile file;
   picTemp.SetPicture(picture);
   SavePicture(*picTemp.Image(), file.path());
   StdPictureRef result = picture;
@@ -85,8 +65,7 @@ StdPictureRef ConvertIconToBitmap(HiddenPictureBox& picTemp, const StdPictureRef
     picTemp.SetPicture(LoadPicture(file.path()));
     result = picTemp.Picture();
   }
-  file.Disarm();
-  Kill(file.path());
+  file.Delete();
   return result;
 }
 

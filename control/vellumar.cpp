@@ -38,6 +38,7 @@ void Vellumar::ShowAboutBox() {
 
 void Vellumar::Terminate() {
   s_.mTabs.clear();
+  pictures_.Clear();
   s_.mTabRects.clear();
   access_keys_cover_ = -1;
 }

@@ -17,6 +17,7 @@
 #include "control/user_control.h"
 #include "platform/ole_color.h"
 #include "platform/picture.h"
+#include "platform/picture_budget.h"
 #include "platform/std_font.h"
 #include "platform/vb_bool.h"
 #include "render/tab_strip_state.h"
@@ -27,8 +28,9 @@ class PropertyBag;
 
 class Vellumar {
  public:
-  // The most tabs a property bag may claim; ReadProperties skips a larger "NumberOfTabs" like any value it
-  // cannot use, since the list it rebuilds is allocated at the stored count.
+  // The most tabs a property bag may hold. ReadProperties skips a larger "NumberOfTabs" like any value it
+  // cannot use, since the list it rebuilds is allocated at the stored count; WriteProperties refuses to store
+  // more, and a host checks a bag with CheckLoadable before it loads from it.
   static constexpr int32_t kMaxStoredTabs = 100000;
 
   // Every member starts at zero; the host then calls InitProperties or ReadProperties, and sizes the
@@ -41,15 +43,21 @@ class Vellumar {
   // [SECTION] Lifecycle and host
   // A control newly placed on a form: tab 1 "Register" of width 60, and the default appearance.
   void InitProperties();
+  // Throws HostError 7, naming the key, when bag claims more tabs than kMaxStoredTabs: ReadProperties
+  // would skip the count and so every tab, and a host refuses such a load rather than lose them unseen.
+  static void CheckLoadable(const PropertyBag& bag);
   // Restores the control from a bag; a failing step is skipped and reading goes on.
   void ReadProperties(const PropertyBag& bag);
-  // Stores the control in a bag; the first failing write ends it with that error.
+  // Stores the control in a bag; the first failing write ends it with that error. A control of more than
+  // kMaxStoredTabs tabs, which no load would read back, is refused with error 7 before anything is written.
   void WriteProperties(PropertyBag& bag);
   void Resize();     // repaint
   void Terminate();  // releases the tab records and the rectangle list
   void SetEvents(VellumarEvents* events) { events_ = events; }
 
-  // [SECTION] Tab list. Indexed members throw HostError 9 outside 0 .. capacity.
+  // [SECTION] Tab list. Indexed members throw HostError 9 outside 0 .. capacity. The pictures of all tab
+  // records together stay within one form's picture limits (PictureBudget): AddTab and TabPicture refuse a
+  // picture beyond them with error 7 and change nothing.
   int32_t NumberOfTabs() const;
   int32_t SelectedTab() const;
   void SetSelectedTab(int32_t NewSelectedTab);
@@ -139,8 +147,9 @@ class Vellumar {
   UserControl& host() { return host_; }
 
  private:
-  cTabs& Reach(int32_t index);      // record at index, error 9 outside the bounds
-  void GrowTabList(int32_t count);  // makes room for slots 0 .. count, never shrinking
+  cTabs& Reach(int32_t index);                           // record at index, error 9 outside the bounds
+  void GrowTabList(int32_t count);                       // makes room for slots 0 .. count, never shrinking
+  const StdPicture* RecordPicture(int32_t index) const;  // the picture of record index, null for none
   StdPictureRef ConvertIconToBitmap(const StdPictureRef& picture);
   void RaiseTabPressed();
   void AssignColor(OleColor& member, OleColor value, const char* name);
@@ -154,6 +163,7 @@ class Vellumar {
   VellumarEvents* events_;
   TabStripState s_;
   HiddenPictureBox picTemp_;  // the hidden picture box that turns icons into bitmaps
+  PictureBudget pictures_;    // the pictures of every tab record, deleted ones included
   // mAccessKeys is what SetTabAccessKeys gives for tabs 1 .. this count (-1: unknown). Code that writes
   // captions other than through TabCaption and AddTab must call SetTabAccessKeys afterwards.
   int32_t access_keys_cover_ = -1;

@@ -194,8 +194,10 @@ StdFontRef Vellumar::Font() {
 }
 
 void Vellumar::SetFont(StdFontRef New_Font) {
-  if (!New_Font) throw HostError(kErrObjectNotSet);
+  // The reference is held before its attributes are read, so that Nothing is stored even though reading
+  // from it then fails.
   mFont = New_Font;
+  if (!New_Font) throw HostError(kErrObjectNotSet);
   const StdFont& font = *New_Font;
   StdFont& surface = *host_.Font();
   surface.SetBold(font.Bold());

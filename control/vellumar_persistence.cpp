@@ -5,6 +5,7 @@
 #include <string>
 
 #include "control/vellumar.h"
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 #include "platform/property_bag.h"
 
@@ -45,7 +46,30 @@ std::string TabKey(const char* prefix, int32_t index) {
   return prefix + std::to_string(index);
 }
 
+// A load and a save refuse the same tab counts, with the same words.
+void CheckTabCount(int64_t count) {
+  if (count > Vellumar::kMaxStoredTabs) {
+    throw HostError::WithDetail(kErrOutOfMemory, std::to_string(count) + " tabs, at most " +
+                                                     std::to_string(Vellumar::kMaxStoredTabs));
+  }
+}
+
 }  // namespace
+
+void Vellumar::CheckLoadable(const PropertyBag& bag) {
+  const PropertyValue count = bag.ReadProperty("NumberOfTabs", PropertyValue::Int32(0));
+  int32_t stored = 0;
+  try {
+    stored = ToInt32(count);
+  } catch (const HostError&) {
+    return;  // no count: ReadProperties skips it and reads no tab, but the keys stay in the bag
+  }
+  try {
+    CheckTabCount(stored);
+  } catch (const HostError& error) {
+    throw error.Within("key \"NumberOfTabs\"");
+  }
+}
 
 void Vellumar::ReadProperties(const PropertyBag& bag) {
   const auto read_color = [&](const char* key, OleColor fallback, void (Vellumar::*setter)(OleColor)) {
@@ -65,7 +89,8 @@ void Vellumar::ReadProperties(const PropertyBag& bag) {
   Step([&] {
     const int32_t count = ToInt32(bag.ReadProperty("NumberOfTabs", PropertyValue::Int32(0)));
     // A count the file cannot back with tabs would make the list below allocate without bound.
-    if (count < 0 || count > kMaxStoredTabs) throw HostError(kErrSubscriptOutOfRange);
+    if (count < 0) throw HostError(kErrSubscriptOutOfRange);
+    CheckTabCount(count);
     s_.mNumberOfTabs = count;
   });
   Step([&] { SetSelectedTab(ToInt32(bag.ReadProperty("SelectedTab", PropertyValue::Int32(1)))); });
@@ -85,16 +110,22 @@ void Vellumar::ReadProperties(const PropertyBag& bag) {
   Step([&] { host_.SetFont(ToFont(bag.ReadProperty("Font", PropertyValue::Font(host_.Font())))); });
 
   s_.mTabs.assign(static_cast<size_t>(s_.mNumberOfTabs) + 1, nullptr);
+  pictures_.Clear();
   for (int32_t i = 1; i <= s_.mNumberOfTabs; ++i) {
     cTabs& record = Reach(i);
     Step([&] { record.TabWidth = ToInt32(bag.ReadProperty(TabKey("TabWidth", i))); });
     Step([&] { record.TabCaption = ToString(bag.ReadProperty(TabKey("TabText", i))); });
-    Step([&] { record.SetTabIcon(ToPicture(bag.ReadProperty(TabKey("TabPicture", i)))); });
+    Step([&] {
+      StdPictureRef picture = ToPicture(bag.ReadProperty(TabKey("TabPicture", i)));
+      pictures_.Charge(picture.get());
+      record.SetTabIcon(std::move(picture));
+    });
   }
   Step([&] { SetTabAccessKeys(); });
 }
 
 void Vellumar::WriteProperties(PropertyBag& bag) {
+  CheckTabCount(s_.mNumberOfTabs);
   const StdFontRef ambient = host_.AmbientFont();
   bag.WriteProperty("Alignment", PropertyValue::Int32(s_.mAlignment));
   bag.WriteProperty("TabHeight", PropertyValue::Int32(s_.mTabHeight));

@@ -4,9 +4,11 @@
 #include <limits>
 #include <new>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "control/vellumar.h"
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -21,11 +23,27 @@ int16_t ToPreviousTab(int32_t tab) {
       std::clamp<int32_t>(tab, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
+// Runs a step of the picture budget for tab index; its error names the tab.
+template <typename Step>
+void ForTab(int32_t index, Step step) {
+  try {
+    step();
+  } catch (const HostError& error) {
+    throw error.Within("tab " + std::to_string(index));
+  }
+}
+
 }  // namespace
 
 cTabs& Vellumar::Reach(int32_t index) {
   if (index < 0 || index > s_.Capacity()) throw HostError(kErrSubscriptOutOfRange);
   return s_.Record(index);
+}
+
+const StdPicture* Vellumar::RecordPicture(int32_t index) const {
+  if (index < 0 || index > s_.Capacity()) return nullptr;
+  const cTabsRef& slot = s_.mTabs[static_cast<size_t>(index)];
+  return slot ? slot->TabPicture.get() : nullptr;
 }
 
 void Vellumar::GrowTabList(int32_t count) {
@@ -93,7 +111,9 @@ void Vellumar::SetTabPicture(int32_t Index, StdPictureRef NewTabPicture) {
   // The index is checked before the conversion, so that a bad index costs no temporary file.
   Reach(Index);
   StdPictureRef converted = ConvertIconToBitmap(NewTabPicture);
-  Reach(Index).TabPicture = std::move(converted);
+  cTabs& record = Reach(Index);
+  ForTab(Index, [&] { pictures_.Charge(converted.get(), record.TabPicture.get()); });
+  record.TabPicture = std::move(converted);
   DrawTab();
   host_.PropertyChanged("TabPicture");
 }
@@ -110,6 +130,8 @@ int32_t Vellumar::AddTab(int32_t& iTabWidth, std::string& sTabText, StdPictureRe
   if (s_.mNumberOfTabs == std::numeric_limits<int32_t>::max()) throw HostError(kErrOverflow);
   // A negative count comes only from a damaged saved form; the list then starts again at tab 1.
   const int32_t count = std::max(s_.mNumberOfTabs, 0) + 1;
+  const StdPicture* replaced = RecordPicture(count);
+  ForTab(count, [&] { pictures_.Check(pTabPicture.get(), replaced); });
   GrowTabList(count);
   const bool keys_cover_earlier_tabs = access_keys_cover_ == count - 1;
   // The slot may hold a deleted tab's record, whose caption the keys may still reflect.
@@ -133,6 +155,7 @@ int32_t Vellumar::AddTab(int32_t& iTabWidth, std::string& sTabText, StdPictureRe
     // The default caption has no access key, so keys that covered every earlier tab now cover this one too.
     if (keys_cover_earlier_tabs) access_keys_cover_ = count;
   }
+  pictures_.Charge(pTabPicture.get(), replaced);
   record.SetTabIcon(pTabPicture);
   host_.PropertyChanged("NumberOfTabs");
   DrawTab();

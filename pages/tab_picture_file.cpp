@@ -1,8 +1,5 @@
 #include "pages/tab_picture_file.h"
 
-#include <cstdio>
-#include <utility>
-
 #include "platform/file_services.h"
 #include "platform/temp_file.h"
 
@@ -11,27 +8,6 @@ namespace {
 
 constexpr size_t kIconTestLength = 4;
 constexpr size_t kExtensionLength = 3;
-
-// Deletes the temporary bitmap when the conversion ends early; the normal path deletes it itself so that a
-// failure of that deletion reaches the caller.
-class TemporaryBitmap {
- public:
-  TemporaryBitmap() : path_(GetTempBitmapName()) {}
-  ~TemporaryBitmap() {
-    if (!path_.empty()) std::remove(path_.c_str());
-  }
-  TemporaryBitmap(const TemporaryBitmap&) = delete;
-  TemporaryBitmap& operator=(const TemporaryBitmap&) = delete;
-
-  const std::string& path() const { return path_; }
-  void Delete() {
-    const std::string path = std::exchange(path_, {});
-    Kill(path);
-  }
-
- private:
-  std::string path_;
-};
 
 char LowerAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -55,7 +31,7 @@ bool IsIconFileName(const std::string& chosen) {
 std::optional<StdPictureRef> LoadTabPicture(const std::string& chosen, HiddenPictureBox& picTemp) {
   const std::string path = ChosenPath(chosen);
   if (!IsIconFileName(chosen)) return LoadPicture(path);
-  TemporaryBitmap bitmap;
+  TempBitmapFile bitmap;
   picTemp.SetPicture(LoadPicture(path));
   SavePicture(*picTemp.Image(), bitmap.path());
   std::optional<StdPictureRef> result;

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -84,7 +85,7 @@ void FileCopy(const std::string& source, const std::string& dest) {
   FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!in.valid()) {
     if (IsMissing(errno)) {
-      throw HostError::WithDetail(kErrFileNotFound, PathExcerpt(source) + ": " + std::strerror(errno));
+      throw FileError(kErrFileNotFound, source, std::strerror(errno));
     }
     ThrowCopyError(source, dest, std::strerror(errno));
   }
@@ -107,7 +108,7 @@ void FileCopy(const std::string& source, const std::string& dest) {
 void Kill(const std::string& path) {
   if (::unlink(path.c_str()) == 0) return;
   const std::string why = std::strerror(errno);
-  if (IsMissing(errno)) throw HostError::WithDetail(kErrFileNotFound, PathExcerpt(path) + ": " + why);
+  if (IsMissing(errno)) throw FileError(kErrFileNotFound, path, why);
   throw HostError::WithDetail(kErrPathFileAccess, "cannot delete " + PathExcerpt(path) + ": " + why);
 }
 

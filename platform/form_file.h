@@ -77,11 +77,18 @@ Form LoadForm(const std::string& path);
 
 // The form as the text of a form file. Throws HostError naming name_for_errors: 75 when a control's class or
 // name is empty or a class, name or key is not valid UTF-8; 481, naming the control and key too, for a
-// picture that cannot be stored (one that is neither bitmap nor icon).
-std::string SerializeForm(const Form& form, const std::string& name_for_errors);
+// picture that cannot be stored (one that is neither bitmap nor icon); 7 for a form that a load would refuse
+// or read only in part: larger than kMaxFormFileBytes, of more than kMaxFormTokens values, or with pictures
+// beyond picture_pixel_budget (naming the control and key of the first picture beyond), as ParseForm with
+// the same budget would read them.
+std::string SerializeForm(const Form& form, const std::string& name_for_errors,
+                          int64_t picture_pixel_budget = kMaxFormPicturePixels);
 // Writes the form file at path so that it is either the complete new form or, on any failure, the file that
 // was there before, byte for byte (see WriteFileAtomically for the errors). ops replaces the file system
 // calls in tests.
 void SaveForm(const Form& form, const std::string& path, const FileWriteOps& ops = {});
+// Writes a new form file at path and never replaces anything there, not even something that appears while
+// the file is written: then HostError 58 is thrown naming path (see CreateFileAtomically).
+void SaveNewForm(const Form& form, const std::string& path, const FileWriteOps& ops = {});
 
 }  // namespace vellumar

@@ -8,10 +8,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "platform/error_text.h"
-#include "platform/host_error.h"
+#include "platform/file_error.h"
+#include "platform/save_target.h"
+#include "platform/signal_cleanup.h"
 
 namespace vellumar {
 namespace {
@@ -38,9 +39,21 @@ int ErrorNumberFor(int error) {
   }
 }
 
-[[noreturn]] void ThrowSaveError(const std::string& path, int error) {
-  throw HostError::WithDetail(ErrorNumberFor(error),
-                              PathExcerpt(path) + ": cannot save: " + std::strerror(error));
+// The path the caller named, which errors give, and the file that is written, which differs when a link
+// leads there.
+struct Destination {
+  std::string path;
+  std::string target;
+};
+
+[[noreturn]] void ThrowSaveError(const Destination& to, int error) {
+  std::string reason = std::strerror(error);
+  if (to.target != to.path) reason += " (the link leads to " + PathExcerpt(to.target) + ")";
+  throw FileError(ErrorNumberFor(error), to.path, reason);
+}
+
+[[noreturn]] void ThrowAlreadyThere(const std::string& path) {
+  throw FileError(kErrFileAlreadyExists, path, "something is there already and was left as it is");
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -63,21 +76,29 @@ mode_t CurrentUmask() {
   return mask;
 }
 
-mode_t ModeForNewFile(const std::string& path) {
+mode_t ModeForNewFile(const std::string& target) {
   struct stat info {};
-  if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & kPermissionBits;
+  if (::lstat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & kPermissionBits;
   return kNewFileMode & ~CurrentUmask();
 }
 
-// The temporary file while it exists: closed and removed unless it has been renamed into place.
+// The temporary file beside target while it exists: known to the signal handlers, and closed and removed
+// at the end unless it has been moved into place.
 class TempFile {
  public:
-  TempFile(std::string name, int fd) : name_(std::move(name)), fd_(fd) {}
+  TempFile(const FileWriteOps& ops, const Destination& to) {
+    name_ = TempTemplate(to.target);
+    const int suffix = static_cast<int>(kTempSuffix.size());
+    const TerminationSignalsHeld held;
+    fd_ = ops.mkstemps ? ops.mkstemps(name_.data(), suffix) : ::mkstemps(name_.data(), suffix);
+    if (fd_ < 0) ThrowSaveError(to, errno);
+    registration_ = RegisteredTemporary(name_);
+  }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
   ~TempFile() {
     if (fd_ >= 0) ::close(fd_);
-    if (!renamed_) ::unlink(name_.c_str());
+    if (!placed_) ::unlink(name_.c_str());
   }
   int fd() const { return fd_; }
   const std::string& name() const { return name_; }
@@ -87,27 +108,27 @@ class TempFile {
     fd_ = -1;
     return ::close(fd) == 0;
   }
-  void MarkRenamed() { renamed_ = true; }
+  void MarkPlaced() { placed_ = true; }
 
  private:
   std::string name_;
-  int fd_;
-  bool renamed_ = false;
+  int fd_ = -1;
+  bool placed_ = false;
+  RegisteredTemporary registration_;  // ends after the destructor's body has removed the file
 };
 
-void WriteAll(const FileWriteOps& ops, const TempFile& file, std::string_view bytes,
-              const std::string& path) {
+void WriteAll(const FileWriteOps& ops, const TempFile& file, std::string_view bytes, const Destination& to) {
   while (!bytes.empty()) {
     const ssize_t written = ops.write ? ops.write(file.fd(), bytes.data(), bytes.size())
                                       : ::write(file.fd(), bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0) ThrowSaveError(path, errno);
-    if (written == 0) ThrowSaveError(path, ENOSPC);
+    if (written < 0) ThrowSaveError(to, errno);
+    if (written == 0) ThrowSaveError(to, ENOSPC);
     bytes.remove_prefix(static_cast<size_t>(written));
   }
 }
 
-// Makes the rename itself durable; a failure here cannot undo the save, so it is not reported.
+// Makes the move into place itself durable; a failure here cannot undo the save, so it is not reported.
 void SyncDirectory(const std::string& path) {
   const int fd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -115,25 +136,56 @@ void SyncDirectory(const std::string& path) {
   ::close(fd);
 }
 
+// The complete temporary file beside target, with the given permissions, ready to be moved into place.
+void WriteTemporary(TempFile& file, std::string_view bytes, mode_t mode, const FileWriteOps& ops,
+                    const Destination& to) {
+  if (::fchmod(file.fd(), mode) != 0) ThrowSaveError(to, errno);
+  WriteAll(ops, file, bytes, to);
+  if ((ops.fsync ? ops.fsync(file.fd()) : ::fsync(file.fd())) != 0) ThrowSaveError(to, errno);
+  if (!file.Close()) ThrowSaveError(to, errno);
+}
+
+// Puts the temporary file at target unless something is there. A hard link leaves the temporary name to be
+// removed as usual; a move does not.
+void PlaceWithoutReplacing(TempFile& file, const FileWriteOps& ops, const Destination& to) {
+  const char* target = to.target.c_str();
+  const char* from = file.name().c_str();
+  const int moved = ops.rename_noreplace ? ops.rename_noreplace(from, target)
+                                         : ::renameat2(AT_FDCWD, from, AT_FDCWD, target, RENAME_NOREPLACE);
+  if (moved == 0) {
+    file.MarkPlaced();
+    return;
+  }
+  if ((errno == EINVAL || errno == ENOSYS) && ::link(from, target) == 0) return;
+  if (errno == EEXIST) ThrowAlreadyThere(to.path);
+  ThrowSaveError(to, errno);
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
-  const std::string pattern = TempTemplate(path);
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int suffix = static_cast<int>(kTempSuffix.size());
-  const int fd = ops.mkstemps ? ops.mkstemps(name.data(), suffix) : ::mkstemps(name.data(), suffix);
-  if (fd < 0) ThrowSaveError(path, errno);
-  TempFile file(name.data(), fd);
+  const Destination to{path, ResolveSaveTarget(path)};
+  TempFile file(ops, to);
+  WriteTemporary(file, bytes, ModeForNewFile(to.target), ops, to);
+  const int renamed = ops.rename ? ops.rename(file.name().c_str(), to.target.c_str())
+                                 : std::rename(file.name().c_str(), to.target.c_str());
+  if (renamed != 0) ThrowSaveError(to, errno);
+  file.MarkPlaced();
+  SyncDirectory(to.target);
+}
 
-  if (::fchmod(file.fd(), ModeForNewFile(path)) != 0) ThrowSaveError(path, errno);
-  WriteAll(ops, file, bytes, path);
-  if ((ops.fsync ? ops.fsync(file.fd()) : ::fsync(file.fd())) != 0) ThrowSaveError(path, errno);
-  if (!file.Close()) ThrowSaveError(path, errno);
-  const int renamed = ops.rename ? ops.rename(file.name().c_str(), path.c_str())
-                                 : std::rename(file.name().c_str(), path.c_str());
-  if (renamed != 0) ThrowSaveError(path, errno);
-  file.MarkRenamed();
+void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, const FileWriteOps& ops) {
+  WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), ops);
+}
+
+void CreateFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
+  RequireFileName(path);
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) == 0) ThrowAlreadyThere(path);
+  const Destination to{path, path};
+  TempFile file(ops, to);
+  WriteTemporary(file, bytes, kNewFileMode & ~CurrentUmask(), ops, to);
+  PlaceWithoutReplacing(file, ops, to);
   SyncDirectory(path);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/form_file_value.h"
 #include "platform/host_error.h"
 
@@ -121,7 +122,7 @@ struct ControlInProgress {
 class FormReader {
  public:
   FormReader(std::string file_name, int64_t picture_pixel_budget)
-      : file_name_(std::move(file_name)), budget_{picture_pixel_budget} {}
+      : file_name_(std::move(file_name)), budget_(picture_pixel_budget, kMaxFormFileBytes) {}
 
   bool null() { return Scalar(nullptr); }
   bool boolean(bool value) { return Scalar(value); }
@@ -360,7 +361,7 @@ class FormReader {
     for (PendingEntry& entry : c.entries) {
       if (entry.error) {
         const HostError placed = entry.error->Within(context + Quoted(entry.key));
-        entry.value = PropertyValue::Invalid({placed.number(), placed.what(), std::move(entry.encoded)});
+        entry.value = PropertyValue::Invalid({placed.number(), placed.detail(), std::move(entry.encoded)});
       }
       c.control.bag.WriteProperty(entry.key, std::move(entry.value));
     }
@@ -398,8 +399,7 @@ Form ParseFormDocument(std::string_view text, const std::string& file_name, int6
   FormReader reader(file_name, picture_pixel_budget);
   if (!json::sax_parse(text.begin(), text.end(), &reader)) {
     const std::string& problem = reader.problem();
-    throw HostError::WithDetail(kErrInvalidFormFile,
-                                PathExcerpt(file_name) + ": " + (problem.empty() ? "invalid JSON" : problem));
+    throw FileError(kErrInvalidFormFile, file_name, problem.empty() ? "invalid JSON" : problem);
   }
   return reader.TakeForm();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "platform/error_text.h"
 #include "platform/host_error.h"
@@ -99,12 +100,6 @@ bool FitsIconFile(const IconImage& icon) {
          (icon.alpha.empty() || icon.alpha.size() == pixels);
 }
 
-int64_t PixelsHeld(const StdPicture& picture) {
-  const auto count = [](const Bitmap& b) { return static_cast<int64_t>(b.pixels().size()); };
-  const IconImage& icon = picture.icon();
-  return count(picture.bitmap()) + count(icon.color) + count(icon.mask);
-}
-
 }  // namespace
 
 std::vector<uint8_t> EncodeIco(const IconImage& icon) {
@@ -149,6 +144,10 @@ StoredPicture StorePicture(const StdPicture& picture) {
         return {std::string(kKindBitmap), std::string(file_format), file};
       }
       if (picture.bitmap().empty()) ThrowInvalidPicture("an empty bitmap cannot be stored");
+      if (int64_t{picture.bitmap().width()} * picture.bitmap().height() > kMaxPicturePixels) {
+        ThrowInvalidPicture("a bitmap of more than " + std::to_string(kMaxPicturePixels) +
+                            " pixels cannot be stored");
+      }
       return {std::string(kKindBitmap), std::string(kFormatBmp), EncodeBmp(picture.bitmap())};
     case PictureType::kIcon:
       if (file_format == kFormatIco) return {std::string(kKindIcon), std::string(kFormatIco), file};
@@ -172,14 +171,9 @@ StdPictureRef RestorePicture(std::string_view kind, std::string_view format, std
   if (bitmap == (format == kFormatIco)) {
     ThrowInvalidPicture("a " + std::string(format) + " file does not hold a " + std::string(kind));
   }
-  if (budget.pixels_left <= 0) {
-    throw HostError::WithDetail(kErrOutOfMemory, "the form's pictures hold too many pixels");
-  }
+  budget.CheckRoom();
   StdPictureRef picture = LoadPictureFromMemory(bytes);
-  budget.pixels_left -= PixelsHeld(*picture);
-  if (budget.pixels_left < 0) {
-    throw HostError::WithDetail(kErrOutOfMemory, "the form's pictures hold too many pixels");
-  }
+  budget.Charge(picture.get());
   return picture;
 }
 

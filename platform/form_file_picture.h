@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/picture.h"
+#include "platform/picture_budget.h"
 
 namespace vellumar::form_file {
 
@@ -21,18 +22,13 @@ struct StoredPicture {
 };
 
 // The bytes the picture was read from, or, for a picture made in memory, a BMP file (bitmaps) or an ICO file
-// (icons, so that an icon stays an icon). Throws HostError 481 for other picture types and for an icon that
-// no icon file can describe.
+// (icons, so that an icon stays an icon). Throws HostError 481 for other picture types, for a bitmap larger
+// than a picture file may describe and for an icon that no icon file can describe.
 StoredPicture StorePicture(const StdPicture& picture);
 
-// Pixels left for the pictures of one form. Decoding stops once they are spent, so that a small file cannot
-// make the reader inflate picture after picture.
-struct PictureBudget {
-  int64_t pixels_left;
-};
-
-// The picture the stored form describes. Throws HostError 481 when the bytes are no picture of the stated
-// format and kind (the picture readers' own limits apply), 7 when the form's budget is spent.
+// The picture the stored form describes, charged to budget: decoding stops once the budget is spent, so that
+// a small file cannot make the reader inflate picture after picture. Throws HostError 481 when the bytes are
+// no picture of the stated format and kind (the picture readers' own limits apply), 7 beyond the budget.
 StdPictureRef RestorePicture(std::string_view kind, std::string_view format, std::span<const uint8_t> bytes,
                              PictureBudget& budget);
 

@@ -9,7 +9,9 @@
 #include <cstring>
 
 #include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/form_file.h"
+#include "platform/form_file_limits.h"
 #include "platform/form_file_parser.h"
 #include "platform/host_error.h"
 
@@ -19,56 +21,11 @@ namespace {
 constexpr size_t kReadChunk = size_t{1} << 20;
 
 [[noreturn]] void ThrowBadForm(const std::string& name, const std::string& problem) {
-  throw HostError::WithDetail(kErrInvalidFormFile, PathExcerpt(name) + ": " + problem);
+  throw FileError(kErrInvalidFormFile, name, problem);
 }
 
 [[noreturn]] void ThrowTooLarge(const std::string& name) {
-  ThrowBadForm(name, "larger than " + std::to_string(kMaxFormFileBytes >> 20) + " MiB");
-}
-
-// Writing an entry back and printing a value recurse once per level of nesting, and every token costs memory
-// in the form read; both are bounded before parsing, by one pass that follows strings as the JSON lexer does.
-void CheckShape(std::string_view bytes, const std::string& name) {
-  int depth = 0;
-  int64_t tokens = 1;
-  bool in_string = false;
-  bool escaped = false;
-  for (const char c : bytes) {
-    if (in_string) {
-      if (escaped) {
-        escaped = false;
-      } else if (c == '\\') {
-        escaped = true;
-      } else if (c == '"') {
-        in_string = false;
-      }
-      continue;
-    }
-    switch (c) {
-      case '"':
-        in_string = true;
-        break;
-      case '{':
-      case '[':
-        if (++depth > kMaxFormNesting) {
-          ThrowBadForm(name, "nested more than " + std::to_string(kMaxFormNesting) + " levels deep");
-        }
-        ++tokens;
-        break;
-      case '}':
-      case ']':
-        depth = depth > 0 ? depth - 1 : 0;
-        break;
-      case ',':
-      case ':':
-        ++tokens;
-        break;
-      default:
-        break;
-    }
-    if (tokens > kMaxFormTokens)
-      ThrowBadForm(name, "more than " + std::to_string(kMaxFormTokens) + " values");
-  }
+  ThrowBadForm(name, form_file::TooLargeProblem());
 }
 
 bool IsMissing(int error) {
@@ -82,7 +39,7 @@ bool IsDenied(int error) {
   const int number = IsMissing(error)  ? kErrFileNotFound
                      : IsDenied(error) ? kErrPermissionDenied
                                        : kErrPathFileAccess;
-  throw HostError::WithDetail(number, PathExcerpt(path) + ": cannot read: " + std::strerror(error));
+  throw FileError(number, path, std::string("cannot read: ") + std::strerror(error));
 }
 
 class ReadDescriptor {
@@ -107,7 +64,7 @@ std::string ReadFormBytes(const std::string& path) {
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) ThrowReadError(path, errno);
   if (!S_ISREG(info.st_mode)) {
-    throw HostError::WithDetail(kErrPathFileAccess, PathExcerpt(path) + ": cannot read: not a regular file");
+    throw FileError(kErrPathFileAccess, path, "cannot read: not a regular file");
   }
   if (info.st_size > kMaxFormFileBytes) ThrowTooLarge(path);
   std::string bytes(static_cast<size_t>(info.st_size), '\0');
@@ -147,8 +104,8 @@ const FormControl* FindControl(const Form& form, std::string_view name) {
 }
 
 Form ParseForm(std::string_view bytes, const std::string& name_for_errors, int64_t picture_pixel_budget) {
-  if (static_cast<int64_t>(bytes.size()) > kMaxFormFileBytes) ThrowTooLarge(name_for_errors);
-  CheckShape(bytes, name_for_errors);
+  const std::string problem = form_file::LimitProblem(bytes);
+  if (!problem.empty()) ThrowBadForm(name_for_errors, problem);
   return form_file::ParseFormDocument(bytes, name_for_errors, picture_pixel_budget);
 }
 

@@ -65,14 +65,14 @@ StdPictureRef LoadPicture(const std::string& path);
 StdPictureRef LoadPictureFromMemory(std::span<const uint8_t> bytes);
 
 // Writes a bitmap picture as a BMP file (24 bits); an icon picture as its original ICO bytes, or as the BMP
-// of its image when it has none. Throws HostError 481 for a picture of another type, and the errors of
-// WriteFileAtomically when writing fails.
+// of its image when it has none, all at once and through a symbolic link as WriteFileAtomically does. Throws
+// HostError 481 for a picture of another type, and WriteFileAtomically's errors when writing fails.
 void SavePicture(const StdPicture& picture, const std::string& path);
 // The BMP file bytes of a colour bitmap (24 bits per pixel, bottom-up).
 std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
 
-// Writes a colour bitmap as an 8-bit RGB PNG file, of any size a bitmap may have. Throws HostError 481 for an
-// empty bitmap, 7 when memory runs out, and the errors of WriteFileAtomically when writing fails.
+// Writes a colour bitmap as an 8-bit RGB PNG file of any size a bitmap may have, as WriteFileAtomically does
+// and with its errors; 481 for an empty bitmap, 7 when memory runs out.
 void WritePng(const Bitmap& bitmap, const std::string& path);
 
 // The system's standard icon size in pixels.

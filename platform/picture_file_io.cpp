@@ -7,10 +7,9 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <string_view>
 
 #include "platform/error_text.h"
-#include "platform/form_file_atomic.h"
+#include "platform/file_error.h"
 #include "platform/host_error.h"
 #include "platform/picture_limits.h"
 
@@ -34,7 +33,7 @@ class UniqueFd {
 
 [[noreturn]] void ThrowReadError(const std::string& path, int error) {
   const int number = error == ENOENT || error == ENOTDIR ? kErrFileNotFound : kErrPathFileAccess;
-  throw HostError::WithDetail(number, PathExcerpt(path) + ": " + std::strerror(error));
+  throw FileError(number, path, std::strerror(error));
 }
 
 [[noreturn]] void ThrowTooLarge(const std::string& path) {
@@ -65,15 +64,11 @@ std::vector<uint8_t> ReadPictureFile(const std::string& path) {
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) ThrowReadError(path, errno);
   if (!S_ISREG(info.st_mode)) {
-    throw HostError::WithDetail(kErrPathFileAccess, PathExcerpt(path) + ": not a regular file");
+    throw FileError(kErrPathFileAccess, path, "not a regular file");
   }
   if (info.st_size > kMaxPictureFileBytes) ThrowTooLarge(path);
   return ReadAll(fd.get(), static_cast<size_t>(info.st_size), static_cast<size_t>(kMaxPictureFileBytes),
                  path);
-}
-
-void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes) {
-  WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace vellumar::pictures

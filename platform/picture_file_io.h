@@ -1,8 +1,7 @@
-// Reading and writing whole picture files, with the host's error numbers.
+// Reading whole picture files, with the host's error numbers.
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -12,9 +11,5 @@ namespace vellumar::pictures {
 // when it is no regular file or cannot be read, 481 when it is larger than kMaxPictureFileBytes (checked
 // before reading).
 std::vector<uint8_t> ReadPictureFile(const std::string& path);
-
-// Makes path hold exactly bytes through WriteFileAtomically, with its errors: path holds either its old
-// content or the new one, and no temporary file stays behind.
-void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes);
 
 }  // namespace vellumar::pictures

@@ -5,6 +5,7 @@
 
 #include "platform/bmp_reader.h"
 #include "platform/error_text.h"
+#include "platform/form_file_atomic.h"
 #include "platform/ico_reader.h"
 #include "platform/icon_drawing.h"
 #include "platform/picture.h"
@@ -74,10 +75,10 @@ void SavePicture(const StdPicture& picture, const std::string& path) {
   switch (picture.Type()) {
     case PictureType::kBitmap:
       if (picture.bitmap().empty()) pictures::ThrowInvalidPicture();
-      pictures::WriteFileReplacing(path, EncodeBmp(picture.bitmap()));
+      WriteFileAtomically(path, EncodeBmp(picture.bitmap()));
       return;
     case PictureType::kIcon:
-      pictures::WriteFileReplacing(path, IconFileBytes(picture));
+      WriteFileAtomically(path, IconFileBytes(picture));
       return;
     default:
       pictures::ThrowInvalidPicture();

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/form_file_atomic.h"
 #include "platform/picture.h"
-#include "platform/picture_file_io.h"
 #include "platform/picture_limits.h"
 
 namespace vellumar {
@@ -123,7 +123,7 @@ std::vector<uint8_t> EncodePng(const Bitmap& bitmap) {
 }  // namespace pictures
 
 void WritePng(const Bitmap& bitmap, const std::string& path) {
-  pictures::WriteFileReplacing(path, pictures::EncodePng(bitmap));
+  WriteFileAtomically(path, pictures::EncodePng(bitmap));
 }
 
 }  // namespace vellumar

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/error_text.h"
+#include "platform/file_services.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -84,6 +85,22 @@ std::string GetTempBitmapName() {
       ThrowNoBitmapFile("cannot create " + PathExcerpt(bitmap) + ": " + std::strerror(open_error));
   }
   ThrowNoBitmapFile("every name tried is taken");
+}
+
+TempBitmapFile::TempBitmapFile() {
+  const TerminationSignalsHeld held;
+  path_ = GetTempBitmapName();
+  registration_ = RegisteredTemporary(path_);
+}
+
+TempBitmapFile::~TempBitmapFile() {
+  if (!path_.empty()) ::unlink(path_.c_str());
+}
+
+void TempBitmapFile::Delete() {
+  Kill(path_);
+  path_.clear();
+  registration_ = RegisteredTemporary();
 }
 
 }  // namespace vellumar

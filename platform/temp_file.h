@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/signal_cleanup.h"
+
 namespace vellumar {
 
 // The temporary directory with a trailing "/": $TMPDIR when it names a directory, else /tmp; empty when
@@ -15,5 +17,24 @@ std::string GetTempFileNameTmp();
 // last three characters, created without a race; the TMP file is gone afterwards. Throws HostError 75 when
 // no such file can be made (there is no shared fallback path).
 std::string GetTempBitmapName();
+
+// A fresh temporary bitmap file (GetTempBitmapName, mode 0600) for one conversion. A terminating signal
+// removes it (InstallFileSignalHandling), and so does the end of the object unless Delete has.
+class TempBitmapFile {
+ public:
+  // Throws as GetTempBitmapName.
+  TempBitmapFile();
+  ~TempBitmapFile();
+  TempBitmapFile(const TempBitmapFile&) = delete;
+  TempBitmapFile& operator=(const TempBitmapFile&) = delete;
+
+  const std::string& path() const { return path_; }
+  // Deletes the file now (Kill), so that a failure to delete reaches the caller.
+  void Delete();
+
+ private:
+  std::string path_;                  // empty once deleted
+  RegisteredTemporary registration_;  // ends after the destructor's body has removed the file
+};
 
 }  // namespace vellumar

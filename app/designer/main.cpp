@@ -18,6 +18,7 @@
 #include "pages/page_services.h"
 #include "pages/property_sheet.h"
 #include "platform/host_error.h"
+#include "platform/signal_cleanup.h"
 
 namespace {
 
@@ -104,6 +105,7 @@ int RunDesigner(int argc, char** argv, const std::string& form_path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vellumar::InstallFileSignalHandling();
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;

@@ -10,6 +10,7 @@
 
 #include "control/vellumar.h"
 #include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/geometry.h"
 #include "platform/host_error.h"
 
@@ -17,7 +18,7 @@ namespace vellumar {
 namespace {
 
 [[noreturn]] void ThrowNoControl(const std::string& path, const std::string& problem) {
-  throw HostError::WithDetail(kErrInvalidFormFile, PathExcerpt(path) + ": " + problem);
+  throw FileError(kErrInvalidFormFile, path, problem);
 }
 
 // The top of a control placed below every control of form, clamped so that it stays a 32-bit coordinate.
@@ -39,7 +40,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 bool SomethingAt(const std::string& path) {
   struct stat info {};
-  return ::lstat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+  return ::stat(path.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
 const FormControl& PickFormControl(const Form& form, const std::string& path, std::string_view name) {
@@ -55,6 +56,18 @@ const FormControl& PickFormControl(const Form& form, const std::string& path, st
                              ", not a " + std::string(kVellumarClass));
   }
   return *picked;
+}
+
+std::string ControlLocation(const std::string& path, std::string_view name) {
+  return PathExcerpt(path) + ": control " + Quoted(name);
+}
+
+void CheckLoadable(const FormControl& saved, const std::string& path) {
+  try {
+    Vellumar::CheckLoadable(saved.bag);
+  } catch (const HostError& error) {
+    throw error.Within(ControlLocation(path, saved.name));
+  }
 }
 
 FormControl CaptureControl(Vellumar& control, const ControlPlace& place) {

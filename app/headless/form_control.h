@@ -26,14 +26,21 @@ struct ControlPlace {
   int32_t height = 0;
 };
 
-// Whether anything is at path: a file, a folder, a link (even a dangling one), or something that cannot be
-// looked at. A missing path, or one under a missing folder, is free.
+// Whether anything is where path leads, links followed: a file, a folder, or something that cannot be looked
+// at. A missing path, one under a missing folder, or a link to such a path is free.
 bool SomethingAt(const std::string& path);
 
 // The Vellumar control of form to load: the one called name (ASCII case ignored), or the first control when
 // name is empty. Throws HostError kErrInvalidFormFile naming path when the form has no controls, none of that
 // name, or when the control is of another class.
 const FormControl& PickFormControl(const Form& form, const std::string& path, std::string_view name);
+
+// Where a control of a form file is, for error descriptions: PATH: control "NAME".
+std::string ControlLocation(const std::string& path, std::string_view name);
+
+// Refuses, with the error of Vellumar::CheckLoadable placed at path and the control, a saved control that a
+// load could not take whole.
+void CheckLoadable(const FormControl& saved, const std::string& path);
 
 // The control as a form stores it: its place, and its property bag filled by WriteProperties. The first
 // failing write passes on.

@@ -6,6 +6,7 @@
 #include "app/headless/command_line.h"
 #include "app/headless/form_control.h"
 #include "app/headless/headless_host.h"
+#include "app/headless/hosted_control.h"
 #include "app/headless/image_file.h"
 #include "control/vellumar.h"
 #include "platform/error_text.h"
@@ -14,25 +15,6 @@
 
 namespace vellumar {
 namespace {
-
-// One control on a headless host for the length of a command; the container listens to nothing.
-class HostedControl {
- public:
-  HostedControl() : control_(host_, &host_) { host_.Attach(&control_); }
-  ~HostedControl() {
-    host_.Attach(nullptr);
-    control_.Terminate();
-  }
-  HostedControl(const HostedControl&) = delete;
-  HostedControl& operator=(const HostedControl&) = delete;
-
-  HeadlessHost& host() { return host_; }
-  Vellumar& control() { return control_; }
-
- private:
-  HeadlessHost host_;  // declared before the control, which refers to it
-  Vellumar control_;
-};
 
 // A side of --size: a whole number of at least one pixel that fits 32 bits.
 std::optional<int32_t> ParseSide(std::string_view text) {
@@ -67,6 +49,7 @@ int Report(std::string_view command, std::ostream& err, Body body) {
 void Render(const RenderRequest& request) {
   const Form form = LoadForm(request.form);
   const FormControl& saved = PickFormControl(form, request.form, request.control);
+  CheckLoadable(saved, request.form);
   const int32_t width = request.width.value_or(saved.width);
   const int32_t height = request.height.value_or(saved.height);
   const std::string where = PathExcerpt(request.form) + ": control " + Quoted(saved.name);
@@ -89,10 +72,6 @@ void Render(const RenderRequest& request) {
 
 int NewFormCommand(const std::string& path, std::ostream& err) {
   return Report("new", err, [&] {
-    if (SomethingAt(path)) {
-      throw HostError::WithDetail(kErrFileAlreadyExists,
-                                  PathExcerpt(path) + ": remove it or choose another name");
-    }
     HostedControl hosted;
     hosted.control().InitProperties();
     hosted.host().Resize(kNewFormWidth, kNewFormHeight);
@@ -101,7 +80,7 @@ int NewFormCommand(const std::string& path, std::ostream& err) {
     place.height = kNewFormHeight;
     Form form;
     form.controls.push_back(CaptureControl(hosted.control(), place));
-    SaveForm(form, path);
+    SaveNewForm(form, path);
   });
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <string_view>
 #include <vector>
 
 #include "platform/error_text.h"
@@ -11,6 +10,7 @@
 #include "platform/host_error.h"
 #include "platform/picture.h"
 #include "platform/png_writer.h"
+#include "platform/save_target.h"
 
 namespace vellumar {
 namespace {
@@ -63,15 +63,16 @@ void WriteImageFile(const Bitmap& image, const std::string& path) {
   if (image.empty()) {
     throw HostError::WithDetail(kErrInvalidArgument, "the image is empty; there is nothing to write");
   }
+  RequireFileName(path);
   const fs::path target(path);
-  if (path.empty() || !target.has_filename()) {
-    throw HostError::WithDetail(kErrPathFileAccess, PathExcerpt(path) + ": no file name");
-  }
-  const std::vector<uint8_t> bytes = HasBmpExtension(target) ? EncodeBmp(image) : pictures::EncodePng(image);
   FolderMaker folders;
   try {
     folders.MakeParentsOf(target);
-    WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (HasBmpExtension(target)) {
+      WriteFileAtomically(path, EncodeBmp(image));
+    } else {
+      WriteFileAtomically(path, pictures::EncodePng(image));
+    }
   } catch (...) {
     folders.Undo();
     throw;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/headless/command_line.h"
+#include "platform/signal_cleanup.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ int WithOutputClosed(int code) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vellumar::InstallFileSignalHandling();
   std::vector<std::string_view> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   return WithOutputClosed(vellumar::RunCommandLine(args, std::cout, std::cerr));

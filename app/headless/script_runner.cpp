@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <string>
+#include <vector>
 
 #include "app/headless/form_control.h"
 #include "app/headless/image_file.h"
@@ -47,9 +49,7 @@ int32_t NearestPixel(float value) {
 
 ScriptRunner::ScriptRunner(std::ostream& out, RunnerOptions options) : out_(out), options_(options) {}
 
-ScriptRunner::~ScriptRunner() {
-  Discard();
-}
+ScriptRunner::~ScriptRunner() = default;
 
 void ScriptRunner::Run(std::span<const ScriptCommand> commands) {
   for (const ScriptCommand& command : commands) Execute(command);
@@ -72,10 +72,15 @@ void ScriptRunner::Print(const std::string& line) {
 }
 
 Vellumar& ScriptRunner::Control() {
-  if (!control_) {
+  if (!current_) {
     throw HostError::WithDetail(kErrObjectNotSet, "there is no control yet; the script must begin with new");
   }
-  return *control_;
+  return current_->control();
+}
+
+HeadlessHost& ScriptRunner::Host() {
+  Control();
+  return current_->host();
 }
 
 void ScriptRunner::Dispatch(const ScriptCommand& command) {
@@ -83,8 +88,7 @@ void ScriptRunner::Dispatch(const ScriptCommand& command) {
     case CommandKind::kNew:
       return New(command);
     case CommandKind::kSize:
-      Control();
-      return Size(Int32Arg(command, 0, 0), Int32Arg(command, 1, 0));
+      return Size(Host(), Int32Arg(command, 0, 0), Int32Arg(command, 1, 0));
     case CommandKind::kSet:
       return Set(command);
     case CommandKind::kGet:
@@ -92,11 +96,9 @@ void ScriptRunner::Dispatch(const ScriptCommand& command) {
     case CommandKind::kCall:
       return Call(command);
     case CommandKind::kCursor:
-      Control();
-      return host_->SetCursor(Point{Int32Arg(command, 0, 0), Int32Arg(command, 1, 0)});
+      return Host().SetCursor(Point{Int32Arg(command, 0, 0), Int32Arg(command, 1, 0)});
     case CommandKind::kCursorOut:
-      Control();
-      return host_->SetCursorOut();
+      return Host().SetCursorOut();
     case CommandKind::kMouseDown:
     case CommandKind::kMouseMove:
     case CommandKind::kMouseUp:
@@ -114,7 +116,7 @@ void ScriptRunner::Dispatch(const ScriptCommand& command) {
     case CommandKind::kPaint:
       return Paint(StringArg(command, 0));
     case CommandKind::kDump:
-      for (const std::string& line : DumpLines(Control(), *host_)) Print(line);
+      for (const std::string& line : DumpLines(Control(), Host())) Print(line);
       return;
     case CommandKind::kLoad:
       return Load(command);
@@ -123,19 +125,14 @@ void ScriptRunner::Dispatch(const ScriptCommand& command) {
   }
 }
 
-void ScriptRunner::Create() {
-  Discard();
-  host_ = std::make_unique<HeadlessHost>();
-  host_->SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
-  control_ = std::make_unique<Vellumar>(*host_, host_.get());
-  host_->Attach(control_.get());
-}
-
 void ScriptRunner::New(const ScriptCommand& command) {
-  Create();
+  current_.reset();
+  unused_ = UnusedEntries();
+  current_ = std::make_unique<HostedControl>();
+  current_->host().SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
   place_ = ControlPlace{};
-  control_->InitProperties();
-  Size(Int32Arg(command, 0, kDefaultWidth), Int32Arg(command, 1, kDefaultHeight));
+  current_->control().InitProperties();
+  Size(current_->host(), Int32Arg(command, 0, kDefaultWidth), Int32Arg(command, 1, kDefaultHeight));
 }
 
 void ScriptRunner::Load(const ScriptCommand& command) {
@@ -146,25 +143,47 @@ void ScriptRunner::Load(const ScriptCommand& command) {
   if (named && name.empty()) {
     throw HostError::WithDetail(kErrInvalidArgument, "load: the control name is empty");
   }
-  // The form is read and the control found before the current control goes, so a failed load keeps it.
   const Form form = LoadForm(path);
   const FormControl& saved = PickFormControl(form, path, name);
-  Create();
+  CheckLoadable(saved, path);
+  // The new control is read and sized aside, its notices held back: until the whole load has succeeded, the
+  // current control and the output stay as they were.
+  auto loaded = std::make_unique<HostedControl>();
+  std::vector<std::string> notices;
+  loaded->host().SetListener(
+      [&notices](const HostNotice& notice) { notices.push_back(FormatNotice(notice)); });
+  loaded->control().ReadProperties(saved.bag);
+  UnusedEntries unused(saved.bag, loaded->control());
+  try {
+    Size(loaded->host(), saved.width, saved.height);
+  } catch (const HostError& error) {
+    throw error.Within(ControlLocation(path, saved.name));
+  }
+  current_ = std::move(loaded);
+  current_->host().SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
   place_ = ControlPlace{saved.name, saved.left, saved.top, saved.width, saved.height};
-  control_->ReadProperties(saved.bag);
-  Size(saved.width, saved.height);
+  unused_ = std::move(unused);
+  for (const std::string& line : notices) Print(line);
 }
 
 void ScriptRunner::Save(const ScriptCommand& command) {
   Vellumar& control = Control();
   RequireFiles();
+  const std::string path = StringArg(command, 0);
   const bool named = command.args.size() > 1;
   ControlPlace place = place_;
   if (named) place.name = StringArg(command, 1);
   if (place.name.empty()) throw HostError::WithDetail(kErrInvalidArgument, "save: the control name is empty");
-  place.width = host_->width();
-  place.height = host_->height();
-  place_ = StoreControl(CaptureControl(control, place), StringArg(command, 0), named);
+  place.width = current_->host().width();
+  place.height = current_->host().height();
+  FormControl captured;
+  try {
+    captured = CaptureControl(control, place);
+  } catch (const HostError& error) {
+    throw error.Within(ControlLocation(path, place.name));
+  }
+  unused_.WriteBack(captured.bag);
+  place_ = StoreControl(std::move(captured), path, named);
 }
 
 void ScriptRunner::RequireFiles() const {
@@ -173,23 +192,14 @@ void ScriptRunner::RequireFiles() const {
   }
 }
 
-void ScriptRunner::Discard() {
-  if (control_) {
-    host_->Attach(nullptr);
-    control_->Terminate();
-  }
-  control_.reset();
-  host_.reset();
-}
-
-void ScriptRunner::Size(int32_t width, int32_t height) {
+void ScriptRunner::Size(HeadlessHost& host, int32_t width, int32_t height) const {
   const int32_t cap = options_.max_surface_side;
   const bool valid = width >= 0 && height >= 0 && int64_t{width} * height <= Bitmap::kMaxPixels;
   if (cap > 0 && valid) {
     width = std::min(width, cap);
     height = std::min(height, cap);
   }
-  host_->Resize(width, height);
+  host.Resize(width, height);
 }
 
 void ScriptRunner::Set(const ScriptCommand& command) {
@@ -281,22 +291,22 @@ void ScriptRunner::Mouse(const ScriptCommand& command) {
       return control.MouseUp(Int16Arg(command, 2, kLeftButton), shift, x, y);
     default: {
       const Point to{NearestPixel(x), NearestPixel(y)};
-      host_->SetCursor(to);
-      if (!host_->ReceivesMoveTo(to)) return;
+      current_->host().SetCursor(to);
+      if (!current_->host().ReceivesMoveTo(to)) return;
       return control.MouseMove(Int16Arg(command, 2, kNoButton), shift, x, y);
     }
   }
 }
 
 void ScriptRunner::Paint(const std::string& path) {
-  Control();
+  const HeadlessHost& host = Host();
   RequireFiles();
-  if (host_->image().empty()) {
-    throw HostError::WithDetail(kErrInvalidArgument,
-                                "the surface is empty (" + std::to_string(host_->width()) + " x " +
-                                    std::to_string(host_->height()) + " pixels); there is nothing to paint");
+  if (host.image().empty()) {
+    throw HostError::WithDetail(kErrInvalidArgument, "the surface is empty (" + std::to_string(host.width()) +
+                                                         " x " + std::to_string(host.height()) +
+                                                         " pixels); there is nothing to paint");
   }
-  WriteImageFile(host_->image(), path);
+  WriteImageFile(host.image(), path);
 }
 
 StdPictureRef ScriptRunner::Picture(const ScriptValue& value) const {

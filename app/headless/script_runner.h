@@ -5,11 +5,13 @@
 // the cursor and reaches the control only where a window system would send it (HeadlessHost::ReceivesMoveTo).
 //
 // Form files: "load FORM [NAME]" reads the form and replaces the current control with its control NAME (the
-// first without a name) through ReadProperties, sized as saved; a form that cannot be read or lacks the
-// control leaves the current control as it was. "save FORM" writes a form of the current control alone,
-// under its name ("Vellumar1" for a new control, the loaded name otherwise) and at its size; "save FORM NAME"
-// stores it as NAME into the form at FORM, keeping the form's other controls (see StoreControl), and the
-// control goes by NAME from then on.
+// first without a name) through ReadProperties, sized as saved. A load is all or nothing: the new control is
+// made, read and sized aside, and its notices are printed, only once all of that has succeeded; a form that
+// cannot be read, lacks the control, claims more than a control may hold or gives a size the host refuses
+// leaves the current control as it was. "save FORM" writes a form of the current control alone, under its
+// name ("Vellumar1" for a new control, the loaded name otherwise) and at its size; "save FORM NAME" stores it
+// as NAME into the form at FORM, keeping the form's other controls (see StoreControl), and the control goes
+// by NAME from then on. What the load could not use is written back by every save (UnusedEntries).
 #pragma once
 
 #include <cstdint>
@@ -20,7 +22,9 @@
 
 #include "app/headless/form_control.h"
 #include "app/headless/headless_host.h"
+#include "app/headless/hosted_control.h"
 #include "app/headless/script_command.h"
+#include "control/unused_entries.h"
 #include "control/vellumar.h"
 
 namespace vellumar {
@@ -48,20 +52,19 @@ class ScriptRunner {
   bool failed() const { return failed_; }
 
   // The current control and its host; null before the first new.
-  Vellumar* control() { return control_.get(); }
-  HeadlessHost* host() { return host_.get(); }
+  Vellumar* control() { return current_ ? &current_->control() : nullptr; }
+  HeadlessHost* host() { return current_ ? &current_->host() : nullptr; }
 
  private:
   void Dispatch(const ScriptCommand& command);
   void Print(const std::string& line);
   Vellumar& Control();
-  void Create();  // a fresh host and control in place of the current ones
+  HeadlessHost& Host();
   void New(const ScriptCommand& command);
   void Load(const ScriptCommand& command);
   void Save(const ScriptCommand& command);
   void RequireFiles() const;
-  void Discard();
-  void Size(int32_t width, int32_t height);
+  void Size(HeadlessHost& host, int32_t width, int32_t height) const;
   void Set(const ScriptCommand& command);
   void Get(const ScriptCommand& command);
   void Call(const ScriptCommand& command);
@@ -71,10 +74,10 @@ class ScriptRunner {
 
   std::ostream& out_;
   RunnerOptions options_;
-  std::unique_ptr<HeadlessHost> host_;  // declared before the control, which refers to it
-  std::unique_ptr<Vellumar> control_;
-  ControlPlace place_;   // the control's name and place on its form; its size is the host's
-  bool failed_ = false;  // a command raised an error
+  std::unique_ptr<HostedControl> current_;  // the control and its host; null before the first new
+  ControlPlace place_;    // the control's name and place on its form; its size is the host's
+  UnusedEntries unused_;  // what the load of the current control could not use
+  bool failed_ = false;   // a command raised an error
 };
 
 }  // namespace vellumar

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "app/qt/designer_canvas.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "platform/error_text.h"
+#include "platform/host_error.h"
 
 namespace vellumar {
 namespace {
@@ -35,15 +37,28 @@ Form CaptureForm(const FormCanvas& canvas) {
     control.top = geometry.top();
     control.width = geometry.width();
     control.height = geometry.height();
-    widget->control().WriteProperties(control.bag);
+    try {
+      widget->WriteProperties(control.bag);
+    } catch (const HostError& error) {
+      throw error.Within("control \"" + Excerpt(control.name) + "\"");
+    }
     form.controls.push_back(std::move(control));
   }
   return form;
 }
 
 QStringList PlaceForm(FormCanvas& canvas, const Form& form) {
+  struct Placed {
+    std::unique_ptr<VellumarWidget> widget;
+    QString name;
+    QRect geometry;
+  };
+  std::vector<Placed> placed;
   QStringList notes;
-  canvas.Clear();
+  const auto taken = [&](const QString& name) {
+    return std::ranges::any_of(
+        placed, [&](const Placed& p) { return p.name.compare(name, Qt::CaseInsensitive) == 0; });
+  };
   for (const FormControl& control : form.controls) {
     const QString name = QString::fromStdString(control.name);
     if (control.class_name != kVellumarClass) {
@@ -51,10 +66,15 @@ QStringList PlaceForm(FormCanvas& canvas, const Form& form) {
                    .arg(Quoted(control.name), Quoted(control.class_name));
       continue;
     }
-    if (canvas.Find(name) != nullptr) {
+    if (taken(name)) {
       notes << QStringLiteral("Der Name %1 kommt mehrfach vor; nur das erste Steuerelement wird gezeigt.")
                    .arg(Quoted(control.name));
       continue;
+    }
+    try {
+      Vellumar::CheckLoadable(control.bag);
+    } catch (const HostError& error) {
+      throw error.Within("control \"" + Excerpt(control.name) + "\"");
     }
     const QRect geometry = ClampedGeometry(control);
     if (geometry.left() != control.left || geometry.top() != control.top ||
@@ -62,8 +82,10 @@ QStringList PlaceForm(FormCanvas& canvas, const Form& form) {
       notes << QStringLiteral("Lage oder Größe von %1 lag außerhalb der Form und wurde angepasst.")
                    .arg(Quoted(control.name));
     }
-    canvas.AddControl(std::make_unique<VellumarWidget>(control.bag), name, geometry);
+    placed.push_back({std::make_unique<VellumarWidget>(control.bag), name, geometry});
   }
+  canvas.Clear();
+  for (Placed& p : placed) canvas.AddControl(std::move(p.widget), p.name, p.geometry);
   return notes;
 }
 

@@ -25,12 +25,14 @@ inline constexpr int32_t kMaxControlSide = 8000;
 // The saved geometry of a control, clamped into the canvas's bounds (negative places and sizes become 0).
 QRect ClampedGeometry(const FormControl& control);
 
-// The form the canvas shows now. Throws what a control's WriteProperties throws.
+// The form the canvas shows now, each control with what its load could not use. Throws what a control's
+// WriteProperties throws, naming the control.
 Form CaptureForm(const FormCanvas& canvas);
 
 // Replaces the canvas's controls by the form's and returns, one line each, what could not be placed as
 // saved: controls of another class (left out), names used twice (left out), geometry out of bounds
-// (clamped).
+// (clamped). All or nothing: every control is made before the canvas changes, and a control that cannot be
+// loaded whole (Vellumar::CheckLoadable) throws, naming the control, with the canvas as it was.
 QStringList PlaceForm(FormCanvas& canvas, const Form& form);
 
 // The first free name "Vellumar1", "Vellumar2", ... on the canvas.

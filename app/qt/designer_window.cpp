@@ -12,12 +12,14 @@
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QToolBar>
 #include <memory>
+#include <new>
 
 #include "app/qt/designer_canvas.h"
 #include "app/qt/designer_form.h"
 #include "app/qt/designer_icons.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -166,15 +168,26 @@ void DesignerWindow::ShowUntitledForm(const Form& form, const QString& title) {
 }
 
 bool DesignerWindow::OpenFile(const std::string& path) {
-  Form form;
+  // All or nothing: the form in the window stays as it was unless every control of the file has been placed.
+  QStringList notes;
+  std::string problem;
   try {
-    form = LoadForm(path);
+    const Form form = LoadForm(path);
+    try {
+      notes = PlaceForm(*canvas_, form);
+    } catch (const HostError& error) {
+      throw error.Within(PathExcerpt(path));
+    }
   } catch (const HostError& error) {
-    Message(QStringLiteral("Die Datei konnte nicht geöffnet werden: %1").arg(QString::fromUtf8(error.what())),
+    problem = error.what();
+  } catch (const std::bad_alloc&) {
+    problem = HostErrorDescription(kErrOutOfMemory) + ": " + path;
+  }
+  if (!problem.empty()) {
+    Message(QStringLiteral("Die Datei konnte nicht geöffnet werden: %1").arg(QString::fromStdString(problem)),
             MsgBoxIcon::kStop);
     return false;
   }
-  const QStringList notes = PlaceForm(*canvas_, form);
   SetDocument(path, QFileInfo(QString::fromStdString(path)).fileName());
   ShowNotes(notes);
   return true;

@@ -60,6 +60,7 @@ VellumarWidget::VellumarWidget(const PropertyBag* bag, QWidget* parent)
   Notify([&] {
     if (bag != nullptr) {
       control_->ReadProperties(*bag);
+      unused_ = UnusedEntries(*bag, *control_);
     } else {
       control_->InitProperties();
     }
@@ -73,6 +74,11 @@ VellumarWidget::~VellumarWidget() {
   // The control may still raise events while it ends; the container is going away with this widget.
   sink_ = nullptr;
   control_.reset();
+}
+
+void VellumarWidget::WriteProperties(PropertyBag& bag) {
+  control_->WriteProperties(bag);
+  unused_.WriteBack(bag);
 }
 
 QSize VellumarWidget::sizeHint() const {

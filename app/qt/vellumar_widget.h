@@ -20,6 +20,7 @@
 #include <string>
 
 #include "app/qt/qt_window_system.h"
+#include "control/unused_entries.h"
 #include "control/user_control.h"
 #include "platform/bitmap.h"
 #include "platform/device_context.h"
@@ -37,12 +38,16 @@ class VellumarWidget : public QWidget, private UserControl, private VellumarEven
   // A control newly placed on a form: InitProperties, then the control is sized to sizeHint().
   explicit VellumarWidget(QWidget* parent = nullptr);
   // A control loaded from a saved form: ReadProperties from bag (a failing step is skipped), then the
-  // control is sized to sizeHint(); the caller gives it its saved size with resize().
+  // control is sized to sizeHint(); the caller gives it its saved size with resize(). What the control could
+  // not use of the bag is kept for WriteProperties.
   explicit VellumarWidget(const PropertyBag& bag, QWidget* parent = nullptr);
   ~VellumarWidget() override;
 
   // [SECTION] Container side
   Vellumar& control() { return *control_; }
+  // Stores the control in bag (its WriteProperties), with the entries of the bag it was read from that it
+  // could not use, as they were (UnusedEntries). Throws what WriteProperties throws.
+  void WriteProperties(PropertyBag& bag);
   // The control's events also reach sink (not owned; null for none) before the signals are emitted. The
   // sink may write the arguments, as the events pass them by reference; the signals carry what it leaves.
   void setEventSink(VellumarEvents* sink) { sink_ = sink; }
@@ -145,6 +150,7 @@ class VellumarWidget : public QWidget, private UserControl, private VellumarEven
   int16_t last_buttons_ = 0;        // button and shift codes of the last mouse event
   int16_t last_shift_ = 0;
   bool awaiting_mouse_out_ = false;    // the control raised MouseIn and has not yet raised MouseOut
+  UnusedEntries unused_;               // what the control could not use of the bag it was read from
   std::unique_ptr<Vellumar> control_;  // last: destroyed first, while the surface it uses still exists
 };
 

@@ -1,6 +1,7 @@
 // The script commands load and save: round trips through real form files, forms of several controls, and
 // files that are damaged, hostile or cannot be written.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
 #include "platform/form_file.h"
+#include "platform/picture.h"
 
 namespace vellumar {
 namespace {
@@ -247,6 +249,35 @@ TEST_F(FormScriptTest, ErrorLinesNameTheFileAndTheReasonInOneShortLine) {
   for (const std::string& line : long_ones) EXPECT_LT(line.size(), 500u) << line.substr(0, 500);
 }
 
+// A link keeps leading to the saved file, in whatever folder that file is; a FIFO is never replaced.
+TEST_F(FormScriptTest, SavesAndPaintsGoThroughLinksAndLeaveWhatIsNoFileAlone) {
+  fs::create_directories(folder_ / "real");
+  const fs::path form_link = folder_ / "form.vform";
+  const fs::path picture_link = folder_ / "picture.png";
+  fs::create_symlink("real/form.vform", form_link);                    // dangling until the first save
+  fs::create_symlink(folder_ / "real" / "picture.png", picture_link);  // dangling until the paint
+  const fs::path fifo = folder_ / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+  ASSERT_EQ(Errors("new 120 40\nsave " + Quoted(form_link) + " \"Second\"\nsave " + Quoted(form_link) +
+                   " \"Third\"\npaint " + Quoted(picture_link)),
+            Lines{});
+  EXPECT_TRUE(fs::is_symlink(form_link));
+  EXPECT_TRUE(fs::is_symlink(picture_link));
+  const Form saved = LoadForm((folder_ / "real" / "form.vform").string());
+  ASSERT_EQ(saved.controls.size(), 2u);
+  EXPECT_EQ(saved.controls[1].name, "Third");
+  EXPECT_EQ(saved.controls[0].width, 120);
+  EXPECT_EQ(LoadPicture((folder_ / "real" / "picture.png").string())->bitmap().width(), 120);
+
+  const std::string refused =
+      "error 75: Path/File access error: " + fifo.string() + ": not a regular file: a FIFO";
+  EXPECT_EQ(Errors("save " + Quoted(fifo) + "\npaint " + Quoted(fifo)), (Lines{refused, refused}));
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(FilesIn(folder_), 4u);
+  EXPECT_EQ(FilesIn(folder_ / "real"), 2u);
+}
+
 TEST_F(FormScriptTest, ASaveIntoAReadOnlyFolderKeepsTheEarlierFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   const fs::path existing = File("existing.vform", "not a form, and not to be lost");
@@ -260,21 +291,77 @@ TEST_F(FormScriptTest, ASaveIntoAReadOnlyFolderKeepsTheEarlierFile) {
   EXPECT_EQ(FilesIn(folder_), 1u);
 }
 
-// A stored tab count the control cannot take is skipped like any unusable value; the other keys load.
-TEST_F(FormScriptTest, AnImpossibleTabCountIsSkippedAndTheRestLoads) {
-  for (const char* count : {"2147483647", "-5", "100001"}) {
-    const fs::path form = File("count.vform", FormText(R"({"key": "TabHeight", "type": "int", "value": 31},
+// A load is all or nothing. A form the control cannot take whole (more tabs than a save would write, a size
+// the host refuses) is refused with one error line naming the file, the control and the reason; the current
+// control, the output and the next save stay as they were. A count below zero is skipped like any value the
+// control cannot use, and the rest loads.
+TEST_F(FormScriptTest, AFailedLoadReplacesNothing) {
+  const auto form = [&](const std::string& count, const std::string& width) {
+    std::string text = FormText(R"({"key": "TabHeight", "type": "int", "value": 31},
         {"key": "NumberOfTabs", "type": "int", "value": )" +
-                                                       std::string(count) + R"(},
-        {"key": "TabText1", "type": "string", "value": "Eins"},
-        {"key": "FontName", "type": "string", "value": "Tahoma"})"));
-    const Lines lines = Run("load " + Quoted(form));
-    EXPECT_EQ(Get("NumberOfTabs"), "= 0") << count;
-    EXPECT_EQ(Get("TabHeight"), "= 31") << count;
-    EXPECT_EQ(Get("FontName"), "= \"Tahoma\"") << count;
-    EXPECT_EQ(runner_.host()->width(), 200);
-    EXPECT_EQ(Run("dump").size(), 2u);
+                                count + R"(},
+        {"key": "TabText1", "type": "string", "value": "Eins"})");
+    return File("f.vform", text.replace(text.find("\"width\": 200"), 12, "\"width\": " + width));
+  };
+  const std::string too_many =
+      "Out of memory: " + (folder_ / "f.vform").string() + ": control \"Vellumar1\": key \"NumberOfTabs\": ";
+  const struct {
+    std::string count;
+    std::string width;
+    std::string error;
+  } cases[] = {
+      {"100001", "200", "error 7: " + too_many + "100001 tabs, at most 100000"},
+      {"2147483647", "200", "error 7: " + too_many + "2147483647 tabs, at most 100000"},
+      {"1", "2147483647",
+       "error 7: Out of memory: " + (folder_ / "f.vform").string() +
+           ": control \"Vellumar1\": surface of 2147483647 x 90 pixels is larger than the "
+           "host can hold"},
+  };
+  const fs::path earlier = folder_ / "earlier.vform";
+  for (const auto& c : cases) {
+    Run("new 77 33\nset TabCaption(1) \"Vorher\"");
+    EXPECT_EQ(Run("load " + Quoted(form(c.count, c.width))), Lines{c.error});
+    EXPECT_EQ(Get("TabCaption(1)"), "= \"Vorher\"") << c.count;
+    ASSERT_EQ(Errors("save " + Quoted(earlier)), Lines{});
+    EXPECT_EQ(LoadForm(earlier.string()).controls[0].width, 77) << c.count;
   }
+  Run("load " + Quoted(form("-5", "200")));
+  EXPECT_EQ(Get("NumberOfTabs"), "= 0");
+  EXPECT_EQ(Get("TabHeight"), "= 31");
+  EXPECT_EQ(runner_.host()->width(), 200);
+}
+
+// What a load cannot use is written back by the next save as the file had it: a damaged entry, a key the
+// control does not know, a tab beyond the stored count, a picture that is none (members in the order a save
+// writes a damaged entry). A value the script changed since the load is saved as changed.
+TEST_F(FormScriptTest, WhatALoadCannotUseTheNextSaveWritesBackUnchanged) {
+  const std::vector<std::string> kept = {
+      R"({"key":"TabWidth2","note":[1,2],"type":"int","value":"sechzig"})",
+      R"({"key":"Kommentar","type":"string","value":"von Hand"})",
+      R"({"key":"TabText7","type":"string","value":"jenseits"})",
+      R"({"key":"TabPicture1","data":"Qk0*","format":"bmp","kind":"bitmap","type":"picture"})",
+      R"({"key":"Font","name":"Tahoma","type":"font"})",
+  };
+  std::string entries = R"({"key":"NumberOfTabs","type":"int","value":2},)"
+                        R"({"key":"TabWidth1","type":"int","value":50},)";
+  for (const std::string& entry : kept) entries += entry + (&entry == &kept.back() ? "" : ",");
+  const fs::path damaged = File("damaged.vform", FormText(entries));
+  const fs::path saved = folder_ / "saved.vform";
+  ASSERT_EQ(Errors("load " + Quoted(damaged) + "\nsave " + Quoted(saved)), Lines{});
+  const std::string text = ReadFile(saved);
+  for (const std::string& entry : kept) EXPECT_NE(text.find(entry), std::string::npos) << entry;
+  ASSERT_EQ(Errors("load " + Quoted(saved) + "\nsave " + Quoted(folder_ / "again.vform")), Lines{});
+  EXPECT_EQ(ReadFile(folder_ / "again.vform"), text);
+
+  ASSERT_EQ(Errors("load " + Quoted(damaged) + "\nset TabWidth(2) 70\nset FontName \"Arial\"\ncall AddTab\n" +
+                   "call AddTab\ncall AddTab\ncall AddTab\ncall AddTab\nsave " + Quoted(saved)),
+            Lines{});
+  const PropertyBag bag = LoadForm(saved.string()).controls[0].bag;
+  EXPECT_EQ(ToInt32(bag.ReadProperty("TabWidth2")), 70);
+  EXPECT_EQ(ToString(bag.ReadProperty("TabText7")), "Register");
+  EXPECT_EQ(ToFont(bag.ReadProperty("Font"))->Name(), "Arial");
+  EXPECT_EQ(ToString(bag.ReadProperty("Kommentar")), "von Hand");
+  EXPECT_NE(bag.ReadProperty("TabPicture1").invalid(), nullptr);
 }
 
 TEST_F(FormScriptTest, NoFilesAreTouchedWhenFileAccessIsOff) {

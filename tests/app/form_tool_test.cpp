@@ -82,8 +82,8 @@ TEST_F(FormToolTest, NewMakesOneNewControlAndRenderPaintsItAsTheScriptHostDoes) 
 TEST_F(FormToolTest, NewNeverReplacesAFile) {
   const std::string form = File("taken.vform", "someone's work");
   EXPECT_EQ(Run({"new", form}), kExitFailure);
-  EXPECT_EQ(err_.str(),
-            "vellumar new: File already exists: " + form + ": remove it or choose another name\n");
+  EXPECT_EQ(err_.str(), "vellumar new: File already exists: " + form +
+                            ": something is there already and was left as it is\n");
   std::ifstream file(form);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "someone's work");
 }
@@ -128,7 +128,8 @@ TEST_F(FormToolTest, RenderFailuresNameTheFileAndTheProblem) {
       {{"render", kDemoForm, "--out", out, "--size", "60000x60000"},
        "Out of memory: " + kDemoForm +
            ": control \"Vellumar1\": surface of 60000 x 60000 pixels is larger than the host can hold"},
-      {{"render", kDemoForm, "--out", Path("demo.png/x.png")}, "Path not found: " + Path("demo.png/x.png")},
+      {{"render", kDemoForm, "--out", Path("demo.png/x.png")},
+       "Path not found: " + Path("demo.png/x.png") + ": Not a directory"},
   };
   File("demo.png", "a file where a folder would go");
   for (const Case& c : cases) {

@@ -10,6 +10,7 @@
 
 #include "fake_host.h"
 #include "platform/host_error.h"
+#include "platform/property_bag.h"
 
 namespace vellumar::testing {
 namespace {
@@ -146,8 +147,15 @@ TEST(ControlAppearance, FontAssignmentNotifiesSevenTimesAndRepaintsSevenTimes) {
   EXPECT_EQ(t.control.FontName(), "Tahoma");
 }
 
-TEST(ControlAppearance, AssigningNoFontIsAnErrorThatChangesNothing) {
+// Nothing is stored before its attributes are read, so the assignment fails with error 91 and a later save
+// no longer writes the font assigned before it: the "Font" key then holds the surface font.
+TEST(ControlAppearance, AssigningNothingStoresItThenFailsAndTheNextSaveForgetsTheOldFont) {
   TestControl t;
+  const auto tahoma = std::make_shared<StdFont>();
+  tahoma->SetName("Tahoma");
+  t.control.SetFont(tahoma);
+  t.control.SetFontName("Arial");  // the surface font only; the assigned object keeps its name
+  t.host.log.clear();
   try {
     t.control.SetFont(nullptr);
     FAIL() << "no error";
@@ -155,6 +163,10 @@ TEST(ControlAppearance, AssigningNoFontIsAnErrorThatChangesNothing) {
     EXPECT_EQ(error.number(), 91);
   }
   EXPECT_TRUE(t.host.log.empty());
+  EXPECT_EQ(t.control.AssignedFont(), nullptr);
+  PropertyBag bag;
+  t.control.WriteProperties(bag);
+  EXPECT_EQ(ToFont(bag.ReadProperty("Font"))->Name(), "Arial");
 }
 
 }  // namespace

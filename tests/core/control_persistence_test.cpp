@@ -11,6 +11,7 @@
 #include "fake_host.h"
 #include "picture_test_files.h"
 #include "platform/form_file.h"
+#include "platform/host_error.h"
 #include "platform/picture.h"
 #include "platform/property_bag.h"
 
@@ -175,6 +176,41 @@ TEST(ControlPersistence, HostileCountsAreSkippedAndReadingGoesOn) {
     EXPECT_EQ(t.control.NumberOfTabs(), 0) << count;
     EXPECT_EQ(t.control.TabHeight(), 30);
     EXPECT_EQ(t.control.MouseMoveColor0(), 0x123456u);
+  }
+}
+
+// Save and load refuse the same tab counts, in the same words: a control of kMaxStoredTabs tabs is saved and
+// read back whole, one more tab is refused by WriteProperties before anything is written, and a bag that
+// claims it is refused by CheckLoadable, naming the key.
+TEST(ControlPersistence, SaveAndLoadAgreeOnTheLargestTabCount) {
+  TestControl t;
+  TabStripState& s = t.control.mutable_state();
+  s.mTabs.resize(static_cast<size_t>(Vellumar::kMaxStoredTabs) + 1);
+  s.mNumberOfTabs = Vellumar::kMaxStoredTabs;
+  PropertyBag bag;
+  t.control.WriteProperties(bag);
+  Vellumar::CheckLoadable(bag);
+  LoadedControl loaded(bag);
+  EXPECT_EQ(loaded.control.NumberOfTabs(), Vellumar::kMaxStoredTabs);
+
+  const std::string too_many = "100001 tabs, at most 100000";
+  s.mNumberOfTabs = Vellumar::kMaxStoredTabs + 1;
+  PropertyBag refused;
+  try {
+    t.control.WriteProperties(refused);
+    ADD_FAILURE() << "saved";
+  } catch (const HostError& error) {
+    EXPECT_EQ(error.number(), kErrOutOfMemory);
+    EXPECT_EQ(std::string(error.what()), "Out of memory: " + too_many);
+  }
+  EXPECT_TRUE(refused.empty());
+  bag.WriteProperty("NumberOfTabs", PropertyValue::Int32(Vellumar::kMaxStoredTabs + 1));
+  try {
+    Vellumar::CheckLoadable(bag);
+    ADD_FAILURE() << "loadable";
+  } catch (const HostError& error) {
+    EXPECT_EQ(error.number(), kErrOutOfMemory);
+    EXPECT_EQ(std::string(error.what()), "Out of memory: key \"NumberOfTabs\": " + too_many);
   }
 }
 

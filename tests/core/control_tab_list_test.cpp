@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "platform/form_file.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
 #include "scoped_tmp_dir.h"
@@ -350,6 +351,45 @@ TEST(ControlTabList, AddTabAtTheCountLimitOverflows) {
   t.control.mutable_state().mNumberOfTabs = kMax;
   EXPECT_EQ(ErrorOf([&] { t.control.AddTab(); }), 6);
   EXPECT_EQ(t.control.NumberOfTabs(), kMax);
+}
+
+// The tab pictures of one control stay within what one form holds, so that a control can always be saved and
+// loaded back: the picture beyond is refused with error 7 naming the tab, and nothing changes. The pictures
+// of deleted tabs still count; a replaced or removed picture no longer does.
+TEST(ControlTabList, TabPicturesStayWithinWhatOneFormHolds) {
+  const StdPictureRef largest = StdPicture::FromBitmap(Bitmap(4096, 4096));  // kMaxPicturePixels
+  ASSERT_EQ(kMaxFormPicturePixels, 4 * kMaxPicturePixels);
+  TestControl t(true, 40, 30);
+  const auto add = [&] {
+    int32_t width = 60;
+    std::string caption = "Bild";
+    StdPictureRef picture = largest;
+    return t.control.AddTab(width, caption, picture);
+  };
+  const auto refused = [&](const std::function<void()>& call, const std::string& tab) {
+    t.host.ClearLog();
+    try {
+      call();
+      ADD_FAILURE() << tab << ": accepted";
+    } catch (const HostError& error) {
+      EXPECT_EQ(error.number(), kErrOutOfMemory);
+      EXPECT_EQ(std::string(error.what()),
+                "Out of memory: " + tab + ": the pictures would hold 83886080 pixels, at most 67108864");
+    }
+    EXPECT_EQ(t.host.Trace(), Strings{}) << tab;
+  };
+  for (int32_t tab = 2; tab <= 5; ++tab) EXPECT_EQ(add(), tab);
+  refused(add, "tab 6");
+  EXPECT_EQ(t.control.NumberOfTabs(), 5);
+  refused([&] { t.control.SetTabPicture(1, largest); }, "tab 1");
+  EXPECT_EQ(t.control.TabPicture(1), nullptr);
+
+  t.control.DeleteTab();  // tab 5's record keeps its picture
+  refused([&] { t.control.SetTabPicture(1, largest); }, "tab 1");
+  EXPECT_EQ(add(), 5);  // in place of the deleted tab's picture
+  t.control.SetTabPicture(5, nullptr);
+  t.control.SetTabPicture(1, largest);
+  EXPECT_EQ(t.control.TabPicture(1), largest);
 }
 
 }  // namespace

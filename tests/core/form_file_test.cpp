@@ -18,6 +18,7 @@
 #include <iterator>
 #include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -351,6 +352,89 @@ TEST(FormFile, UnstorableFormsAreRefusedBeforeAnythingIsWritten) {
   form = SmallForm(1);
   form.controls[0].name = "bad\xC0";
   EXPECT_EQ(ErrorOf([&] { SerializeForm(form, "f.vform"); }).number(), kErrPathFileAccess);
+}
+
+// [SECTION] Limits shared by saving and loading
+
+// A picture of one of the kinds a form stores, of a random size: a BMP or an ICO file, or pixels made in
+// memory, so that the pixels a save counts are the ones a load decodes.
+StdPictureRef RandomPicture(std::mt19937& random) {
+  const auto side = static_cast<int32_t>(1 + random() % 24);
+  switch (random() % 3) {
+    case 0:
+      return LoadPictureFromMemory(SmallBmp(side));
+    case 1:
+      return LoadPictureFromMemory(SmallIco());
+    default:
+      return StdPicture::FromBitmap(Bitmap(side, 1 + side / 2));
+  }
+}
+
+bool HasInvalidEntry(const Form& form) {
+  for (const FormControl& control : form.controls) {
+    for (const PropertyBag::Entry& entry : control.bag.entries()) {
+      if (entry.value.invalid() != nullptr) return true;
+    }
+  }
+  return false;
+}
+
+// One picture budget serves both directions: over a seeded sweep of forms, a save under a budget succeeds
+// exactly when a load under the same budget takes every picture of the form, and what it wrote loads back
+// entry for entry.
+TEST(FormFile, SaveAcceptsExactlyTheFormsThatLoadWhole) {
+  std::mt19937 random(9);
+  int refused = 0;
+  for (int round = 0; round < 300; ++round) {
+    Form form;
+    for (uint32_t c = 0; c <= random() % 3; ++c) {
+      FormControl control{"Vellumar", "Tabs" + std::to_string(c), 0, 0, 10, 10, {}};
+      for (uint32_t i = 0; i <= random() % 5; ++i) {
+        control.bag.WriteProperty("Width" + std::to_string(i), PropertyValue::Int32(static_cast<int32_t>(i)));
+        control.bag.WriteProperty("Picture" + std::to_string(i),
+                                  PropertyValue::Picture(RandomPicture(random)));
+      }
+      form.controls.push_back(std::move(control));
+    }
+    const int64_t budget = random() % 2000;
+    const bool loads_whole = !HasInvalidEntry(ParseForm(SerializeForm(form, "f.vform"), "f.vform", budget));
+    std::string text;
+    const HostError error = ErrorOf([&] { text = SerializeForm(form, "f.vform", budget); });
+    ASSERT_EQ(text.empty(), !loads_whole) << "round " << round << ": " << error.what();
+    if (!loads_whole) {
+      ++refused;
+      EXPECT_EQ(error.number(), kErrOutOfMemory);
+      EXPECT_EQ(std::string(error.what()).rfind("Out of memory: f.vform: control \"Tabs", 0), 0u)
+          << error.what();
+      continue;
+    }
+    const Form loaded = ParseForm(text, "f.vform", budget);
+    ASSERT_EQ(loaded.controls.size(), form.controls.size());
+    for (size_t c = 0; c < form.controls.size(); ++c) {
+      for (const PropertyBag::Entry& entry : form.controls[c].bag.entries()) {
+        ExpectSameValue(entry.value, loaded.controls[c].bag.ReadProperty(entry.key), entry.key);
+      }
+    }
+  }
+  EXPECT_GT(refused, 50);
+  EXPECT_LT(refused, 250);
+}
+
+// A form larger than a load reads is refused by the save, naming the file and the limit, and the earlier
+// file stays.
+TEST(FormFile, SaveRefusesAFormLargerThanALoadReads) {
+  ScratchDirectory dir;
+  const std::string path = dir.File("form.vform");
+  SaveForm(SmallForm(1), path);
+  const std::string before = ReadAll(path);
+  Form huge = SmallForm(2);
+  huge.controls[0].bag.WriteProperty("Text", PropertyValue::String(std::string(kMaxFormFileBytes, 'x')));
+  const HostError error = ErrorOf([&] { SaveForm(huge, path); });
+  EXPECT_EQ(error.number(), kErrOutOfMemory);
+  EXPECT_EQ(std::string(error.what()),
+            "Out of memory: " + path + ": a load would refuse the form: larger than 64 MiB");
+  EXPECT_EQ(ReadAll(path), before);
+  EXPECT_EQ(dir.FileCount(), 1u);
 }
 
 // [SECTION] Hostile files

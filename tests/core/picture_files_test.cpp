@@ -152,7 +152,7 @@ TEST(PictureFiles, SavePictureRefusesOtherTypesAndFailsWithoutLeavingFiles) {
             kErrInvalidPicture);
   EXPECT_EQ(ErrorOf([&] { SavePicture(*StdPicture::FromBitmap(Bitmap()), target); }), kErrInvalidPicture);
   EXPECT_EQ(ErrorOf([&] { SavePicture(*picture, dir.path() + "/no/such/dir.bmp"); }), kErrPathNotFound);
-  ASSERT_EQ(mkdir(target.c_str(), 0755), 0);  // a directory where the file should go: the rename fails
+  ASSERT_EQ(mkdir(target.c_str(), 0755), 0);  // a directory where the file should go
   EXPECT_EQ(ErrorOf([&] { SavePicture(*picture, target); }), kErrPathFileAccess);
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"target.bmp"});
 }

@@ -3,6 +3,7 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -217,9 +218,17 @@ std::string ScratchDir::Write(const std::string& name, const Bytes& bytes) const
 
 std::vector<std::string> ScratchDir::Entries() const {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
+  std::vector<std::filesystem::path> folders = {path_};
+  while (!folders.empty()) {
+    const std::filesystem::path folder = folders.back();
+    folders.pop_back();
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      names.push_back(entry.path().lexically_relative(path_).string());
+      if (entry.symlink_status().type() == std::filesystem::file_type::directory)
+        folders.push_back(entry.path());
+    }
   }
+  std::ranges::sort(names);
   return names;
 }
 

@@ -94,7 +94,9 @@ class ScratchDir {
   ScratchDir& operator=(const ScratchDir&) = delete;
 
   const std::string& path() const { return path_; }
+  std::string Path(const std::string& name) const { return path_ + "/" + name; }
   std::string Write(const std::string& name, const Bytes& bytes) const;
+  // Everything below the directory, links not followed, as sorted paths relative to it.
   std::vector<std::string> Entries() const;
 
  private:

@@ -8,6 +8,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QMenuBar>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -141,6 +142,39 @@ TEST_F(DesignerWindowTest, UnreadableFileLeavesTheFormAndSaysWhy) {
   }
   EXPECT_EQ(canvas().controls().size(), 2u);
   EXPECT_TRUE(window_->path().empty());
+}
+
+// Opening is all or nothing: a form whose second control claims more tabs than a control may hold is
+// refused, naming the file, the control and the reason, and the form in the window stays as it was. What an
+// opened form holds that its controls cannot use is saved back unchanged.
+TEST_F(DesignerWindowTest, OpeningIsAllOrNothingAndKeepsWhatAControlCannotUse) {
+  const std::string path = TempPath("limits.vform");
+  const std::string kept[] = {R"({"key":"Kommentar","type":"string","value":"von Hand"})",
+                              R"({"key":"TabWidth1","note":1,"type":"int","value":"x"})"};
+  const auto write = [&](const std::string& count) {
+    std::ofstream(path)
+        << R"({"format":"vellumar-form","version":1,"controls":[)"
+        << R"({"class":"Vellumar","name":"Eins","left":0,"top":0,"width":100,"height":50,"bag":[)" << kept[0]
+        << "," << kept[1] << "]},"
+        << R"({"class":"Vellumar","name":"Zwei","left":0,"top":60,"width":100,"height":50,)"
+        << R"("bag":[{"key":"NumberOfTabs","type":"int","value":)" << count << "}]}]}";
+  };
+  write("100001");
+  EXPECT_FALSE(window_->OpenFile(path));
+  ASSERT_EQ(messages_.calls.size(), 1u);
+  EXPECT_EQ(messages_.calls[0].text,
+            kOpenFailed + ("Out of memory: " + path) +
+                ": control \"Zwei\": key \"NumberOfTabs\": 100001 tabs, at most 100000");
+  EXPECT_EQ(canvas().controls().size(), 2u);
+  EXPECT_NE(Control("Vellumar1"), nullptr);
+  EXPECT_TRUE(window_->path().empty());
+
+  write("1");
+  ASSERT_TRUE(window_->OpenFile(path));
+  ASSERT_TRUE(window_->Save());
+  std::ifstream file(path);
+  const std::string saved((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  for (const std::string& entry : kept) EXPECT_NE(saved.find(entry), std::string::npos) << entry;
 }
 
 TEST_F(DesignerWindowTest, FailedSaveKeepsTheChangesAndSaysWhy) {
