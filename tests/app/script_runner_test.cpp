@@ -1,15 +1,11 @@
 #include "app/headless/script_runner.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <array>
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -175,28 +171,6 @@ TEST_F(ScriptRunnerTest, PaintWritesAPngWiderThanAMillionPixels) {
   std::array<unsigned char, 24> head{};  // signature, IHDR length and type, then the width, big-endian
   file.read(reinterpret_cast<char*>(head.data()), head.size());
   EXPECT_EQ(head[16] << 24 | head[17] << 16 | head[18] << 8 | head[19], 1000001);
-}
-
-// Under a file-size limit a paint fails like any write: the error names the file asked for, not the
-// temporary beside it, and neither the file nor the temporary is left.
-[[noreturn]] void PaintUnderAFileSizeLimit(ScriptRunner& runner, std::ostringstream& out,
-                                           const fs::path& folder) {
-  std::signal(SIGXFSZ, SIG_IGN);
-  const rlimit limit{4096, 4096};
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-  const std::string target = (folder / "full.bmp").string();
-  out.str("");
-  runner.Run(ParseScript("new 300 200\npaint \"" + target + "\""));
-  const std::string text = out.str();
-  std::cerr << text;
-  const bool named = text.find("error ") != std::string::npos &&
-                     text.find(target + ": ") != std::string::npos && text.find(".tmp") == std::string::npos;
-  std::exit(named && fs::is_empty(folder) ? 0 : 1);
-}
-
-TEST_F(ScriptRunnerTest, AFailedPaintNamesTheFileAskedFor) {
-  const fs::path folder = Scratch();
-  EXPECT_EXIT(PaintUnderAFileSizeLimit(runner_, out_, folder), ::testing::ExitedWithCode(0), "");
 }
 
 // Like a window system, the host passes a move only over the control or while the control holds the capture:
