@@ -70,8 +70,7 @@ TEST_F(CommandLineTest, OutputThatCannotBeWrittenFailsTheCommand) {
   }
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to write to";
   for (const std::string& args : {std::string("--help"), "run '" + path + "'"}) {
-    const std::string command =
-        "'" + std::string(VELLUMAR_TOOL) + "' " + args + " > /dev/full 2> /dev/null";
+    const std::string command = "'" + std::string(VELLUMAR_TOOL) + "' " + args + " > /dev/full 2> /dev/null";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitFailure) << command << ": " << status;
   }
