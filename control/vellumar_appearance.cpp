@@ -6,12 +6,6 @@
 #include "platform/host_error.h"
 
 namespace vellumar {
-namespace {
-
-// Reading an attribute of no font object: the host's "object variable not set".
-constexpr int kErrObjectNotSet = 91;
-
-}  // namespace
 
 void Vellumar::AssignColor(OleColor& member, OleColor value, const char* name) {
   member = value;
@@ -203,7 +197,7 @@ void Vellumar::SetFont(StdFontRef New_Font) {
   // The reference is held before its attributes are read, so that Nothing is stored even though reading
   // from it then fails.
   mFont = New_Font;
-  if (!New_Font) throw HostError(kErrObjectNotSet, "Object variable or With block variable not set");
+  if (!New_Font) throw HostError(kErrObjectNotSet);
   const StdFont& font = *New_Font;
   StdFont& surface = *host_.Font();
   surface.SetBold(font.Bold());

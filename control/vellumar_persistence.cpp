@@ -5,7 +5,7 @@
 #include <string>
 
 #include "control/vellumar.h"
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 #include "platform/property_bag.h"
 
@@ -49,8 +49,8 @@ std::string TabKey(const char* prefix, int32_t index) {
 // A load and a save refuse the same tab counts, with the same words.
 void CheckTabCount(int64_t count) {
   if (count > Vellumar::kMaxStoredTabs) {
-    throw DetailedError(kErrOutOfMemory,
-                        std::to_string(count) + " tabs, at most " + std::to_string(Vellumar::kMaxStoredTabs));
+    throw HostError::WithDetail(kErrOutOfMemory, std::to_string(count) + " tabs, at most " +
+                                                     std::to_string(Vellumar::kMaxStoredTabs));
   }
 }
 
@@ -67,7 +67,7 @@ void Vellumar::CheckLoadable(const PropertyBag& bag) {
   try {
     CheckTabCount(stored);
   } catch (const HostError& error) {
-    throw ErrorWithin(error, "key \"NumberOfTabs\"");
+    throw error.Within("key \"NumberOfTabs\"");
   }
 }
 

@@ -8,13 +8,12 @@
 #include <utility>
 
 #include "control/vellumar.h"
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
 namespace {
 
-constexpr int kErrOverflow = 6;
 constexpr int32_t kDefaultTabWidth = 60;
 constexpr const char* kDefaultCaption = "Register";
 
@@ -30,7 +29,7 @@ void ForTab(int32_t index, Step step) {
   try {
     step();
   } catch (const HostError& error) {
-    throw ErrorWithin(error, "tab " + std::to_string(index));
+    throw error.Within("tab " + std::to_string(index));
   }
 }
 
@@ -128,7 +127,7 @@ int32_t Vellumar::AddTab(int32_t& iTabWidth, std::string& sTabText, StdPictureRe
     StdPictureRef converted = ConvertIconToBitmap(pTabPicture);
     if (converted != pTabPicture) pTabPicture = std::move(converted);
   }
-  if (s_.mNumberOfTabs == std::numeric_limits<int32_t>::max()) throw HostError(kErrOverflow, "Overflow");
+  if (s_.mNumberOfTabs == std::numeric_limits<int32_t>::max()) throw HostError(kErrOverflow);
   // A negative count comes only from a damaged saved form; the list then starts again at tab 1.
   const int32_t count = std::max(s_.mNumberOfTabs, 0) + 1;
   const StdPicture* replaced = RecordPicture(count);

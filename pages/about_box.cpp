@@ -1,9 +1,11 @@
 #include "pages/about_box.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <cstdlib>
 #include <exception>
 #include <string_view>
@@ -165,7 +167,16 @@ void AboutBox::Load() {
 
 void AboutBox::showEvent(QShowEvent* event) {
   Load();
-  QDialog::showEvent(event);
+  QDialog::showEvent(event);  // places a dialog over its parent, which this form does not want
+  CentreOnScreen();
+}
+
+void AboutBox::CentreOnScreen() {
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
 }
 
 void AboutBox::paintEvent(QPaintEvent* event) {

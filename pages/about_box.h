@@ -44,6 +44,8 @@ class AboutBox final : public QDialog {
   void BuildFooter();
   void AddLink(const char* name, const QString& shown, const char* url, int top);
   void OpenLink(const char* url);
+  // Opens centred on the screen the box is on, not over its parent.
+  void CentreOnScreen();
 
   UrlOpener& urls_;
   QLabel* lblVersion_ = nullptr;
@@ -52,9 +54,10 @@ class AboutBox final : public QDialog {
   std::string history_;
 };
 
-// Shows the about box modally over parent; errors reach the caller.
+// Shows the about box modally for parent, centred on the screen; errors reach the caller.
 void ShowAboutBoxOrThrow(QWidget* parent, UrlOpener& urls);
-// The control's about box for the Qt host: shown modally over parent, any error ignored.
+// The control's about box for the Qt host: shown modally for parent, centred on the screen, any error
+// ignored.
 void ShowAboutBox(QWidget* parent = nullptr);
 
 }  // namespace vellumar

@@ -8,8 +8,6 @@
 namespace vellumar {
 namespace {
 
-constexpr int kErrOverflow = 6;
-
 std::optional<double> ReadNumber(const QString& text, const QLocale& locale) {
   bool ok = false;
   const double value = locale.toDouble(text, &ok);
@@ -44,7 +42,7 @@ int32_t ConvertToLong(const QString& text) {
   if (!value) throw HostError(kErrTypeMismatch);
   const double rounded = RoundHalfEven(*value);
   if (rounded < std::numeric_limits<int32_t>::min() || rounded > std::numeric_limits<int32_t>::max()) {
-    throw HostError(kErrOverflow, "Overflow");
+    throw HostError(kErrOverflow);
   }
   return static_cast<int32_t>(rounded);
 }

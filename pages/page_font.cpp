@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kPageWidth = 5925;
 constexpr int kPageHeight = 3495;
-constexpr int kErrInvalidPropertyValue = 380;
 constexpr double kSmallestSize = 1;
 constexpr double kLargestSize = 2048;
 // The sample stays readable inside its frame whatever size is chosen.

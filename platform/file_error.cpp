@@ -1,9 +1,11 @@
 #include "platform/file_error.h"
 
+#include "platform/error_text.h"
+
 namespace vellumar {
 
 HostError FileError(int number, const std::string& path, const std::string& reason) {
-  return HostError(number, HostErrorDescription(number) + ": " + path + ": " + reason);
+  return HostError::WithDetail(number, PathExcerpt(path) + ": " + reason);
 }
 
 }  // namespace vellumar

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -43,7 +45,8 @@ bool IsMissing(int error) {
 }
 
 [[noreturn]] void ThrowCopyError(const std::string& source, const std::string& dest, const std::string& why) {
-  throw HostError(kErrPathFileAccess, "Cannot copy '" + source + "' to '" + dest + "': " + why);
+  throw HostError::WithDetail(kErrPathFileAccess,
+                              "cannot copy " + PathExcerpt(source) + " to " + PathExcerpt(dest) + ": " + why);
 }
 
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -81,7 +84,9 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 void FileCopy(const std::string& source, const std::string& dest) {
   FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!in.valid()) {
-    if (IsMissing(errno)) throw HostError(kErrFileNotFound, "File not found: '" + source + "'");
+    if (IsMissing(errno)) {
+      throw FileError(kErrFileNotFound, source, std::strerror(errno));
+    }
     ThrowCopyError(source, dest, std::strerror(errno));
   }
   struct stat source_info {};
@@ -102,8 +107,9 @@ void FileCopy(const std::string& source, const std::string& dest) {
 
 void Kill(const std::string& path) {
   if (::unlink(path.c_str()) == 0) return;
-  if (IsMissing(errno)) throw HostError(kErrFileNotFound, "File not found: '" + path + "'");
-  throw HostError(kErrPathFileAccess, "Cannot delete '" + path + "': " + std::strerror(errno));
+  const std::string why = std::strerror(errno);
+  if (IsMissing(errno)) throw FileError(kErrFileNotFound, path, why);
+  throw HostError::WithDetail(kErrPathFileAccess, "cannot delete " + PathExcerpt(path) + ": " + why);
 }
 
 bool FileExists(const std::string& path) {

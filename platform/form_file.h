@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "platform/form_file_atomic.h"
+#include "platform/host_error.h"
 #include "platform/property_bag.h"
 
 namespace vellumar {
@@ -39,9 +40,6 @@ namespace vellumar {
 inline constexpr std::string_view kFormFormatName = "vellumar-form";
 inline constexpr int32_t kFormFormatVersion = 1;
 inline constexpr std::string_view kFormFileExtension = ".vform";
-
-// The old host's "Invalid file format", for every problem with a form file's content.
-inline constexpr int kErrInvalidFormFile = 321;
 
 // Limits a form file must keep. The token limit bounds the number of values and so the memory of the form
 // read to a small multiple of the file size (a form of 100,000 tabs needs about 2.1 million tokens).

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/error_text.h"
 #include "platform/file_error.h"
 #include "platform/save_target.h"
 #include "platform/signal_cleanup.h"
@@ -47,7 +48,7 @@ struct Destination {
 
 [[noreturn]] void ThrowSaveError(const Destination& to, int error) {
   std::string reason = std::strerror(error);
-  if (to.target != to.path) reason += " (the link leads to " + to.target + ")";
+  if (to.target != to.path) reason += " (the link leads to " + PathExcerpt(to.target) + ")";
   throw FileError(ErrorNumberFor(error), to.path, reason);
 }
 

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/form_file_value.h"
 #include "platform/host_error.h"
 
@@ -88,10 +90,25 @@ std::optional<Member> ControlMember(const std::string& key) {
 struct PendingEntry {
   std::string key;
   PropertyValue value;
-  int error_number = 0;  // 0: value holds the entry
-  std::string problem;
+  std::optional<HostError> error;  // why value could not be read; empty when value holds the entry
   std::string encoded;
 };
+
+// The parser's message without its "[json.exception...] " tag, and the text it last read (which can be a
+// whole damaged file) shortened.
+std::string JsonErrorText(std::string_view text) {
+  const size_t bracket = text.find("] ");
+  if (bracket != std::string_view::npos) text.remove_prefix(bracket + 2);
+  constexpr std::string_view kLastRead = "; last read: '";
+  const size_t start = text.find(kLastRead);
+  if (start == std::string_view::npos) return std::string(text);
+  const size_t token = start + kLastRead.size();
+  size_t end = text.rfind("'; expected ");
+  if (end == std::string_view::npos || end < token) end = text.size() - 1;
+  if (end < token || text[end] != '\'') return Excerpt(text, kMaxPathChars);
+  return Excerpt(text.substr(0, token), kMaxPathChars) + Excerpt(text.substr(token, end - token)) +
+         Excerpt(text.substr(end));
+}
 
 struct ControlInProgress {
   FormControl control;
@@ -127,10 +144,7 @@ class FormReader {
     return true;
   }
   bool parse_error(size_t, const std::string&, const json::exception& error) {
-    const std::string_view text = error.what();  // "[json.exception.parse_error.101] parse error at ..."
-    const size_t bracket = text.find("] ");
-    return Fail("invalid JSON: " +
-                std::string(bracket == std::string_view::npos ? text : text.substr(bracket + 2)));
+    return Fail("invalid JSON: " + JsonErrorText(error.what()));
   }
 
   const std::string& problem() const { return problem_; }
@@ -179,7 +193,7 @@ class FormReader {
     }
     if (key == "version") {
       if (!value.is_number_integer() || value.get<int64_t>() != kFormFormatVersion) {
-        return Fail("unsupported version " + value.dump() + " (this program reads version " +
+        return Fail("unsupported version " + Excerpt(value.dump()) + " (this program reads version " +
                     std::to_string(kFormFormatVersion) + ")");
       }
       return Once(seen_version_, "version");
@@ -326,12 +340,11 @@ class FormReader {
     const auto key = entry.find("key");
     if (key == entry.end()) return Fail(where + "has no \"key\"");
     if (!key->is_string()) return Fail(where + "\"key\" must be a string");
-    PendingEntry pending{key->get<std::string>(), {}, 0, {}, {}};
+    PendingEntry pending{key->get<std::string>(), {}, {}, {}};
     try {
       pending.value = DecodeValue(entry, budget_);
     } catch (const HostError& error) {
-      pending.error_number = error.number();
-      pending.problem = error.what();
+      pending.error = error;
       pending.encoded = entry.dump(-1, ' ', false, json::error_handler_t::replace);
     }
     control_->entries.push_back(std::move(pending));
@@ -343,13 +356,12 @@ class FormReader {
     for (unsigned bit = 0; bit < std::size(kMemberNames); ++bit) {
       if ((c.seen & (1U << bit)) == 0) return Fail(ControlLabel() + ": has no " + Quoted(kMemberNames[bit]));
     }
-    const std::string context = file_name_ + ": " + ControlLabel() + ", key ";
+    const std::string context = PathExcerpt(file_name_) + ": " + ControlLabel() + ", key ";
     c.control.bag.Reserve(c.entries.size());
     for (PendingEntry& entry : c.entries) {
-      if (entry.error_number != 0) {
-        entry.value =
-            PropertyValue::Invalid({entry.error_number, context + Quoted(entry.key) + ": " + entry.problem,
-                                    std::move(entry.encoded)});
+      if (entry.error) {
+        const HostError placed = entry.error->Within(context + Quoted(entry.key));
+        entry.value = PropertyValue::Invalid({placed.number(), placed.detail(), std::move(entry.encoded)});
       }
       c.control.bag.WriteProperty(entry.key, std::move(entry.value));
     }
@@ -387,7 +399,7 @@ Form ParseFormDocument(std::string_view text, const std::string& file_name, int6
   FormReader reader(file_name, picture_pixel_budget);
   if (!json::sax_parse(text.begin(), text.end(), &reader)) {
     const std::string& problem = reader.problem();
-    throw HostError(kErrInvalidFormFile, file_name + ": " + (problem.empty() ? "invalid JSON" : problem));
+    throw FileError(kErrInvalidFormFile, file_name, problem.empty() ? "invalid JSON" : problem);
   }
   return reader.TakeForm();
 }

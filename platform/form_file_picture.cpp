@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar::form_file {
@@ -24,7 +25,7 @@ constexpr uint16_t kBitsOpaque = 24;
 constexpr uint16_t kBitsWithAlpha = 32;
 
 [[noreturn]] void ThrowInvalidPicture(const std::string& why) {
-  throw HostError(kErrInvalidPicture, "invalid picture: " + why);
+  throw HostError::WithDetail(kErrInvalidPicture, why);
 }
 
 // The format the bytes announce by their signature, or "" for none of the three.
@@ -161,9 +162,9 @@ StdPictureRef RestorePicture(std::string_view kind, std::string_view format, std
                              PictureBudget& budget) {
   if (kind == kKindNone) return StdPicture::OfType(PictureType::kNone, 0, 0);
   const bool bitmap = kind == kKindBitmap;
-  if (!bitmap && kind != kKindIcon) ThrowInvalidPicture("unknown kind \"" + std::string(kind) + "\"");
+  if (!bitmap && kind != kKindIcon) ThrowInvalidPicture("unknown kind " + Quoted(kind));
   if (format != kFormatBmp && format != kFormatIco && format != kFormatPng) {
-    ThrowInvalidPicture("unknown format \"" + std::string(format) + "\"");
+    ThrowInvalidPicture("unknown format " + Quoted(format));
   }
   if (SignatureFormat(bytes) != format)
     ThrowInvalidPicture("the data is not a " + std::string(format) + " file");

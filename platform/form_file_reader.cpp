@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/form_file.h"
 #include "platform/form_file_limits.h"
 #include "platform/form_file_parser.h"
@@ -19,7 +21,7 @@ namespace {
 constexpr size_t kReadChunk = size_t{1} << 20;
 
 [[noreturn]] void ThrowBadForm(const std::string& name, const std::string& problem) {
-  throw HostError(kErrInvalidFormFile, name + ": " + problem);
+  throw FileError(kErrInvalidFormFile, name, problem);
 }
 
 [[noreturn]] void ThrowTooLarge(const std::string& name) {
@@ -37,7 +39,7 @@ bool IsDenied(int error) {
   const int number = IsMissing(error)  ? kErrFileNotFound
                      : IsDenied(error) ? kErrPermissionDenied
                                        : kErrPathFileAccess;
-  throw HostError(number, path + ": cannot read: " + std::strerror(error));
+  throw FileError(number, path, std::string("cannot read: ") + std::strerror(error));
 }
 
 class ReadDescriptor {
@@ -61,7 +63,9 @@ std::string ReadFormBytes(const std::string& path) {
   if (file.get() < 0) ThrowReadError(path, errno);
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) ThrowReadError(path, errno);
-  if (!S_ISREG(info.st_mode)) throw HostError(kErrPathFileAccess, path + ": cannot read: not a regular file");
+  if (!S_ISREG(info.st_mode)) {
+    throw FileError(kErrPathFileAccess, path, "cannot read: not a regular file");
+  }
   if (info.st_size > kMaxFormFileBytes) ThrowTooLarge(path);
   std::string bytes(static_cast<size_t>(info.st_size), '\0');
   size_t filled = 0;

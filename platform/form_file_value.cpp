@@ -15,13 +15,12 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-constexpr size_t kMaxQuotedBytes = 64;
 constexpr const char* kBase64Suffix = "_base64";
 constexpr int64_t kMaxFontSizeCurrency = int64_t{1000000} * 10000;  // StdFont's largest size, 1e6 points
 constexpr double kCurrencyPerPoint = 10000.0;
 
 [[noreturn]] void ThrowMismatch(const std::string& why) {
-  throw HostError(kErrTypeMismatch, "type mismatch: " + why);
+  throw HostError::WithDetail(kErrTypeMismatch, why);
 }
 
 const json& Field(const json& entry, const std::string& name) {
@@ -149,26 +148,21 @@ PropertyValue DecodePicture(const json& entry, PictureBudget& budget) {
   if (kind == "none") return PropertyValue::Picture(RestorePicture(kind, "", {}, budget));
   const std::string& format = StringField(entry, "format");
   const std::optional<std::vector<uint8_t>> bytes = DecodeBase64(StringField(entry, "data"));
-  if (!bytes) throw HostError(kErrInvalidPicture, "invalid picture: \"data\" is not valid base64");
+  if (!bytes) throw HostError::WithDetail(kErrInvalidPicture, "\"data\" is not valid base64");
   return PropertyValue::Picture(RestorePicture(kind, format, *bytes, budget));
 }
 
 void EncodeInvalid(const InvalidProperty& invalid, ordered_json& entry) {
   const ordered_json original = ordered_json::parse(invalid.encoded, nullptr, false);
-  if (!original.is_object()) throw HostError(kErrPathFileAccess, "a damaged value cannot be stored");
+  if (!original.is_object()) {
+    throw HostError::WithDetail(kErrPathFileAccess, "a damaged value cannot be stored");
+  }
   for (const auto& [name, field] : original.items()) {
     if (name != "key") entry[name] = field;
   }
 }
 
 }  // namespace
-
-std::string Quoted(std::string_view text) {
-  if (text.size() <= kMaxQuotedBytes) return "\"" + std::string(text) + "\"";
-  size_t end = kMaxQuotedBytes;
-  while (end > 0 && (static_cast<uint8_t>(text[end]) & 0xC0) == 0x80) --end;  // not inside a character
-  return "\"" + std::string(text.substr(0, end)) + "...\"";
-}
 
 bool IsValidUtf8(std::string_view text) {
   size_t i = 0;

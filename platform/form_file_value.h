@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "platform/error_text.h"
 #include "platform/form_file_picture.h"
 #include "platform/property_bag.h"
 
@@ -16,9 +17,6 @@ void EncodeValue(const PropertyValue& value, nlohmann::ordered_json& entry);
 // The value an entry's fields describe. Throws HostError for a damaged value (13 for a wrong type or field,
 // 481 for a bad picture, 7 when the picture budget is spent) with a description of the problem alone.
 PropertyValue DecodeValue(const nlohmann::json& entry, PictureBudget& budget);
-
-// Text from a file for an error description: quoted, and cut short at a character boundary.
-std::string Quoted(std::string_view text);
 
 // True when text is well-formed UTF-8 (no overlong forms, surrogates or code points above U+10FFFF).
 bool IsValidUtf8(std::string_view text);

@@ -1,5 +1,6 @@
 // Writing form files: one bag entry a line, so that a form reads and compares well as text.
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/form_file.h"
 #include "platform/form_file_limits.h"
 #include "platform/form_file_value.h"
@@ -9,11 +10,10 @@
 namespace vellumar {
 namespace {
 
-using form_file::Quoted;
 using nlohmann::ordered_json;
 
 [[noreturn]] void ThrowUnstorable(const std::string& file, const std::string& problem) {
-  throw HostError(kErrPathFileAccess, file + ": cannot save: " + problem);
+  throw FileError(kErrPathFileAccess, file, "cannot save: " + problem);
 }
 
 // Names go into the file as JSON strings, which must be UTF-8.
@@ -24,7 +24,7 @@ void CheckName(const std::string& text, const std::string& what, const std::stri
 
 // A form a load would refuse is refused before anything is written.
 [[noreturn]] void ThrowUnloadable(const std::string& file, const std::string& problem) {
-  throw DetailedError(kErrOutOfMemory, file + ": a load would refuse the form: " + problem);
+  throw FileError(kErrOutOfMemory, file, "a load would refuse the form: " + problem);
 }
 
 // Pictures are charged in file order, as a load charges them, so that every picture saved is read back.
@@ -33,21 +33,20 @@ void ChargePicture(const PropertyValue& value, PictureBudget& budget, const std:
   try {
     budget.Charge(ToPicture(value).get());
   } catch (const HostError& error) {
-    throw ErrorWithin(error, where);
+    throw error.Within(where);
   }
 }
 
 std::string EntryLine(const PropertyBag::Entry& entry, const std::string& control_label,
                       const std::string& file, PictureBudget& budget) {
   CheckName(entry.key, "key", file);
-  ChargePicture(entry.value, budget, file + ": " + control_label + ", key " + Quoted(entry.key));
+  ChargePicture(entry.value, budget, PathExcerpt(file) + ": " + control_label + ", key " + Quoted(entry.key));
   ordered_json line;
   line["key"] = entry.key;
   try {
     form_file::EncodeValue(entry.value, line);
   } catch (const HostError& error) {
-    throw HostError(error.number(), file + ": cannot save " + control_label + ", key " + Quoted(entry.key) +
-                                        ": " + error.what());
+    throw error.Within(PathExcerpt(file) + ": cannot save " + control_label + ", key " + Quoted(entry.key));
   }
   return line.dump();
 }

@@ -56,8 +56,9 @@ using StdPictureRef = std::shared_ptr<StdPicture>;
 // The largest picture a file may describe, in pixels; larger claims are refused with error 481.
 inline constexpr int64_t kMaxPicturePixels = int64_t{1} << 24;
 
-// Reads a BMP, ICO or PNG file. Throws HostError 53 when the file does not exist, 481 when it is no picture
-// (or a damaged or oversized one), 75 when it cannot be read.
+// Reads a BMP, ICO or PNG file. Throws HostError with the path and the reason after the description: 53 when
+// the file does not exist, 481 when it is no picture (or a damaged or oversized one), 75 when it cannot be
+// read.
 StdPictureRef LoadPicture(const std::string& path);
 // Reads picture bytes (BMP, ICO or PNG, told apart by their signature). Throws HostError 481 for anything
 // else.
@@ -70,7 +71,8 @@ void SavePicture(const StdPicture& picture, const std::string& path);
 // The BMP file bytes of a colour bitmap (24 bits per pixel, bottom-up).
 std::vector<uint8_t> EncodeBmp(const Bitmap& bitmap);
 
-// Writes a colour bitmap as an 8-bit RGB PNG file, as WriteFileAtomically does and with its errors.
+// Writes a colour bitmap as an 8-bit RGB PNG file of any size a bitmap may have, as WriteFileAtomically does
+// and with its errors; 481 for an empty bitmap, 7 when memory runs out.
 void WritePng(const Bitmap& bitmap, const std::string& path);
 
 // The system's standard icon size in pixels.

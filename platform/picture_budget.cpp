@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
 #include "platform/form_file.h"
 
 namespace vellumar {
@@ -17,8 +17,8 @@ int64_t Base64Size(size_t bytes) {
 }
 
 [[noreturn]] void ThrowBeyond(int64_t total, int64_t limit, const char* unit) {
-  throw DetailedError(kErrOutOfMemory, "the pictures would hold " + std::to_string(total) + " " + unit +
-                                           ", at most " + std::to_string(limit));
+  throw HostError::WithDetail(kErrOutOfMemory, "the pictures would hold " + std::to_string(total) + " " +
+                                                   unit + ", at most " + std::to_string(limit));
 }
 
 }  // namespace
@@ -37,8 +37,8 @@ PictureBudget::PictureBudget(int64_t max_pixels, int64_t max_stored_bytes)
 
 void PictureBudget::CheckRoom() const {
   if (pixels_ >= max_pixels_) {
-    throw DetailedError(kErrOutOfMemory, "the pictures hold " + std::to_string(pixels_) +
-                                             " pixels, at most " + std::to_string(max_pixels_));
+    throw HostError::WithDetail(kErrOutOfMemory, "the pictures hold " + std::to_string(pixels_) +
+                                                     " pixels, at most " + std::to_string(max_pixels_));
   }
 }
 

@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 
+#include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/host_error.h"
 #include "platform/picture_limits.h"
 
@@ -16,39 +19,39 @@ namespace {
 class UniqueFd {
  public:
   explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd() { Close(); }
+  ~UniqueFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
   UniqueFd(const UniqueFd&) = delete;
   UniqueFd& operator=(const UniqueFd&) = delete;
 
   int get() const { return fd_; }
-  // Closes now and reports whether the close succeeded (a failed close can mean lost writes).
-  bool Close() {
-    if (fd_ < 0) return true;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
-  }
 
  private:
   int fd_;
 };
 
-[[noreturn]] void ThrowOpenError(int error) {
-  if (error == ENOENT || error == ENOTDIR) throw HostError(kErrFileNotFound);
-  throw HostError(kErrPathFileAccess);
+[[noreturn]] void ThrowReadError(const std::string& path, int error) {
+  const int number = error == ENOENT || error == ENOTDIR ? kErrFileNotFound : kErrPathFileAccess;
+  throw FileError(number, path, std::strerror(error));
+}
+
+[[noreturn]] void ThrowTooLarge(const std::string& path) {
+  ThrowInvalidPicture(PathExcerpt(path) + ": larger than " + std::to_string(kMaxPictureFileBytes >> 20) +
+                      " MiB");
 }
 
 // Reads until end of file, refusing to go past limit bytes (the file may have grown since it was measured).
-std::vector<uint8_t> ReadAll(int fd, size_t expected, size_t limit) {
+std::vector<uint8_t> ReadAll(int fd, size_t expected, size_t limit, const std::string& path) {
   std::vector<uint8_t> bytes;
   bytes.reserve(expected);
   std::array<uint8_t, 1 << 16> chunk;
   for (;;) {
     const ssize_t n = ::read(fd, chunk.data(), chunk.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw HostError(kErrPathFileAccess);
+    if (n < 0) ThrowReadError(path, errno);
     if (n == 0) return bytes;
-    if (static_cast<size_t>(n) > limit - bytes.size()) ThrowInvalidPicture();
+    if (static_cast<size_t>(n) > limit - bytes.size()) ThrowTooLarge(path);
     bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + n);
   }
 }
@@ -57,11 +60,15 @@ std::vector<uint8_t> ReadAll(int fd, size_t expected, size_t limit) {
 
 std::vector<uint8_t> ReadPictureFile(const std::string& path) {
   UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) ThrowOpenError(errno);
+  if (fd.get() < 0) ThrowReadError(path, errno);
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) throw HostError(kErrPathFileAccess);
-  if (info.st_size > kMaxPictureFileBytes) ThrowInvalidPicture();
-  return ReadAll(fd.get(), static_cast<size_t>(info.st_size), static_cast<size_t>(kMaxPictureFileBytes));
+  if (::fstat(fd.get(), &info) != 0) ThrowReadError(path, errno);
+  if (!S_ISREG(info.st_mode)) {
+    throw FileError(kErrPathFileAccess, path, "not a regular file");
+  }
+  if (info.st_size > kMaxPictureFileBytes) ThrowTooLarge(path);
+  return ReadAll(fd.get(), static_cast<size_t>(info.st_size), static_cast<size_t>(kMaxPictureFileBytes),
+                 path);
 }
 
 }  // namespace vellumar::pictures

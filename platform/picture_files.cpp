@@ -1,7 +1,10 @@
 // LoadPicture, LoadPictureFromMemory and SavePicture: picture files to picture objects and back.
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/bmp_reader.h"
+#include "platform/error_text.h"
 #include "platform/form_file_atomic.h"
 #include "platform/ico_reader.h"
 #include "platform/icon_drawing.h"
@@ -17,21 +20,32 @@ namespace {
 // that painting it with that mask keeps them transparent.
 constexpr ColorRef kIconBackground = Rgb(255, 0, 255);
 
+// Runs a decoder; a refusal that does not say why is told as damaged data of that format.
+template <typename Decoder>
+auto Decoded(std::string_view format, Decoder decode) {
+  try {
+    return decode();
+  } catch (const HostError& error) {
+    if (error.number() != kErrInvalidPicture || !error.detail().empty()) throw;
+    pictures::ThrowInvalidPicture("damaged or unsupported " + std::string(format) + " data");
+  }
+}
+
 // Takes the bytes so that the picture keeps them without a copy.
 StdPictureRef DecodePicture(std::vector<uint8_t> bytes) {
   if (pictures::HasBmpSignature(bytes)) {
-    Bitmap bitmap = pictures::DecodeBmp(bytes);
+    Bitmap bitmap = Decoded("BMP", [&] { return pictures::DecodeBmp(bytes); });
     return StdPicture::FromBitmap(std::move(bitmap), std::move(bytes));
   }
   if (pictures::HasIcoSignature(bytes)) {
-    IconImage icon = pictures::DecodeIco(bytes);
+    IconImage icon = Decoded("ICO", [&] { return pictures::DecodeIco(bytes); });
     return StdPicture::FromIcon(std::move(icon), std::move(bytes));
   }
   if (pictures::HasPngSignature(bytes)) {
-    Bitmap bitmap = pictures::RgbaToBitmap(pictures::DecodePng(bytes));
+    Bitmap bitmap = Decoded("PNG", [&] { return pictures::RgbaToBitmap(pictures::DecodePng(bytes)); });
     return StdPicture::FromBitmap(std::move(bitmap), std::move(bytes));
   }
-  pictures::ThrowInvalidPicture();
+  pictures::ThrowInvalidPicture("not a BMP, ICO or PNG file");
 }
 
 std::vector<uint8_t> IconFileBytes(const StdPicture& picture) {
@@ -45,7 +59,12 @@ std::vector<uint8_t> IconFileBytes(const StdPicture& picture) {
 }  // namespace
 
 StdPictureRef LoadPicture(const std::string& path) {
-  return DecodePicture(pictures::ReadPictureFile(path));
+  std::vector<uint8_t> bytes = pictures::ReadPictureFile(path);
+  try {
+    return DecodePicture(std::move(bytes));
+  } catch (const HostError& error) {
+    throw error.Within(PathExcerpt(path));
+  }
 }
 
 StdPictureRef LoadPictureFromMemory(std::span<const uint8_t> bytes) {

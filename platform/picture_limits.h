@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/host_error.h"
 #include "platform/picture.h"
@@ -11,16 +12,19 @@ namespace vellumar::pictures {
 // Files larger than this are refused before they are read whole.
 inline constexpr int64_t kMaxPictureFileBytes = int64_t{64} << 20;
 
-[[noreturn]] inline void ThrowInvalidPicture() {
-  throw HostError(kErrInvalidPicture);
+// Error 481, with what is wrong when the caller can say it.
+[[noreturn]] inline void ThrowInvalidPicture(const std::string& reason = {}) {
+  throw HostError::WithDetail(kErrInvalidPicture, reason);
 }
 
 // Refuses sizes of zero or below and images of more than kMaxPicturePixels pixels, so that a reader can
 // allocate width * height pixels afterwards.
 inline void CheckPictureDimensions(int64_t width, int64_t height) {
-  if (width <= 0 || height <= 0 || width > kMaxPicturePixels || height > kMaxPicturePixels ||
-      width * height > kMaxPicturePixels) {
-    ThrowInvalidPicture();
+  const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
+  if (width <= 0 || height <= 0) ThrowInvalidPicture("an image of " + size);
+  if (width > kMaxPicturePixels || height > kMaxPicturePixels || width * height > kMaxPicturePixels) {
+    ThrowInvalidPicture("an image of " + size + " is larger than a picture may be (" +
+                        std::to_string(kMaxPicturePixels) + " pixels)");
   }
 }
 

@@ -2,6 +2,10 @@
 
 #include <png.h>
 
+#include <array>
+#include <cstdio>
+#include <string>
+
 #include "platform/form_file_atomic.h"
 #include "platform/picture.h"
 #include "platform/picture_limits.h"
@@ -11,6 +15,18 @@ namespace pictures {
 namespace {
 
 constexpr size_t kRgbBytes = 3;
+// PNG allows sides up to 2^31 - 1; libpng's default limit of a million pixels a side is for reading.
+constexpr png_uint_32 kLargestPngSide = 0x7fffffff;
+
+// Why libpng gave up, filled in from its C frames, where nothing may throw.
+struct WriteFailure {
+  bool out_of_memory = false;
+  std::array<char, 160> message{};
+};
+
+WriteFailure& FailureOf(png_structp png) {
+  return *static_cast<WriteFailure*>(png_get_error_ptr(png));
+}
 
 // Exceptions must not cross libpng's C frames: a failed append becomes a libpng error instead.
 void AppendToVector(png_structp png, png_bytep data, size_t length) {
@@ -21,20 +37,26 @@ void AppendToVector(png_structp png, png_bytep data, size_t length) {
   } catch (...) {
     appended = false;
   }
-  if (!appended) png_error(png, "out of memory");
+  if (!appended) {
+    FailureOf(png).out_of_memory = true;
+    png_error(png, "out of memory");
+  }
 }
 
 void FlushNothing(png_structp) {}
-[[noreturn]] void OnError(png_structp png, png_const_charp) {
+[[noreturn]] void OnError(png_structp png, png_const_charp message) {
+  std::array<char, 160>& text = FailureOf(png).message;
+  std::snprintf(text.data(), text.size(), "%s", message != nullptr ? message : "");
   png_longjmp(png, 1);
 }
 void OnWarning(png_structp, png_const_charp) {}
 
 class PngWriteStruct {
  public:
-  PngWriteStruct() {
-    png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+  explicit PngWriteStruct(WriteFailure* failure) {
+    png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, failure, OnError, OnWarning);
     if (png_ != nullptr) info_ = png_create_info_struct(png_);
+    if (png_ != nullptr) png_set_user_limits(png_, kLargestPngSide, kLargestPngSide);
   }
   ~PngWriteStruct() {
     if (png_ != nullptr) png_destroy_write_struct(&png_, info_ != nullptr ? &info_ : nullptr);
@@ -88,12 +110,14 @@ bool WriteImage(png_structp png, png_infop info, const Bitmap* bitmap, std::vect
 
 std::vector<uint8_t> EncodePng(const Bitmap& bitmap) {
   if (bitmap.empty()) ThrowInvalidPicture();
-  PngWriteStruct writer;
+  WriteFailure failure;
+  PngWriteStruct writer(&failure);
   if (writer.png() == nullptr || writer.info() == nullptr) throw HostError(kErrOutOfMemory);
   std::vector<uint8_t> row(static_cast<size_t>(bitmap.width()) * kRgbBytes);
   std::vector<uint8_t> out;
-  if (!WriteImage(writer.png(), writer.info(), &bitmap, &row, &out)) throw HostError(kErrOutOfMemory);
-  return out;
+  if (WriteImage(writer.png(), writer.info(), &bitmap, &row, &out)) return out;
+  if (failure.out_of_memory) throw HostError(kErrOutOfMemory);
+  ThrowInvalidPicture("the PNG encoder refused the image: " + std::string(failure.message.data()));
 }
 
 }  // namespace pictures

@@ -19,7 +19,7 @@ constexpr double kInt32Max = std::numeric_limits<int32_t>::max();
 }
 
 [[noreturn]] void ThrowInvalid(const InvalidProperty& invalid) {
-  throw HostError(invalid.number, invalid.description);
+  throw HostError::WithDetail(invalid.number, invalid.detail);
 }
 
 std::string AsciiLower(std::string_view text) {

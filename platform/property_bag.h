@@ -20,11 +20,11 @@ namespace vellumar {
 enum class PropertyType { kEmpty, kInt32, kBool, kFloat, kString, kFont, kPicture, kNothing, kInvalid };
 
 // A stored value that could not be decoded (a damaged entry of a form file). Every conversion of it throws
-// HostError(number, description), so the read step that meets it fails and is skipped; `encoded` keeps the
-// entry as it was found, so that saving the bag again writes it back unchanged.
+// HostError::WithDetail(number, detail), so the read step that meets it fails and is skipped; `encoded` keeps
+// the entry as it was found, so that saving the bag again writes it back unchanged.
 struct InvalidProperty {
   int number = 0;
-  std::string description;
+  std::string detail;  // where and why, after the number's standard description
   std::string encoded;
 };
 

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/error_text.h"
 #include "platform/file_services.h"
 #include "platform/host_error.h"
 
@@ -37,7 +38,7 @@ std::string WithTrailingSlash(std::string path) {
 }
 
 [[noreturn]] void ThrowNoBitmapFile(const std::string& why) {
-  throw HostError(kErrPathFileAccess, "Cannot create a temporary bitmap file: " + why);
+  throw HostError::WithDetail(kErrPathFileAccess, "cannot create a temporary bitmap file: " + why);
 }
 
 }  // namespace
@@ -67,7 +68,7 @@ std::string GetTempBitmapName() {
     if (tmp.empty()) {
       const std::string directory = GetTempDirectory();
       if (directory.empty()) ThrowNoBitmapFile("there is no temporary directory ($TMPDIR or /tmp)");
-      ThrowNoBitmapFile("no file can be made in " + directory);
+      ThrowNoBitmapFile("no file can be made in " + PathExcerpt(directory));
     }
     const std::string bitmap = tmp.substr(0, tmp.size() - kExtensionLength) + kBitmapExtension;
     const int fd = ::open(bitmap.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -78,10 +79,10 @@ std::string GetTempBitmapName() {
       ::close(fd);
       if (tmp_removed) return bitmap;
       ::unlink(bitmap.c_str());
-      ThrowNoBitmapFile("cannot delete '" + tmp + "': " + std::strerror(unlink_error));
+      ThrowNoBitmapFile("cannot delete " + PathExcerpt(tmp) + ": " + std::strerror(unlink_error));
     }
     if (open_error != EEXIST)
-      ThrowNoBitmapFile("cannot create '" + bitmap + "': " + std::strerror(open_error));
+      ThrowNoBitmapFile("cannot create " + PathExcerpt(bitmap) + ": " + std::strerror(open_error));
   }
   ThrowNoBitmapFile("every name tried is taken");
 }

@@ -7,14 +7,14 @@
 #include "app/designer/designer_canvas.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
 namespace {
 
 QString Quoted(const std::string& text) {
-  return QStringLiteral("„%1“").arg(QString::fromStdString(text));
+  return QStringLiteral("„%1“").arg(QString::fromStdString(Excerpt(text)));
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ Form CaptureForm(const FormCanvas& canvas) {
     try {
       widget->WriteProperties(control.bag);
     } catch (const HostError& error) {
-      throw ErrorWithin(error, "control \"" + control.name + "\"");
+      throw error.Within("control \"" + Excerpt(control.name) + "\"");
     }
     form.controls.push_back(std::move(control));
   }
@@ -74,7 +74,7 @@ QStringList PlaceForm(FormCanvas& canvas, const Form& form) {
     try {
       Vellumar::CheckLoadable(control.bag);
     } catch (const HostError& error) {
-      throw ErrorWithin(error, "control \"" + control.name + "\"");
+      throw error.Within("control \"" + Excerpt(control.name) + "\"");
     }
     const QRect geometry = ClampedGeometry(control);
     if (geometry.left() != control.left || geometry.top() != control.top ||

@@ -19,7 +19,7 @@
 #include "app/designer/designer_icons.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -176,7 +176,7 @@ bool DesignerWindow::OpenFile(const std::string& path) {
     try {
       notes = PlaceForm(*canvas_, form);
     } catch (const HostError& error) {
-      throw ErrorWithin(error, path);
+      throw error.Within(PathExcerpt(path));
     }
   } catch (const HostError& error) {
     problem = error.what();

@@ -9,6 +9,7 @@
 #include "app/headless/form_tool.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
+#include "platform/error_text.h"
 
 namespace vellumar {
 namespace {
@@ -22,7 +23,8 @@ constexpr std::string_view kUsage =
     "       vellumar render FORM.vform --out FILE.png [--size WxH] [--control NAME]\n"
     "\n"
     "  run SCRIPT   create and drive a control without a display, one script command a line, and print\n"
-    "               events, property changes, results and errors as they happen. Commands:\n"
+    "               events, property changes, results and errors as they happen; after an error the\n"
+    "               script goes on. Commands:\n"
     "                 new [W H] | load FORM [NAME] | save FORM [NAME] | size W H\n"
     "                 set PROP[(I)] VALUE | get PROP[(I)] | call METHOD [ARGS]\n"
     "                 cursor X Y | cursor out | mousedown|mousemove|mouseup X Y [BUTTON [SHIFT]]\n"
@@ -30,10 +32,22 @@ constexpr std::string_view kUsage =
     "               Strings go in double quotes (\\\" and \\\\ inside), numbers are decimal or 0x hex,\n"
     "               and # starts a comment. save FORM NAME adds the control to FORM under NAME, or\n"
     "               replaces the control of that name, and keeps the form's other controls.\n"
+    "               Like a window system, the host passes a mousemove to the control only over the\n"
+    "               control or while the control holds the mouse capture: after the move that raised\n"
+    "               MouseOut, moves outside are not delivered until one comes back over the control.\n"
     "  new FORM     save a form whose one control, Vellumar1, is a new control of 300 x 200 pixels;\n"
     "               an existing file is not replaced\n"
     "  render FORM  paint a saved control (the first, or --control NAME) at its saved size (or --size)\n"
-    "               into FILE: BMP when it ends in .bmp, PNG otherwise\n";
+    "               into FILE: BMP when it ends in .bmp, PNG otherwise\n"
+    "\n"
+    "Exit status: 0 when everything succeeded; 1 when a script command printed an error, a script line\n"
+    "was malformed, a form could not be made or painted, or the output could not be written; 2 for a\n"
+    "command line not described here.\n";
+
+int OutputWritten(std::ostream& out) {
+  out.flush();
+  return out ? kExitOk : kExitFailure;
+}
 
 // Reads the whole script into text, or says in problem why it cannot.
 bool ReadScript(const std::string& path, std::string& text, std::string& problem) {
@@ -70,19 +84,19 @@ int RunScript(const std::string& path, std::ostream& out, std::ostream& err) {
   std::string text;
   std::string problem;
   if (!ReadScript(path, text, problem)) {
-    err << path << ": " << problem << "\n";
+    err << PathExcerpt(path) << ": " << problem << "\n";
     return kExitFailure;
   }
   try {
     ForEachScriptCommand(text, [](const ScriptCommand&) {});
   } catch (const ScriptSyntaxError& error) {
-    err << path << ":" << error.line() << ": " << error.what() << "\n";
+    err << PathExcerpt(path) << ":" << error.line() << ": " << error.what() << "\n";
     return kExitFailure;
   }
   ScriptRunner runner(out);
   ForEachScriptCommand(text, [&runner](const ScriptCommand& command) { runner.Execute(command); });
-  out.flush();
-  return out ? kExitOk : kExitFailure;
+  const int written = OutputWritten(out);
+  return runner.failed() ? kExitFailure : written;
 }
 
 }  // namespace
@@ -99,7 +113,7 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
   }
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << kUsage;
-    return kExitOk;
+    return OutputWritten(out);
   }
   err << kUsage;
   return kExitUsage;

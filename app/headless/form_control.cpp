@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <string>
+#include <vector>
 
 #include "control/vellumar.h"
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
+#include "platform/file_error.h"
 #include "platform/geometry.h"
 #include "platform/host_error.h"
 
@@ -15,7 +18,7 @@ namespace vellumar {
 namespace {
 
 [[noreturn]] void ThrowNoControl(const std::string& path, const std::string& problem) {
-  throw HostError(kErrInvalidFormFile, path + ": " + problem);
+  throw FileError(kErrInvalidFormFile, path, problem);
 }
 
 // The top of a control placed below every control of form, clamped so that it stays a 32-bit coordinate.
@@ -44,26 +47,26 @@ const FormControl& PickFormControl(const Form& form, const std::string& path, st
   if (form.controls.empty()) ThrowNoControl(path, "the form has no controls");
   const FormControl* picked = name.empty() ? &form.controls.front() : FindControl(form, name);
   if (picked == nullptr) {
-    std::string names;
-    for (const FormControl& control : form.controls) names += (names.empty() ? "" : ", ") + control.name;
-    ThrowNoControl(path, "no control named '" + std::string(name) + "' (the form has " + names + ")");
+    std::vector<std::string> names;
+    for (const FormControl& control : form.controls) names.push_back(control.name);
+    ThrowNoControl(path, "no control named " + Quoted(name) + " (the form has " + QuotedList(names) + ")");
   }
   if (picked->class_name != kVellumarClass) {
-    ThrowNoControl(path, "control '" + picked->name + "' is a " + picked->class_name + ", not a " +
-                             std::string(kVellumarClass));
+    ThrowNoControl(path, "control " + Quoted(picked->name) + " is a " + Quoted(picked->class_name) +
+                             ", not a " + std::string(kVellumarClass));
   }
   return *picked;
 }
 
 std::string ControlLocation(const std::string& path, std::string_view name) {
-  return path + ": control \"" + std::string(name) + "\"";
+  return PathExcerpt(path) + ": control " + Quoted(name);
 }
 
 void CheckLoadable(const FormControl& saved, const std::string& path) {
   try {
     Vellumar::CheckLoadable(saved.bag);
   } catch (const HostError& error) {
-    throw ErrorWithin(error, ControlLocation(path, saved.name));
+    throw error.Within(ControlLocation(path, saved.name));
   }
 }
 

@@ -9,12 +9,12 @@
 #include "app/headless/hosted_control.h"
 #include "app/headless/image_file.h"
 #include "control/vellumar.h"
+#include "platform/error_text.h"
 #include "platform/form_file.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
 namespace {
-
 
 // A side of --size: a whole number of at least one pixel that fits 32 bits.
 std::optional<int32_t> ParseSide(std::string_view text) {
@@ -52,17 +52,18 @@ void Render(const RenderRequest& request) {
   CheckLoadable(saved, request.form);
   const int32_t width = request.width.value_or(saved.width);
   const int32_t height = request.height.value_or(saved.height);
-  const std::string where = request.form + ": control '" + saved.name + "'";
+  const std::string where = PathExcerpt(request.form) + ": control " + Quoted(saved.name);
   if (width < 1 || height < 1) {
-    throw HostError(kErrInvalidFormFile, where + " was saved at " + std::to_string(width) + " x " +
-                                             std::to_string(height) + " pixels; give a size with --size WxH");
+    throw HostError::WithDetail(kErrInvalidFormFile, where + " was saved at " + std::to_string(width) +
+                                                         " x " + std::to_string(height) +
+                                                         " pixels; give a size with --size WxH");
   }
   HostedControl hosted;
   hosted.control().ReadProperties(saved.bag);
   try {
     hosted.host().Resize(width, height);
   } catch (const HostError& error) {
-    throw HostError(error.number(), where + ": " + error.what());
+    throw error.Within(where);
   }
   WriteImageFile(hosted.host().image(), request.out);
 }
@@ -109,7 +110,7 @@ std::optional<RenderRequest> ParseRenderArgs(std::span<const std::string_view> a
         return std::nullopt;
       }
     } else if (arg.starts_with("--") || has_form) {
-      problem = "unexpected argument '" + std::string(arg) + "'";
+      problem = "unexpected argument '" + Excerpt(arg) + "'";
       return std::nullopt;
     } else {
       request.form = arg;

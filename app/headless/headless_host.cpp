@@ -22,10 +22,11 @@ HeadlessHost::HeadlessHost() : dc_(&image_), font_(DefaultFont()) {
 void HeadlessHost::Resize(int32_t width, int32_t height) {
   const std::string size = std::to_string(width) + " x " + std::to_string(height);
   if (width < 0 || height < 0) {
-    throw HostError(kErrOutOfMemory, "surface of " + size + " pixels has a negative side");
+    throw HostError::WithDetail(kErrOutOfMemory, "surface of " + size + " pixels has a negative side");
   }
   if (int64_t{width} * height > Bitmap::kMaxPixels) {
-    throw HostError(kErrOutOfMemory, "surface of " + size + " pixels is larger than the host can hold");
+    throw HostError::WithDetail(kErrOutOfMemory,
+                                "surface of " + size + " pixels is larger than the host can hold");
   }
   image_ = Bitmap(width, height);
   dc_.SelectBitmap(&image_);

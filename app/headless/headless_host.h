@@ -65,6 +65,9 @@ class HeadlessHost final : public UserControl, public WindowSystem, public Vellu
   void SetCursor(Point client) { cursor_ = client; }
   void SetCursorOut() { cursor_.reset(); }
   const std::optional<Point>& cursor() const { return cursor_; }
+  // Whether a window system would send the window a pointer move to client: only over the window, or
+  // anywhere while the window holds the mouse capture.
+  bool ReceivesMoveTo(Point client) { return WindowFromPoint(client) == kWindow || capture_ == kWindow; }
 
   // PaintSurface
   DeviceContext& hDC() override { return dc_; }

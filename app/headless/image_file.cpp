@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/error_text.h"
 #include "platform/form_file_atomic.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
@@ -15,8 +16,6 @@ namespace vellumar {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kErrInvalidArgument = 5;
 
 bool HasBmpExtension(const fs::path& path) {
   std::string extension = path.extension().string();
@@ -40,7 +39,9 @@ class FolderMaker {
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
       if (!fs::create_directory(*it, error) || error) {
-        throw HostError(kErrPathNotFound, "cannot create the folder " + it->string());
+        const std::string why = error ? error.message() : "it exists already";
+        throw HostError::WithDetail(kErrPathNotFound,
+                                    "cannot create the folder " + PathExcerpt(it->string()) + ": " + why);
       }
       made_.push_back(*it);
     }
@@ -59,7 +60,9 @@ class FolderMaker {
 }  // namespace
 
 void WriteImageFile(const Bitmap& image, const std::string& path) {
-  if (image.empty()) throw HostError(kErrInvalidArgument, "the image is empty; there is nothing to write");
+  if (image.empty()) {
+    throw HostError::WithDetail(kErrInvalidArgument, "the image is empty; there is nothing to write");
+  }
   RequireFileName(path);
   const fs::path target(path);
   FolderMaker folders;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/headless/script_command.h"
+#include "platform/error_text.h"
 
 namespace vellumar {
 namespace {
@@ -99,7 +100,7 @@ class Lexer {
   ScriptToken Word(std::string_view atom) const {
     for (char c : atom) {
       if (!IsNameChar(c)) {
-        Fail("'" + std::string(atom) + "' is not a name (text and file paths go in double quotes)");
+        Fail("'" + Excerpt(atom) + "' is not a name (text and file paths go in double quotes)");
       }
     }
     if (EqualsIgnoringCase(atom, "True")) return ScriptToken{ScriptToken::Kind::kValue, {}, true};
@@ -110,12 +111,12 @@ class Lexer {
   }
 
   ScriptNumber Number(std::string_view atom) const {
-    const std::string bad = "'" + std::string(atom) + "' is not a number";
+    const std::string bad = "'" + Excerpt(atom) + "' is not a number";
     std::string_view body = atom;
     const bool negative = !body.empty() && body.front() == '-';
     if (negative) body.remove_prefix(1);
     if (body.size() > 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) {
-      if (negative) Fail("hexadecimal numbers take no sign: '" + std::string(atom) + "'");
+      if (negative) Fail("hexadecimal numbers take no sign: '" + Excerpt(atom) + "'");
       return Hex(body.substr(2), bad);
     }
     size_t digits = 0;

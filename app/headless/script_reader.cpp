@@ -8,6 +8,7 @@
 
 #include "app/headless/script_lexer.h"
 #include "control/property_table.h"
+#include "platform/error_text.h"
 
 namespace vellumar {
 namespace {
@@ -121,7 +122,7 @@ class LineParser {
     if (EqualsIgnoringCase(keyword, "get")) return Get();
     if (EqualsIgnoringCase(keyword, "call")) return Call();
     const Signature* signature = Find(kCommands, keyword);
-    if (signature == nullptr) Fail("unknown command '" + keyword + "'");
+    if (signature == nullptr) Fail("unknown command '" + Excerpt(keyword) + "'");
     command_.kind = signature->kind;
     Arguments(*signature, std::string(signature->name));
     if (command_.kind == CommandKind::kNew && command_.args.size() == 1)
@@ -177,7 +178,7 @@ class LineParser {
   const PropertyInfo& Property(const std::string& command) {
     const std::string name = ExpectName("a property name after " + command);
     const PropertyInfo* info = FindProperty(name);
-    if (info == nullptr) Fail("unknown property '" + name + "'");
+    if (info == nullptr) Fail("unknown property '" + Excerpt(name) + "'");
     command_.name = std::string(info->name);
     const bool has_index = !AtEnd() && Peek().kind == ScriptToken::Kind::kOpen;
     if (info->indexed && !has_index) Fail(command_.name + " needs a tab index: " + command_.name + "(I)");
@@ -217,7 +218,7 @@ class LineParser {
     command_.kind = CommandKind::kCall;
     const std::string name = ExpectName("a method name after call");
     const Signature* method = Find(kMethods, name);
-    if (method == nullptr) Fail("unknown method '" + name + "'");
+    if (method == nullptr) Fail("unknown method '" + Excerpt(name) + "'");
     command_.name = std::string(method->name);
     Arguments(*method, command_.name);
     return std::move(command_);

@@ -11,7 +11,7 @@
 #include "app/headless/image_file.h"
 #include "app/headless/script_output.h"
 #include "control/property_table.h"
-#include "platform/error_detail.h"
+#include "platform/error_text.h"
 #include "platform/form_file.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
@@ -23,9 +23,6 @@ constexpr int32_t kDefaultWidth = 300;
 constexpr int32_t kDefaultHeight = 200;
 constexpr int16_t kLeftButton = 1;
 constexpr int16_t kNoButton = 0;
-constexpr int kErrNotAvailable = 0;
-constexpr int kErrInvalidArgument = 5;
-constexpr int kErrObjectNotSet = 91;
 
 // Arguments the reader has checked; a failed conversion here is a reader fault.
 int32_t Int32Arg(const ScriptCommand& command, size_t i, int32_t fallback) {
@@ -62,8 +59,10 @@ void ScriptRunner::Execute(const ScriptCommand& command) {
   try {
     Dispatch(command);
   } catch (const HostError& error) {
+    failed_ = true;
     Print("error " + std::to_string(error.number()) + ": " + error.what());
   } catch (const std::bad_alloc&) {
+    failed_ = true;
     Print("error " + std::to_string(kErrOutOfMemory) + ": " + HostErrorDescription(kErrOutOfMemory));
   }
 }
@@ -73,7 +72,9 @@ void ScriptRunner::Print(const std::string& line) {
 }
 
 Vellumar& ScriptRunner::Control() {
-  if (!current_) throw HostError(kErrObjectNotSet, "there is no control yet; the script must begin with new");
+  if (!current_) {
+    throw HostError::WithDetail(kErrObjectNotSet, "there is no control yet; the script must begin with new");
+  }
   return current_->control();
 }
 
@@ -139,7 +140,9 @@ void ScriptRunner::Load(const ScriptCommand& command) {
   const std::string path = StringArg(command, 0);
   const bool named = command.args.size() > 1;
   const std::string name = StringArg(command, 1);
-  if (named && name.empty()) throw HostError(kErrInvalidArgument, "load: the control name is empty");
+  if (named && name.empty()) {
+    throw HostError::WithDetail(kErrInvalidArgument, "load: the control name is empty");
+  }
   const Form form = LoadForm(path);
   const FormControl& saved = PickFormControl(form, path, name);
   CheckLoadable(saved, path);
@@ -154,7 +157,7 @@ void ScriptRunner::Load(const ScriptCommand& command) {
   try {
     Size(loaded->host(), saved.width, saved.height);
   } catch (const HostError& error) {
-    throw ErrorWithin(error, ControlLocation(path, saved.name));
+    throw error.Within(ControlLocation(path, saved.name));
   }
   current_ = std::move(loaded);
   current_->host().SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
@@ -170,21 +173,23 @@ void ScriptRunner::Save(const ScriptCommand& command) {
   const bool named = command.args.size() > 1;
   ControlPlace place = place_;
   if (named) place.name = StringArg(command, 1);
-  if (place.name.empty()) throw HostError(kErrInvalidArgument, "save: the control name is empty");
+  if (place.name.empty()) throw HostError::WithDetail(kErrInvalidArgument, "save: the control name is empty");
   place.width = current_->host().width();
   place.height = current_->host().height();
   FormControl captured;
   try {
     captured = CaptureControl(control, place);
   } catch (const HostError& error) {
-    throw ErrorWithin(error, ControlLocation(path, place.name));
+    throw error.Within(ControlLocation(path, place.name));
   }
   unused_.WriteBack(captured.bag);
   place_ = StoreControl(std::move(captured), path, named);
 }
 
 void ScriptRunner::RequireFiles() const {
-  if (!options_.allow_files) throw HostError(kErrPermissionDenied, "file access is disabled in this run");
+  if (!options_.allow_files) {
+    throw HostError::WithDetail(kErrPermissionDenied, "file access is disabled in this run");
+  }
 }
 
 void ScriptRunner::Size(HeadlessHost& host, int32_t width, int32_t height) const {
@@ -201,7 +206,7 @@ void ScriptRunner::Set(const ScriptCommand& command) {
   Vellumar& control = Control();
   const PropertyInfo* info = FindProperty(command.name);
   if (info == nullptr || info->set == nullptr || command.args.empty()) {
-    throw HostError(kErrInvalidArgument, "cannot set " + command.name);
+    throw HostError::WithDetail(kErrInvalidArgument, "cannot set " + Excerpt(command.name));
   }
   const ScriptValue& arg = command.args[0];
   ControlPropertyValue value;
@@ -226,7 +231,7 @@ void ScriptRunner::Set(const ScriptCommand& command) {
       value.emplace<StdPictureRef>(Picture(arg));
       break;
     case ControlPropertyType::kFont:
-      throw HostError(kErrInvalidArgument, "a script cannot set " + command.name);
+      throw HostError::WithDetail(kErrInvalidArgument, "a script cannot set " + Excerpt(command.name));
   }
   info->set(control, command.index.value_or(0), value);
 }
@@ -234,7 +239,9 @@ void ScriptRunner::Set(const ScriptCommand& command) {
 void ScriptRunner::Get(const ScriptCommand& command) {
   Vellumar& control = Control();
   const PropertyInfo* info = FindProperty(command.name);
-  if (info == nullptr) throw HostError(kErrInvalidArgument, "cannot get " + command.name);
+  if (info == nullptr) {
+    throw HostError::WithDetail(kErrInvalidArgument, "cannot get " + Excerpt(command.name));
+  }
   Print("= " + FormatValue(info->get(control, command.index.value_or(0))));
 }
 
@@ -266,9 +273,9 @@ void ScriptRunner::Call(const ScriptCommand& command) {
     control.GetPictureSize(Picture(command.args.at(0)), x, y);
     Print("= " + FormatSingle(x) + " " + FormatSingle(y));
   } else if (method == "ShowAboutBox") {
-    throw HostError(kErrNotAvailable, "no display for the about box: the headless host shows no windows");
+    control.ShowAboutBox();  // the headless host has no about box to show, and the control reports nothing
   } else {
-    throw HostError(kErrInvalidArgument, "unknown method " + method);
+    throw HostError::WithDetail(kErrInvalidArgument, "unknown method " + Excerpt(method));
   }
 }
 
@@ -282,9 +289,12 @@ void ScriptRunner::Mouse(const ScriptCommand& command) {
       return control.MouseDown(Int16Arg(command, 2, kLeftButton), shift, x, y);
     case CommandKind::kMouseUp:
       return control.MouseUp(Int16Arg(command, 2, kLeftButton), shift, x, y);
-    default:
-      current_->host().SetCursor(Point{NearestPixel(x), NearestPixel(y)});
+    default: {
+      const Point to{NearestPixel(x), NearestPixel(y)};
+      current_->host().SetCursor(to);
+      if (!current_->host().ReceivesMoveTo(to)) return;
       return control.MouseMove(Int16Arg(command, 2, kNoButton), shift, x, y);
+    }
   }
 }
 
@@ -292,9 +302,9 @@ void ScriptRunner::Paint(const std::string& path) {
   const HeadlessHost& host = Host();
   RequireFiles();
   if (host.image().empty()) {
-    throw HostError(kErrInvalidArgument, "the surface is empty (" + std::to_string(host.width()) + " x " +
-                                             std::to_string(host.height()) +
-                                             " pixels); there is nothing to paint");
+    throw HostError::WithDetail(kErrInvalidArgument, "the surface is empty (" + std::to_string(host.width()) +
+                                                         " x " + std::to_string(host.height()) +
+                                                         " pixels); there is nothing to paint");
   }
   WriteImageFile(host.image(), path);
 }

@@ -1,7 +1,8 @@
 // ScriptRunner: carries out script commands on one control in a headless host and prints what happens,
 // one line each, in order: "event NAME ARG=VALUE ..." for every event the control raises, "changed NAME" for
 // every PropertyChanged, "= VALUE" for results, "dump ..." for the state dump, and "error N: DESCRIPTION" for
-// a numbered error, after which the next command runs as usual.
+// a numbered error, after which the next command runs as usual (failed() remembers it). A mousemove moves
+// the cursor and reaches the control only where a window system would send it (HeadlessHost::ReceivesMoveTo).
 //
 // Form files: "load FORM [NAME]" reads the form and replaces the current control with its control NAME (the
 // first without a name) through ReadProperties, sized as saved. A load is all or nothing: the new control is
@@ -47,6 +48,9 @@ class ScriptRunner {
   void Execute(const ScriptCommand& command);
   void Run(std::span<const ScriptCommand> commands);
 
+  // True once any command has raised an error.
+  bool failed() const { return failed_; }
+
   // The current control and its host; null before the first new.
   Vellumar* control() { return current_ ? &current_->control() : nullptr; }
   HeadlessHost* host() { return current_ ? &current_->host() : nullptr; }
@@ -73,6 +77,7 @@ class ScriptRunner {
   std::unique_ptr<HostedControl> current_;  // the control and its host; null before the first new
   ControlPlace place_;    // the control's name and place on its form; its size is the host's
   UnusedEntries unused_;  // what the load of the current control could not use
+  bool failed_ = false;   // a command raised an error
 };
 
 }  // namespace vellumar

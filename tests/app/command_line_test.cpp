@@ -1,8 +1,10 @@
 #include "app/headless/command_line.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,12 +42,38 @@ class CommandLineTest : public ::testing::Test {
 };
 
 TEST_F(CommandLineTest, RunsAScriptAndPrintsWhatHappens) {
-  const std::string path = Script("ok.vscript", "new\r\n# comment\r\nget TabHeight\r\nget TabCaption(2)\r\n");
+  const std::string path = Script("ok.vscript", "new\r\n# comment\r\nget TabHeight\r\n");
   EXPECT_EQ(Run({"run", path}), kExitOk);
-  EXPECT_EQ(out_.str(),
-            "changed NumberOfTabs\nchanged FontName\nchanged FontBold\nchanged FontSize\n= 22\n"
-            "error 9: Subscript out of range\n");
+  EXPECT_EQ(out_.str(), "changed NumberOfTabs\nchanged FontName\nchanged FontBold\nchanged FontSize\n= 22\n");
   EXPECT_EQ(err_.str(), "");
+}
+
+// A caller that reads only the exit status learns that a command failed; the script still ran to its end.
+TEST_F(CommandLineTest, AFailedCommandFailsTheRunAfterTheWholeScript) {
+  const std::string path =
+      Script("errors.vscript", "new\nget TabCaption(2)\nload \"" + (folder_ / "missing.vform").string() +
+                                   "\"\nget TabHeight\n");
+  EXPECT_EQ(Run({"run", path}), kExitFailure);
+  EXPECT_NE(out_.str().find("\nerror 9: Subscript out of range\nerror 53: File not found: "),
+            std::string::npos);
+  EXPECT_TRUE(out_.str().ends_with("\n= 22\n")) << out_.str();
+  EXPECT_EQ(err_.str(), "");
+}
+
+// Output that cannot be written fails the command, the usage text included, and so does the program when its
+// standard output fills up as late as the final flush.
+TEST_F(CommandLineTest, OutputThatCannotBeWrittenFailsTheCommand) {
+  const std::string path = Script("ok.vscript", "new\n");
+  std::ostream broken(nullptr);
+  for (const std::vector<std::string_view>& args : {std::vector<std::string_view>{"--help"}, {"run", path}}) {
+    EXPECT_EQ(RunCommandLine(args, broken, err_), kExitFailure) << args[0];
+  }
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to write to";
+  for (const std::string& args : {std::string("--help"), "run '" + path + "'"}) {
+    const std::string command = "'" + std::string(VELLUMAR_TOOL) + "' " + args + " > /dev/full 2> /dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitFailure) << command << ": " << status;
+  }
 }
 
 TEST_F(CommandLineTest, AMalformedLineStopsTheScriptBeforeItRuns) {

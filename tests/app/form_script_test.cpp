@@ -173,14 +173,17 @@ TEST_F(FormScriptTest, FailedLoadsNameTheFileAndKeepTheCurrentControl) {
   };
   const Case cases[] = {
       {"load " + Quoted(folder_ / "missing.vform"),
-       "error 53: " + (folder_ / "missing.vform").string() + ": cannot read: No such file or directory"},
-      {"load " + Quoted(invalid), "error 321: " + invalid.string() + ": invalid JSON"},
-      {"load " + Quoted(other), "error 321: " + other.string() + ": not a form file"},
+       "error 53: File not found: " + (folder_ / "missing.vform").string() +
+           ": cannot read: No such file or directory"},
+      {"load " + Quoted(invalid), "error 321: Invalid file format: " + invalid.string() + ": invalid JSON"},
+      {"load " + Quoted(other), "error 321: Invalid file format: " + other.string() + ": not a form file"},
       {"load " + Quoted(form) + " \"Vellumar9\"",
-       "error 321: " + form.string() + ": no control named 'Vellumar9' (the form has Tabs)"},
-      {"load " + Quoted(button),
-       "error 321: " + button.string() + ": control 'Button1' is a CommandButton, not a Vellumar"},
-      {"load " + Quoted(form) + " \"\"", "error 5: load: the control name is empty"},
+       "error 321: Invalid file format: " + form.string() +
+           ": no control named \"Vellumar9\" (the form has \"Tabs\")"},
+      {"load " + Quoted(button), "error 321: Invalid file format: " + button.string() +
+                                     ": control \"Button1\" is a \"CommandButton\", not a Vellumar"},
+      {"load " + Quoted(form) + " \"\"",
+       "error 5: Invalid procedure call or argument: load: the control name is empty"},
   };
   for (const Case& c : cases) {
     const Lines lines = Run(c.script);
@@ -202,10 +205,48 @@ TEST_F(FormScriptTest, FailedSavesReportTheErrorAndLeaveNothingBehind) {
   EXPECT_EQ(under_a_file[0].rfind("error 76: ", 0), 0u) << under_a_file[0];
   const Lines merge = Run("save " + Quoted(existing) + " \"Vellumar2\"");
   ASSERT_EQ(merge.size(), 1u);
-  EXPECT_EQ(merge[0].rfind("error 321: " + existing.string(), 0), 0u) << merge[0];
+  EXPECT_EQ(merge[0].rfind("error 321: Invalid file format: " + existing.string(), 0), 0u) << merge[0];
   EXPECT_EQ(ReadFile(existing), "not a form, and not to be lost");
-  EXPECT_EQ(Run("save " + Quoted(existing) + " \"\""), Lines{"error 5: save: the control name is empty"});
+  EXPECT_EQ(Run("save " + Quoted(existing) + " \"\""),
+            Lines{"error 5: Invalid procedure call or argument: save: the control name is empty"});
   EXPECT_EQ(FilesIn(folder_), 1u);
+}
+
+// After the number and the standard description an error line names the file and the reason, and it quotes
+// no more than a short excerpt of what it read, however much that was.
+TEST_F(FormScriptTest, ErrorLinesNameTheFileAndTheReasonInOneShortLine) {
+  const fs::path missing = folder_ / "missing.bmp";
+  const fs::path text = File("notes.txt", "no picture at all");
+  const fs::path damaged = File("damaged.bmp", "BM and nothing else a bitmap needs");
+  Run("new");
+  const Lines pictures =
+      Errors("set TabPicture(1) " + Quoted(missing) + "\nset TabPicture(1) " + Quoted(text) +
+             "\ncall AddTab 60 \"x\" " + Quoted(damaged) + "\nset TabPicture(1) " + Quoted(folder_));
+  ASSERT_EQ(pictures.size(), 4u);
+  EXPECT_EQ(pictures[0], "error 53: File not found: " + missing.string() + ": No such file or directory");
+  EXPECT_EQ(pictures[1], "error 481: Invalid picture: " + text.string() + ": not a BMP, ICO or PNG file");
+  EXPECT_EQ(pictures[2].rfind("error 481: Invalid picture: " + damaged.string() + ": ", 0), 0u)
+      << pictures[2];
+  EXPECT_EQ(pictures[3], "error 75: Path/File access error: " + folder_.string() + ": not a regular file");
+
+  std::string controls;
+  for (int i = 1; i <= 2000; ++i) {
+    controls += std::string(i == 1 ? "" : ",") + R"({"class": "Vellumar", "name": "Control)" +
+                std::to_string(i) + R"(", "left": 0, "top": 0, "width": 9, "height": 9, "bag": []})";
+  }
+  const std::string head = R"({"format": "vellumar-form", "version": 1, "controls": [)";
+  const fs::path crowded = File("crowded.vform", head + controls + "]}");
+  const fs::path truncated = File("truncated.vform", head + "\"" + std::string(size_t{1} << 20, 'x'));
+  const Lines long_ones =
+      Errors("load " + Quoted(crowded) + " \"" + std::string(5000, 'N') + "\"\nload " + Quoted(truncated));
+  ASSERT_EQ(long_ones.size(), 2u);
+  EXPECT_NE(long_ones[0].find(R"("Control1", "Control2", "Control3", "Control4", "Control5" and 1995 more))"),
+            std::string::npos)
+      << long_ones[0];
+  EXPECT_EQ(
+      long_ones[1].rfind("error 321: Invalid file format: " + truncated.string() + ": invalid JSON: ", 0), 0u)
+      << long_ones[1].substr(0, 500);
+  for (const std::string& line : long_ones) EXPECT_LT(line.size(), 500u) << line.substr(0, 500);
 }
 
 // A link keeps leading to the saved file, in whatever folder that file is; a FIFO is never replaced.
@@ -328,7 +369,7 @@ TEST_F(FormScriptTest, NoFilesAreTouchedWhenFileAccessIsOff) {
   ScriptRunner runner(out, RunnerOptions{.allow_files = false});
   const fs::path form = folder_ / "x.vform";
   runner.Run(ParseScript("new\nsave " + Quoted(form) + "\nload " + Quoted(kPictures / "icon-tab.vform")));
-  const std::string refused = "error 70: file access is disabled in this run\n";
+  const std::string refused = "error 70: Permission denied: file access is disabled in this run\n";
   EXPECT_TRUE(out.str().ends_with(refused + refused)) << out.str();
   EXPECT_FALSE(fs::exists(form));
 }

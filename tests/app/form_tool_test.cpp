@@ -113,18 +113,21 @@ TEST_F(FormToolTest, RenderFailuresNameTheFileAndTheProblem) {
     std::string message;  // what err starts with
   };
   const std::string out = Path("out.png");
+  const std::string kBadForm = "Invalid file format: ";
   const Case cases[] = {
-      {{"render", missing, "--out", out}, missing + ": cannot read: No such file or directory"},
-      {{"render", invalid, "--out", out}, invalid + ": invalid JSON"},
-      {{"render", other, "--out", out}, other + ": the document is not a JSON object"},
-      {{"render", stranger, "--out", out}, stranger + ": not a form file"},
-      {{"render", empty, "--out", out}, empty + ": the form has no controls"},
+      {{"render", missing, "--out", out},
+       "File not found: " + missing + ": cannot read: No such file or directory"},
+      {{"render", invalid, "--out", out}, kBadForm + invalid + ": invalid JSON"},
+      {{"render", other, "--out", out}, kBadForm + other + ": the document is not a JSON object"},
+      {{"render", stranger, "--out", out}, kBadForm + stranger + ": not a form file"},
+      {{"render", empty, "--out", out}, kBadForm + empty + ": the form has no controls"},
       {{"render", kDemoForm, "--out", out, "--control", "Nowhere"},
-       kDemoForm + ": no control named 'Nowhere' (the form has Vellumar1, Vellumar2)"},
+       kBadForm + kDemoForm + ": no control named \"Nowhere\" (the form has \"Vellumar1\", \"Vellumar2\")"},
       {{"render", unsized, "--out", out},
-       unsized + ": control 'Flat' was saved at 0 x 30 pixels; give a size with --size WxH"},
+       kBadForm + unsized + ": control \"Flat\" was saved at 0 x 30 pixels; give a size with --size WxH"},
       {{"render", kDemoForm, "--out", out, "--size", "60000x60000"},
-       kDemoForm + ": control 'Vellumar1': surface of 60000 x 60000 pixels is larger than the host can hold"},
+       "Out of memory: " + kDemoForm +
+           ": control \"Vellumar1\": surface of 60000 x 60000 pixels is larger than the host can hold"},
       {{"render", kDemoForm, "--out", Path("demo.png/x.png")},
        "Path not found: " + Path("demo.png/x.png") + ": Not a directory"},
   };

@@ -40,7 +40,7 @@ TEST(HeadlessHost, RefusesSurfacesItCannotHoldAndKeepsTheOldOne) {
   for (const Case& c : cases) {
     std::string message;
     EXPECT_EQ(ErrorNumberOf([&] { host.Resize(c.width, c.height); }, &message), kErrOutOfMemory);
-    EXPECT_EQ(message, c.message);
+    EXPECT_EQ(message, "Out of memory: " + c.message);
     EXPECT_EQ(host.width(), 40);
     EXPECT_EQ(host.image().height(), 30);
   }

@@ -481,7 +481,7 @@ TEST(FormFile, DamagedFilesAreRefusedWithTheFileAndTheProblem) {
     const HostError error = ErrorOf([&] { ParseForm(c.text, "bad.vform"); });
     EXPECT_EQ(error.number(), kErrInvalidFormFile) << c.what << ": " << error.what();
     const std::string message = error.what();
-    EXPECT_EQ(message.rfind("bad.vform: ", 0), 0u) << c.what << ": " << message;
+    EXPECT_EQ(message.rfind("Invalid file format: bad.vform: ", 0), 0u) << c.what << ": " << message;
     EXPECT_NE(message.find(c.problem), std::string::npos) << c.what << ": " << message;
   }
 }
@@ -523,8 +523,8 @@ TEST(FormFile, DamagedValuesBecomeInvalidEntriesThatFailTheirRead) {
     const HostError error = ErrorOf([&] { ToPicture(bag.ReadProperty(c.key)); });
     EXPECT_EQ(error.number(), c.expected) << c.key << ": " << error.what();
     const std::string message = error.what();
-    EXPECT_EQ(message.rfind("hostile.vform: control \"Tabs1\", key \"" + std::string(c.key) + "\": ", 0), 0u)
-        << message;
+    const std::string where = "hostile.vform: control \"Tabs1\", key \"" + std::string(c.key) + "\": ";
+    EXPECT_EQ(message.rfind(HostErrorDescription(c.expected) + ": " + where, 0), 0u) << message;
   }
 }
 

@@ -212,7 +212,7 @@ TEST(PropertyValueConversion, ObjectsAndInvalidValues) {
       ADD_FAILURE() << "an invalid value converted";
     } catch (const HostError& error) {
       EXPECT_EQ(error.number(), kErrInvalidPicture);
-      EXPECT_STREQ(error.what(), "form: key \"P\": bad");
+      EXPECT_STREQ(error.what(), "Invalid picture: form: key \"P\": bad");
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 
@@ -66,6 +67,21 @@ TEST_F(AboutBoxTest, LinksOpenTheirAddresses) {
   }
   EXPECT_EQ(urls.opened, (std::vector<std::string>{kMakerMail, kMakerHomepage, kMakerNews}));
   box.accept();
+}
+
+TEST(AboutBoxPlacementTest, OpensCentredOnTheScreenNotOverItsParent) {
+  QWidget parent;
+  parent.setGeometry(10, 20, 200, 120);
+  parent.show();
+  RecordingUrlOpener urls;
+  AboutBox box(urls, &parent);
+  for (int showing = 0; showing < 2; ++showing) {  // and again after an unload
+    box.show();
+    const QPoint centre = box.screen()->availableGeometry().center();
+    EXPECT_LE((box.frameGeometry().center() - centre).manhattanLength(), 1)
+        << box.frameGeometry().x() << "," << box.frameGeometry().y();
+    box.accept();
+  }
 }
 
 TEST_F(AboutBoxTest, OkCloses) {

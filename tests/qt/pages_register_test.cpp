@@ -298,8 +298,8 @@ TEST_F(RegisterPictureTest, LoadErrorsAreShownAndLeaveThePageUnchanged) {
   const PictureErrorCase cases[] = {
       {"kaputt.bmp", true, "Ungültiges Bild", MsgBoxIcon::kStop, "Bild einfügen"},
       {"kaputt.ico", true, "Ungültiges Bild", MsgBoxIcon::kStop, "Bild einfügen"},
-      {"fehlt.bmp", false, "53\r\nFile not found", MsgBoxIcon::kNone, "Vellumar"},
-      {"fehlt.ico", false, "53\r\nFile not found", MsgBoxIcon::kNone, "Vellumar"},
+      {"fehlt.bmp", false, "53\r\nFile not found: ", MsgBoxIcon::kNone, "Vellumar"},
+      {"fehlt.ico", false, "53\r\nFile not found: ", MsgBoxIcon::kNone, "Vellumar"},
   };
   for (const PictureErrorCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -309,7 +309,12 @@ TEST_F(RegisterPictureTest, LoadErrorsAreShownAndLeaveThePageUnchanged) {
     fakes.messages.calls.clear();
     page.OpenPictureClicked();
     ASSERT_EQ(fakes.messages.calls.size(), 1u);
-    EXPECT_EQ(fakes.messages.calls[0].text, c.text);
+    const std::string& text = fakes.messages.calls[0].text;
+    if (c.create) {
+      EXPECT_EQ(text, c.text);
+    } else {  // the number, the description, then the file and the reason
+      EXPECT_EQ(text, c.text + path + ": No such file or directory");
+    }
     EXPECT_EQ(fakes.messages.calls[0].title, c.title);
     EXPECT_EQ(fakes.messages.calls[0].icon, c.icon);
     EXPECT_FALSE(page.Changed());
