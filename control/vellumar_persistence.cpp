@@ -85,6 +85,7 @@ void Vellumar::ReadProperties(const PropertyBag& bag) {
   Step([&] { host_.SetFont(ToFont(bag.ReadProperty("Font", PropertyValue::Font(host_.Font())))); });
 
   s_.mTabs.assign(static_cast<size_t>(s_.mNumberOfTabs) + 1, nullptr);
+  painter_.Forget();
   for (int32_t i = 1; i <= s_.mNumberOfTabs; ++i) {
     cTabs& record = Reach(i);
     Step([&] { record.TabWidth = ToInt32(bag.ReadProperty(TabKey("TabWidth", i))); });

@@ -71,6 +71,7 @@ std::string Vellumar::TabCaption(int32_t Index) {
 
 void Vellumar::SetTabCaption(int32_t Index, const std::string& NewTabCaption) {
   Reach(Index).TabCaption = NewTabCaption;
+  painter_.TabContentChanged(Index);
   SetTabAccessKeys();
   DrawTab();
   host_.PropertyChanged("TabCaption");
@@ -95,6 +96,7 @@ void Vellumar::SetTabPicture(int32_t Index, StdPictureRef NewTabPicture) {
   Reach(Index);
   StdPictureRef converted = ConvertIconToBitmap(NewTabPicture);
   Reach(Index).TabPicture = std::move(converted);
+  painter_.TabContentChanged(Index);
   DrawTab();
   host_.PropertyChanged("TabPicture");
 }
@@ -118,6 +120,8 @@ int32_t Vellumar::AddTab(int32_t& iTabWidth, std::string& sTabText, StdPictureRe
   s_.mNumberOfTabs = count;
   cTabs& record = Reach(count);
   record.TabWidth = iTabWidth;
+  // The slot may hold a deleted tab's record, measured as that tab.
+  painter_.TabContentChanged(count);
   if (!sTabText.empty()) {
     record.TabCaption = sTabText;
     if (keys_cover_earlier_tabs) {

@@ -31,9 +31,11 @@ void DrawingSurface::Resize(int32_t width, int32_t height) {
   dc_.SelectBitmap(&image_);
   width_ = width;
   height_ = height;
+  MarkChanged();
 }
 
 void DrawingSurface::SetBackColor(OleColor color) {
+  if (color != back_color_) ++serial_;
   back_color_ = color;
 }
 
@@ -47,6 +49,17 @@ void DrawingSurface::Cls() {
   if (!OleTranslateColor(back_color_, color)) color = 0;
   // The raster layer's fill clears a whole surface at memset speed; an element-wise fill costs twice that.
   dc_.FillRect(Rect{0, 0, image_.width(), image_.height()}, color);
+  ++serial_;
+  damage_.Add(dc_.DrawingBounds());
+}
+
+void DrawingSurface::MarkChanged() {
+  ++serial_;
+  damage_.Add(Rect{0, 0, image_.width(), image_.height()});
+}
+
+DamageRegion DrawingSurface::TakeDamage() {
+  return std::exchange(damage_, DamageRegion{});
 }
 
 float DrawingSurface::HimetricToPixels(float himetric) {

@@ -1,12 +1,14 @@
 // DrawingSurface: the persistent image a host keeps for the control, in the control's 96-dpi pixels. It
 // owns the pixel buffer and the device context that draws into it (with the surface font selected), the
-// background and text colours, Cls and HIMETRIC scaling. Every host stands on one; it has no window and
-// shows nothing itself.
+// background and text colours, Cls and HIMETRIC scaling, and keeps account of what changed: the area a host
+// has to show again, and a count of the changes a painter's memory of the image cannot know about. Every
+// host stands on one; it has no window and shows nothing itself.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/bitmap.h"
+#include "platform/damage_region.h"
 #include "platform/device_context.h"
 #include "platform/ole_color.h"
 #include "platform/std_font.h"
@@ -42,8 +44,21 @@ class DrawingSurface {
   const StdFontRef& font() const { return font_; }
   void SetFont(StdFontRef font);
 
-  // Fills the image with the translated background colour (black when it cannot be translated).
+  // Fills the image with the translated background colour (black when it cannot be translated), within the
+  // device context's clip box when one is set.
   void Cls();
+
+  // Counts the changes to the image that drawing calls do not make: a new buffer, a Cls, a new background
+  // colour, MarkChanged. A painter that remembers what it drew trusts the image to hold it only while this
+  // count stays as it left it.
+  uint64_t serial() const { return serial_; }
+  // Tells the surface that something drew into the image without Cls (drawing through dc() is not tracked),
+  // or that the whole image is to be painted and shown again.
+  void MarkChanged();
+  // The area changed since the last TakeDamage: what each Cls cleared, all of the image after Resize and
+  // MarkChanged. A painter clears every area before it draws there, so this covers its drawing.
+  const DamageRegion& damage() const { return damage_; }
+  DamageRegion TakeDamage();
 
   // HIMETRIC units (hundredths of a millimetre) to pixels.
   static float HimetricToPixels(float himetric);
@@ -58,6 +73,8 @@ class DrawingSurface {
   OleColor back_color_ = 0;  // what Cls clears to, as assigned
   OleColor fore_color_ = 0;  // the text colour, as assigned
   StdFontRef font_;          // the surface font, never null
+  uint64_t serial_ = 0;      // see serial()
+  DamageRegion damage_;      // see damage()
 };
 
 }  // namespace vellumar
