@@ -83,6 +83,7 @@ int32_t Vellumar::TabWidth(int32_t Index) {
 
 void Vellumar::SetTabWidth(int32_t Index, int32_t NewTabWidth) {
   Reach(Index).TabWidth = NewTabWidth;
+  painter_.TabWidthChanged(Index);
   DrawTab();
   host_.PropertyChanged("TabWidth");
 }
@@ -120,7 +121,8 @@ int32_t Vellumar::AddTab(int32_t& iTabWidth, std::string& sTabText, StdPictureRe
   s_.mNumberOfTabs = count;
   cTabs& record = Reach(count);
   record.TabWidth = iTabWidth;
-  // The slot may hold a deleted tab's record, measured as that tab.
+  // The slot may hold a deleted tab's record, laid out and measured as that tab.
+  painter_.TabWidthChanged(count);
   painter_.TabContentChanged(count);
   if (!sTabText.empty()) {
     record.TabCaption = sTabText;

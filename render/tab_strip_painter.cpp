@@ -2,7 +2,7 @@
 //
 // [SECTION] Index
 //   Paint            the order of one paint: write-backs, layout, damage, redraw
-//   Layout           rectangles and record fields of the tabs
+//   Layout           rectangles and record fields of the tabs whose place changed
 //   Damage           which areas can differ from the last picture
 //   Redraw           one area, cleared and drawn again by the steps that reach it
 //   Captions         measurements kept from one paint to the next
@@ -149,6 +149,10 @@ TabStripPainter::Role TabStripPainter::RoleOf(const Look& look, int32_t index) {
   return role;
 }
 
+void TabStripPainter::TabWidthChanged(int32_t index) {
+  moved_from_ = std::min(moved_from_, std::max(index, 1));
+}
+
 void TabStripPainter::TabContentChanged(int32_t index) {
   if (index >= 1 && static_cast<size_t>(index) < tabs_.size()) {
     for (CaptionSize& size : tabs_[static_cast<size_t>(index)].caption) size.epoch = 0;
@@ -165,6 +169,7 @@ void TabStripPainter::TabContentChanged(int32_t index) {
 void TabStripPainter::Forget() {
   Truncate(0);
   geometry_.reset();
+  moved_from_ = std::numeric_limits<int32_t>::max();
   content_changed_.clear();
   all_content_changed_ = false;
   measured_font_.reset();
@@ -179,24 +184,20 @@ void TabStripPainter::Forget() {
 int32_t TabStripPainter::LayOut(StripPass& p) {
   const int32_t count = p.count;
   const GeometryKey key{p.layout.Mirrored(), p.m.tab_height, p.layout.Mirrored() ? p.m.height : 0};
-  // Tabs laid out for other rectangles, or not at all, count as moved.
-  const int32_t known = geometry_ == key ? std::min(laid_out_, count) : 0;
+  // New strip rectangles move every head; an unlisted change of pictures may make any tab irregular.
+  if (geometry_ != key || all_content_changed_) Truncate(0);
   geometry_ = key;
-  Truncate(0);
-  if (count < 1) return 1;
+  const int32_t moved = std::exchange(moved_from_, std::numeric_limits<int32_t>::max());
+  // A paint without tabs leaves the rectangles alone; the next one with tabs lays them all out.
+  Truncate(std::max(0, std::min({laid_out_, moved - 1, count})));
+  const int32_t first = laid_out_ + 1;
+  if (count < 1) return first;
   const auto slots = static_cast<size_t>(count) + 1;
   p.state.mTabRects.resize(slots);
   if (tabs_.size() < slots) tabs_.resize(slots);
-  int32_t first_moved = known + 1;
-  for (int32_t i = 1; i <= count; ++i) {
-    const TabMemory& tab = tabs_[static_cast<size_t>(i)];
-    const int64_t left_before = tab.left;
-    const int32_t width_before = tab.width;
-    LayOutTab(p, i);
-    if (i < first_moved && (tab.left != left_before || tab.width != width_before)) first_moved = i;
-  }
-  EnlargeSelected(p, 1);
-  return first_moved;
+  for (int32_t i = first; i <= count; ++i) LayOutTab(p, i);
+  EnlargeSelected(p, first);
+  return first;
 }
 
 void TabStripPainter::LayOutTab(StripPass& p, int32_t index) {

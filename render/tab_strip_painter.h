@@ -1,11 +1,11 @@
 // TabStripPainter: the tab-strip repaint, with a memory of the paint before. Every paint leaves exactly what
 // a full repaint leaves: the same pixels, head and page rectangles, record fields and colour write-backs.
-// What the painter remembers only saves work: only the areas whose pixels can differ from the last picture
-// are cleared and drawn again, with the steps of the tabs that reach into them. A fresh painter paints
-// everything.
+// What the painter remembers only saves work: the heads whose place did not change are not laid out again,
+// and only the areas whose pixels can differ from the last picture are cleared and drawn again, with the
+// steps of the tabs that reach into them. A fresh painter paints everything.
 //
 // The painter sees the state and the surface for itself; what it cannot see is a change inside a tab's
-// record, which the owner of the records reports (TabContentChanged), or anything done to
+// record, which the owner of the records reports (TabWidthChanged, TabContentChanged), or anything done to
 // the records or rectangles behind its back, after which the owner calls Forget.
 #pragma once
 
@@ -30,6 +30,8 @@ class TabStripPainter final : private CaptionMeasure {
   // writes the colour members back as RGB and refreshes the surface once.
   void Paint(TabStripState& state, PaintSurface& surface, const StripLayout& layout);
 
+  // Tab index's width changed: the heads from index on move.
+  void TabWidthChanged(int32_t index);
   // Tab index's caption or picture changed.
   void TabContentChanged(int32_t index);
   // Drops every memory: the next paint lays out and draws everything.
@@ -94,7 +96,7 @@ class TabStripPainter final : private CaptionMeasure {
   Look Observe(StripPass& p) const;
   static Role RoleOf(const Look& look, int32_t index);
 
-  // Lays out every tab; returns the first one whose place changed.
+  // Lays out the tabs whose place may have changed; returns the first of them.
   int32_t LayOut(StripPass& p);
   void LayOutTab(StripPass& p, int32_t index);
   void Truncate(int32_t kept);
@@ -115,15 +117,16 @@ class TabStripPainter final : private CaptionMeasure {
   Rect MeasuredCaption(StripPass& p, int32_t index, const Rect& head) override;
 
   // Layout memory.
-  std::vector<TabMemory> tabs_;           // slot 0 unused; laid out for 1 .. laid_out_
-  int32_t laid_out_ = 0;                  // tabs whose rectangle and record fields are current
-  int32_t enlarged_ = 0;                  // the tab whose stored rectangle is enlarged, 0 none
-  int32_t irregular_ = 0;                 // laid-out tabs that are irregular
-  std::optional<GeometryKey> geometry_;   // what the laid-out rectangles were made for
-  std::vector<int32_t> content_changed_;  // tabs whose caption or picture changed since
-  bool all_content_changed_ = false;      // too many to list
-  std::optional<StdFont> measured_font_;  // the font the captions were measured in
-  uint32_t font_epoch_ = 1;               // counts fonts measured in
+  std::vector<TabMemory> tabs_;          // slot 0 unused; laid out for 1 .. laid_out_
+  int32_t laid_out_ = 0;                 // tabs whose rectangle and record fields are current
+  int32_t enlarged_ = 0;                 // the tab whose stored rectangle is enlarged, 0 none
+  int32_t irregular_ = 0;                // laid-out tabs that are irregular
+  std::optional<GeometryKey> geometry_;  // what the laid-out rectangles were made for
+  int32_t moved_from_ = std::numeric_limits<int32_t>::max();  // first tab whose width changed since
+  std::vector<int32_t> content_changed_;                      // tabs whose caption or picture changed since
+  bool all_content_changed_ = false;                          // too many to list
+  std::optional<StdFont> measured_font_;                      // the font the captions were measured in
+  uint32_t font_epoch_ = 1;                                   // counts fonts measured in
 
   // Pixel memory.
   bool drawn_ = false;                     // the image holds the last paint
