@@ -106,13 +106,13 @@ bool VellumarWidget::event(QEvent* event) {
 
 void VellumarWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect area = event->rect();
-  const Bitmap& image = surface().image();
-  const QImage part = ToQImage(image, area);
-  const QRect shown = part.isNull() ? QRect() : area.intersected(QRect(0, 0, image.width(), image.height()));
-  if (!part.isNull()) painter.drawImage(shown.topLeft(), part);
+  const QRect image_area = shown_.rect();
+  for (const QRect& area : event->region()) {
+    const QRect part = area.intersected(image_area);
+    if (!part.isEmpty()) painter.drawImage(part.topLeft(), shown_, part);
+  }
   // Beyond an image that could not grow with the widget, show the surface's background.
-  const QRegion rest = QRegion(area) - QRegion(shown);
+  const QRegion rest = event->region() - QRegion(image_area);
   if (!rest.isEmpty()) {
     ColorRef color = 0;
     if (!OleTranslateColor(surface().back_color(), color)) color = 0;
@@ -214,6 +214,9 @@ void VellumarWidget::SyncSurfaceSize() {
   if (width != surface().width() || height != surface().height()) {
     try {
       surface().Resize(width, height);
+      // The new image is black, as the surface's is, until the control paints it.
+      shown_ = QImage(width, height, QImage::Format_RGB32);
+      shown_.fill(Qt::black);
     } catch (const HostError& error) {
       emit hostError(error.number(), QString::fromUtf8(error.what()));
     }
@@ -261,7 +264,13 @@ void VellumarWidget::OnFocusWindowChanged() {
 
 void VellumarWidget::Refresh() {
   ++refresh_count_;
-  update();
+  const DamageRegion damage = surface().TakeDamage();
+  QRegion changed;
+  for (const Rect& area : damage.rects()) {
+    CopyIntoImage(surface().image(), area, shown_);
+    changed += QRect(area.left, area.top, SaturateToInt32(area.Width()), SaturateToInt32(area.Height()));
+  }
+  if (!changed.isEmpty()) update(changed);
 }
 
 void VellumarWidget::SetAccessKeys(const std::string& keys) {

@@ -1,8 +1,9 @@
 // VellumarWidget: the Qt host of one Vellumar control. The widget is the control's surface: it keeps the
-// persistent image the control paints into and shows it, turns Qt's mouse, keyboard and focus events into
-// the control's notifications, gives it the real pointer and mouse grab as its window system, routes Alt plus
-// an access key to it from anywhere in its window, and passes the control's events on to the container as
-// Qt signals and, for C++ containers, to a VellumarEvents sink.
+// persistent image the control paints into and shows it, asking Qt to repaint only the areas each paint
+// changed; turns Qt's mouse, keyboard and focus events into the control's notifications, gives it the real
+// pointer and mouse grab as its window system, routes Alt plus an access key to it from anywhere in its
+// window, and passes the control's events on to the container as Qt signals and, for C++ containers, to a
+// VellumarEvents sink.
 //
 // [SECTION] Index
 //   Construction         a new control (InitProperties) or one read from a property bag (ReadProperties)
@@ -13,6 +14,7 @@
 
 #include <QtCore/QHash>
 #include <QtCore/QPointF>
+#include <QtGui/QImage>
 #include <QtWidgets/QWidget>
 #include <cstdint>
 #include <functional>
@@ -118,6 +120,7 @@ class VellumarWidget : public QWidget, private SurfaceHost, private VellumarEven
   void MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
   void MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
 
+  QImage shown_;                    // what the widget shows: the image as of the last Refresh, RGB32
   QtWindowSystem windows_;          // the real pointer and grab, for this widget
   std::string access_keys_;         // the control's access-key characters
   QHash<int, char32_t> shortcuts_;  // grabbed Alt+key shortcut id -> the access-key character
