@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "render/tab_painter.h"
 #include "tests/core/paint_surface_fake.h"
@@ -26,9 +27,9 @@ double ThreadSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// Seconds for one memset of the surface's pixels, averaged over enough repetitions to be stable.
-double FloorSeconds(FakePaintSurface& surface) {
-  auto& pixels = surface.bitmap().pixels();
+// Seconds for one memset of a buffer of the surface's size, averaged over enough repetitions to be stable.
+double FloorSeconds(const FakePaintSurface& surface) {
+  std::vector<uint32_t> pixels(surface.bitmap().pixels().size());
   const size_t bytes = pixels.size() * sizeof(pixels[0]);
   constexpr double kMeasureFor = 0.05;
   int64_t runs = 0;

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "control/user_control.h"
+#include "control/surface_host.h"
 #include "control/vellumar.h"
 #include "platform/form_file.h"
 #include "platform/temp_file.h"
@@ -20,30 +20,15 @@ constexpr int32_t kSurfaceWidth = 640;
 constexpr int32_t kSurfaceHeight = 480;
 constexpr int32_t kPictureSide = 16;
 constexpr int kTabsPerPicture = 10;
-constexpr float kPixelsPerHimetric = 96.0F / 2540.0F;
 
 // A host with a surface and nothing else: no window system to speak of, nobody listening.
-class BenchHost final : public UserControl, public WindowSystem {
+class BenchHost final : public SurfaceHost, public WindowSystem {
  public:
-  BenchHost() : image_(kSurfaceWidth, kSurfaceHeight), dc_(&image_) { dc_.SelectFont(font_); }
+  BenchHost() { surface().Resize(kSurfaceWidth, kSurfaceHeight); }
 
-  DeviceContext& hDC() override { return dc_; }
-  void Cls() override { dc_.FillRect(Rect{0, 0, kSurfaceWidth, kSurfaceHeight}, 0xFFFFFF); }
   void Refresh() override {}
   WindowHandle hWnd() override { return 1; }
   WindowSystem& Windows() override { return *this; }
-  float ScaleX(float himetric) override { return himetric * kPixelsPerHimetric; }
-  float ScaleY(float himetric) override { return himetric * kPixelsPerHimetric; }
-
-  void SetBackColor(OleColor color) override { back_color_ = color; }
-  OleColor BackColor() override { return back_color_; }
-  void SetForeColor(OleColor color) override { fore_color_ = color; }
-  OleColor ForeColor() override { return fore_color_; }
-  StdFontRef Font() override { return font_; }
-  void SetFont(StdFontRef font) override {
-    font_ = std::move(font);
-    dc_.SelectFont(font_);
-  }
   void SetAccessKeys(const std::string&) override {}
   void PropertyChanged(const std::string&) override {}
   StdFontRef AmbientFont() override { return ambient_; }
@@ -59,12 +44,7 @@ class BenchHost final : public UserControl, public WindowSystem {
   void ReleaseCapture() override {}
 
  private:
-  Bitmap image_;
-  DeviceContext dc_;
-  StdFontRef font_ = std::make_shared<StdFont>();
   StdFontRef ambient_ = std::make_shared<StdFont>();
-  OleColor back_color_ = 0;
-  OleColor fore_color_ = 0;
 };
 
 StdPictureRef TabPicture(int tab) {

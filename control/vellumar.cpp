@@ -5,12 +5,10 @@
 
 #include "platform/host_error.h"
 #include "render/tab_painter.h"
+#include "render/tab_painter_common.h"
 
 namespace vellumar {
 namespace {
-
-// Alignments 0 to 3 paint (1 at the bottom, the others on top); DrawTab paints nothing for any other value.
-constexpr int32_t kLastTopAlignment = 3;
 
 // The painters reach every record 1 .. mNumberOfTabs; a list shorter than the count (after Terminate, or a
 // load whose list could not be made) is reported as the subscript error that reaching the record would give.
@@ -40,23 +38,26 @@ void Vellumar::Terminate() {
   s_.mTabs.clear();
   pictures_.Clear();
   s_.mTabRects.clear();
+  painter_.Forget();
   access_keys_cover_ = -1;
 }
 
 void Vellumar::DrawTab() {
-  const bool paints = s_.mAlignment >= reg_Top && s_.mAlignment <= kLastTopAlignment;
-  if (paints) RequireRecordsForPaint(s_);
-  ::vellumar::DrawTab(s_, host_);
+  // Any other alignment paints nothing: the surface keeps its last picture.
+  if (const StripLayout* layout = LayoutForAlignment(s_.mAlignment)) Paint(*layout);
 }
 
 void Vellumar::DrawTabTop() {
-  RequireRecordsForPaint(s_);
-  ::vellumar::DrawTabTop(s_, host_);
+  Paint(TopStripLayout());
 }
 
 void Vellumar::DrawTabBottom() {
+  Paint(BottomStripLayout());
+}
+
+void Vellumar::Paint(const StripLayout& layout) {
   RequireRecordsForPaint(s_);
-  ::vellumar::DrawTabBottom(s_, host_);
+  painter_.Paint(s_, host_, layout);
 }
 
 void Vellumar::GetPictureSize(const StdPictureRef& pPicture, float& picX, float& picY) {

@@ -20,6 +20,7 @@
 #include "platform/picture_budget.h"
 #include "platform/std_font.h"
 #include "platform/vb_bool.h"
+#include "render/tab_strip_painter.h"
 #include "render/tab_strip_state.h"
 
 namespace vellumar {
@@ -143,7 +144,12 @@ class Vellumar {
 
   // Read access to the painters' members for hosts, tests and persistence.
   const TabStripState& state() const { return s_; }
-  TabStripState& mutable_state() { return s_; }
+  // Write access for tests: the painter forgets what it knows of the state, and the next paint lays out and
+  // draws everything.
+  TabStripState& mutable_state() {
+    painter_.Forget();
+    return s_;
+  }
   UserControl& host() { return host_; }
 
  private:
@@ -158,10 +164,12 @@ class Vellumar {
   bool HitsPage(const Point& point) const;
   void RaiseMouseEvent(void (VellumarEvents::*event)(int16_t&, int16_t&, float&, float&), int16_t Button,
                        int16_t Shift, float X, float Y);
+  void Paint(const StripLayout& layout);
 
   UserControl& host_;
   VellumarEvents* events_;
   TabStripState s_;
+  TabStripPainter painter_;   // paints s_, remembering the last paint to redraw only what changed
   HiddenPictureBox picTemp_;  // the hidden picture box that turns icons into bitmaps
   PictureBudget pictures_;    // the pictures of every tab record, deleted ones included
   // mAccessKeys is what SetTabAccessKeys gives for tabs 1 .. this count (-1: unknown). Code that writes

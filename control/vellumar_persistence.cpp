@@ -111,6 +111,7 @@ void Vellumar::ReadProperties(const PropertyBag& bag) {
 
   s_.mTabs.assign(static_cast<size_t>(s_.mNumberOfTabs) + 1, nullptr);
   pictures_.Clear();
+  painter_.Forget();
   for (int32_t i = 1; i <= s_.mNumberOfTabs; ++i) {
     cTabs& record = Reach(i);
     Step([&] { record.TabWidth = ToInt32(bag.ReadProperty(TabKey("TabWidth", i))); });

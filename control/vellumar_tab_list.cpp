@@ -88,6 +88,7 @@ std::string Vellumar::TabCaption(int32_t Index) {
 
 void Vellumar::SetTabCaption(int32_t Index, const std::string& NewTabCaption) {
   Reach(Index).TabCaption = NewTabCaption;
+  painter_.TabContentChanged(Index);
   SetTabAccessKeys();
   DrawTab();
   host_.PropertyChanged("TabCaption");
@@ -99,6 +100,7 @@ int32_t Vellumar::TabWidth(int32_t Index) {
 
 void Vellumar::SetTabWidth(int32_t Index, int32_t NewTabWidth) {
   Reach(Index).TabWidth = NewTabWidth;
+  painter_.TabWidthChanged(Index);
   DrawTab();
   host_.PropertyChanged("TabWidth");
 }
@@ -114,6 +116,7 @@ void Vellumar::SetTabPicture(int32_t Index, StdPictureRef NewTabPicture) {
   cTabs& record = Reach(Index);
   ForTab(Index, [&] { pictures_.Charge(converted.get(), record.TabPicture.get()); });
   record.TabPicture = std::move(converted);
+  painter_.TabContentChanged(Index);
   DrawTab();
   host_.PropertyChanged("TabPicture");
 }
@@ -139,6 +142,9 @@ int32_t Vellumar::AddTab(int32_t& iTabWidth, std::string& sTabText, StdPictureRe
   s_.mNumberOfTabs = count;
   cTabs& record = Reach(count);
   record.TabWidth = iTabWidth;
+  // The slot may hold a deleted tab's record, laid out and measured as that tab.
+  painter_.TabWidthChanged(count);
+  painter_.TabContentChanged(count);
   if (!sTabText.empty()) {
     record.TabCaption = sTabText;
     if (keys_cover_earlier_tabs) {

@@ -40,13 +40,14 @@ struct BlitWindow {
   int64_t height = 0;
 };
 
-BlitWindow ClipBlock(const Bitmap& dest, int64_t x, int64_t y, int64_t width, int64_t height,
+// dest_bounds is where the destination may be written, a rectangle within its bitmap.
+BlitWindow ClipBlock(const Rect& dest_bounds, int64_t x, int64_t y, int64_t width, int64_t height,
                      const Bitmap& src, int64_t x_src, int64_t y_src) {
   BlitWindow w;
-  w.dx = std::max({int64_t{0}, -x, -x_src});
-  w.dy = std::max({int64_t{0}, -y, -y_src});
-  const int64_t end_x = std::min({width, dest.width() - x, src.width() - x_src});
-  const int64_t end_y = std::min({height, dest.height() - y, src.height() - y_src});
+  w.dx = std::max({int64_t{0}, dest_bounds.left - x, -x_src});
+  w.dy = std::max({int64_t{0}, dest_bounds.top - y, -y_src});
+  const int64_t end_x = std::min({width, dest_bounds.right - x, src.width() - x_src});
+  const int64_t end_y = std::min({height, dest_bounds.bottom - y, src.height() - y_src});
   w.width = std::max<int64_t>(end_x - w.dx, 0);
   w.height = std::max<int64_t>(end_y - w.dy, 0);
   return w;
@@ -111,10 +112,11 @@ void CombineRow(Rop rop, uint32_t* dest, const uint32_t* src, size_t n) {
   }
 }
 
-void FillBlock(Bitmap& dest, int64_t x, int64_t y, int64_t width, int64_t height, Rop rop) {
+void FillBlock(Bitmap& dest, const Rect& bounds, int64_t x, int64_t y, int64_t width, int64_t height,
+               Rop rop) {
   const bool mono = dest.format() == PixelFormat::kMono1;
   const uint32_t white = mono ? raster::kMonoWhite : raster::kColorBits;
-  raster::FillClipped(dest, x, y, x + width, y + height, rop == Rop::kWhite ? white : 0);
+  raster::FillClipped(dest, bounds, x, y, x + width, y + height, rop == Rop::kWhite ? white : 0);
 }
 
 void BlitRows(Bitmap& dest, int64_t x, int64_t y, const Bitmap& src, int64_t x_src, int64_t y_src,
@@ -156,12 +158,12 @@ bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t he
   if (target == nullptr || width <= 0 || height <= 0) return true;
   if (*rop == Rop::kBlack || *rop == Rop::kWhite) {
     // These ignore the source, which may be absent.
-    FillBlock(*target, x, y, width, height, *rop);
+    FillBlock(*target, dest.DrawingBounds(), x, y, width, height, *rop);
     return true;
   }
   const Bitmap* source = src.bitmap();
   if (source == nullptr) return true;
-  const BlitWindow window = ClipBlock(*target, x, y, width, height, *source, x_src, y_src);
+  const BlitWindow window = ClipBlock(dest.DrawingBounds(), x, y, width, height, *source, x_src, y_src);
   if (window.width == 0 || window.height == 0) return true;
   const Conversion conversion = ConversionFor(dest, src, target->format(), source->format());
   BlitRows(*target, x, y, *source, x_src, y_src, window, conversion, *rop);

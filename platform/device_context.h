@@ -1,9 +1,11 @@
-// A device context over a bitmap: the selected bitmap, pen, font, text and background colours, and the
-// current position, with GDI's drawing calls. Every call clips to the selected bitmap; no coordinate, however
-// large or negative, reads or writes outside it. A context without a bitmap draws nothing.
+// A device context over a bitmap: the selected bitmap, pen, font, text and background colours, the current
+// position and an optional clip box, with GDI's drawing calls. Every call clips to the selected bitmap and
+// the clip box; no coordinate, however large or negative, reads or writes outside them. A context without a
+// bitmap draws nothing.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
@@ -44,6 +46,14 @@ class DeviceContext {
   Bitmap* bitmap() { return bitmap_; }
   const Bitmap* bitmap() const { return bitmap_; }
 
+  // Limits every drawing call to box as well as to the bitmap, as IntersectClipRect does on a context
+  // without a clip region; ClearClipBox lifts the limit. Each call paints exactly the pixels it would paint
+  // without the box, less those outside it. Reading pixels is not limited.
+  void SetClipBox(const Rect& box) { clip_box_ = box; }
+  void ClearClipBox() { clip_box_.reset(); }
+  // Where drawing calls may write: the bitmap's rectangle cut to the clip box; empty without a bitmap.
+  Rect DrawingBounds() const;
+
   Pen SelectPen(const Pen& pen);
   const Pen& pen() const { return pen_; }
 
@@ -76,6 +86,7 @@ class DeviceContext {
 
  private:
   Bitmap* bitmap_ = nullptr;
+  std::optional<Rect> clip_box_;  // the clip box, none for the whole bitmap
   Pen pen_;
   StdFontRef font_;
   ColorRef text_color_ = 0x000000;
@@ -85,11 +96,11 @@ class DeviceContext {
 };
 
 // Copies a Width x Height block from src to dest with a raster operation (kSrcCopy, kSrcAnd, kSrcPaint,
-// kSrcInvert, kDstAndNotSrc, kBlackness, kWhiteness), clipped to both bitmaps. Between formats it converts as
-// GDI does: colour to monochrome gives 1 where the source pixel equals src's background colour and 0
-// elsewhere; monochrome to colour gives dest's text colour for 0 and dest's background colour for 1.
-// Returns false, drawing nothing, for an unknown raster operation.
-bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t height, const DeviceContext& src,
-            int32_t x_src, int32_t y_src, uint32_t rop);
+// kSrcInvert, kDstAndNotSrc, kBlackness, kWhiteness), clipped to both bitmaps and to dest's clip box. Between
+// formats it converts as GDI does: colour to monochrome gives 1 where the source pixel equals src's
+// background colour and 0 elsewhere; monochrome to colour gives dest's text colour for 0 and dest's
+// background colour for 1. Returns false, drawing nothing, for an unknown raster operation.
+bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t height,
+            const DeviceContext& src, int32_t x_src, int32_t y_src, uint32_t rop);
 
 }  // namespace vellumar

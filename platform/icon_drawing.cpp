@@ -71,12 +71,12 @@ class TargetWriter {
 
 }  // namespace
 
-void DrawIconImage(Bitmap& target, int32_t x, int32_t y, int32_t width, int32_t height, const IconImage& icon,
-                   ColorRef mono_background) {
+void DrawIconImage(Bitmap& target, const Rect& bounds, int32_t x, int32_t y, int32_t width, int32_t height,
+                   const IconImage& icon, ColorRef mono_background) {
   if (icon.color.empty() || target.empty() || width <= 0 || height <= 0) return;
   const IconLayers layers(icon);
   const Rect area = Intersect(Rect{x, y, SaturatingAdd(x, width), SaturatingAdd(y, height)},
-                              Rect{0, 0, target.width(), target.height()});
+                              Intersect(bounds, Rect{0, 0, target.width(), target.height()}));
   TargetWriter writer(target, mono_background);
   for (int32_t ty = area.top; ty < area.bottom; ++ty) {
     const auto sy = static_cast<int32_t>((int64_t{ty} - y) * icon.color.height() / height);
@@ -91,7 +91,7 @@ Bitmap IconOnBackground(const IconImage& icon, int32_t width, int32_t height, Co
   Bitmap bitmap(width, height);
   std::vector<uint32_t>& pixels = bitmap.pixels();
   std::fill(pixels.begin(), pixels.end(), background);
-  DrawIconImage(bitmap, 0, 0, width, height, icon, background);
+  DrawIconImage(bitmap, Rect{0, 0, width, height}, 0, 0, width, height, icon, background);
   return bitmap;
 }
 
@@ -100,7 +100,8 @@ Bitmap IconOnBackground(const IconImage& icon, int32_t width, int32_t height, Co
 void DrawIcon(DeviceContext& dc, int32_t x, int32_t y, const StdPicture& icon) {
   Bitmap* target = dc.bitmap();
   if (icon.Type() != PictureType::kIcon || target == nullptr) return;
-  pictures::DrawIconImage(*target, x, y, kStandardIconSize, kStandardIconSize, icon.icon(), dc.GetBkColor());
+  pictures::DrawIconImage(*target, dc.DrawingBounds(), x, y, kStandardIconSize, kStandardIconSize,
+                          icon.icon(), dc.GetBkColor());
 }
 
 }  // namespace vellumar

@@ -14,12 +14,13 @@ struct AxisRun {
   int64_t start = 0;
   int64_t sign = 0;     // -1, 0 or +1
   uint64_t length = 0;  // |end - start|, below 2^32
-  int64_t extent = 0;   // the bitmap's size along this axis
+  int64_t low = 0;      // the drawable coordinates along this axis: low .. high - 1
+  int64_t high = 0;
 };
 
-AxisRun MakeRun(int32_t from, int32_t to, int32_t extent) {
+AxisRun MakeRun(int32_t from, int32_t to, int32_t low, int32_t high) {
   const int64_t delta = int64_t{to} - from;
-  return AxisRun{from, (delta > 0) - (delta < 0), static_cast<uint64_t>(std::llabs(delta)), extent};
+  return AxisRun{from, (delta > 0) - (delta < 0), static_cast<uint64_t>(std::llabs(delta)), low, high};
 }
 
 // Walks the major axis step by step and places the minor coordinate by exact integer rounding.
@@ -39,15 +40,15 @@ class LineWalk {
     return minor_.start + minor_.sign * static_cast<int64_t>(offset);
   }
 
-  // The steps [first, last] whose pixel lies on the bitmap along the major axis.
+  // The steps [first, last] whose pixel lies within the drawable range of the major axis.
   void MajorWindow(int64_t& first, int64_t& last) const {
     const int64_t n = static_cast<int64_t>(major_.length);
     if (major_.sign > 0) {
-      first = -major_.start;
-      last = major_.extent - 1 - major_.start;
+      first = major_.low - major_.start;
+      last = major_.high - 1 - major_.start;
     } else {
-      first = major_.start - (major_.extent - 1);
-      last = major_.start;
+      first = major_.start - (major_.high - 1);
+      last = major_.start - major_.low;
     }
     first = std::max<int64_t>(first, 0);
     last = std::min<int64_t>(last, n - 1);
@@ -90,12 +91,13 @@ class LineWalk {
 
 }  // namespace
 
-void DrawClippedLine(Bitmap& bitmap, Point from, Point to, int32_t pen_width, uint32_t value) {
-  if (bitmap.empty()) return;
+void DrawClippedLine(Bitmap& bitmap, const Rect& bounds, Point from, Point to, int32_t pen_width,
+                     uint32_t value) {
+  if (bounds.IsEmpty()) return;
   const int64_t width = std::max(pen_width, 1);
   const int64_t before = width / 2;  // pixels of the band before the thin line's pixel
-  const AxisRun x = MakeRun(from.x, to.x, bitmap.width());
-  const AxisRun y = MakeRun(from.y, to.y, bitmap.height());
+  const AxisRun x = MakeRun(from.x, to.x, bounds.left, bounds.right);
+  const AxisRun y = MakeRun(from.y, to.y, bounds.top, bounds.bottom);
   const bool x_major = x.length >= y.length;
   const AxisRun& major = x_major ? x : y;
   const AxisRun& minor = x_major ? y : x;
@@ -105,25 +107,25 @@ void DrawClippedLine(Bitmap& bitmap, Point from, Point to, int32_t pen_width, ui
   int64_t first = 0;
   int64_t last = 0;
   walk.MajorWindow(first, last);
-  walk.NarrowMinor(first, last, before - width + 1, minor.extent - 1 + before);
-  if (first > last) return;
-
   auto fill_band = [&](int64_t major_lo, int64_t major_hi, int64_t minor_centre) {
     const int64_t minor_lo = minor_centre - before;
     if (x_major) {
-      FillClipped(bitmap, major_lo, minor_lo, major_hi + 1, minor_lo + width, value);
+      FillClipped(bitmap, bounds, major_lo, minor_lo, major_hi + 1, minor_lo + width, value);
     } else {
-      FillClipped(bitmap, minor_lo, major_lo, minor_lo + width, major_hi + 1, value);
+      FillClipped(bitmap, bounds, minor_lo, major_lo, minor_lo + width, major_hi + 1, value);
     }
   };
 
   if (minor.length == 0) {
-    // An axis-parallel line is one rectangle.
+    // An axis-parallel line is one rectangle, which the fill clips across the minor axis.
+    if (first > last) return;
     const int64_t a = walk.MajorAt(first);
     const int64_t b = walk.MajorAt(last);
     fill_band(std::min(a, b), std::max(a, b), minor.start);
     return;
   }
+  walk.NarrowMinor(first, last, minor.low + before - width + 1, minor.high - 1 + before);
+  if (first > last) return;
   for (int64_t t = first; t <= last; ++t) {
     const int64_t m = walk.MajorAt(t);
     fill_band(m, m, walk.MinorAt(t));

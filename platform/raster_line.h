@@ -8,7 +8,8 @@
 
 namespace vellumar::raster {
 
-// Draws the line from `from` towards `to` into bitmap with the pixel value given, leaving `to` itself out.
+// Draws the line from `from` towards `to` into bitmap with the pixel value given, leaving `to` itself out,
+// and paints only what lies inside bounds, a rectangle within bitmap.
 //
 // The one-pixel line lights, for every step t = 0 .. n-1 along the major axis (the longer of the two, x on a
 // tie), the pixel nearest to the ideal line on the minor axis. A point lying exactly halfway between two
@@ -20,7 +21,8 @@ namespace vellumar::raster {
 // y - w/2 + w - 1 and the columns x1 .. x2 - 1, as a GDI pen of that width does. The ends are cut flat.
 //
 // Any 32-bit end points are accepted: the steps that can touch the bitmap are found before any is taken, so
-// the work is bounded by the bitmap's size, never by the line's length.
-void DrawClippedLine(Bitmap& bitmap, Point from, Point to, int32_t pen_width, uint32_t value);
+// the work is bounded by the size of bounds, never by the line's length.
+void DrawClippedLine(Bitmap& bitmap, const Rect& bounds, Point from, Point to, int32_t pen_width,
+                     uint32_t value);
 
 }  // namespace vellumar::raster

@@ -36,12 +36,13 @@ ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel) {
   return pixel == kMonoBlack ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
 }
 
-void FillClipped(Bitmap& bitmap, int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t value) {
+void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                 uint32_t value) {
   const int64_t width = bitmap.width();
-  left = std::max<int64_t>(left, 0);
-  top = std::max<int64_t>(top, 0);
-  right = std::min<int64_t>(right, width);
-  bottom = std::min<int64_t>(bottom, bitmap.height());
+  left = std::max<int64_t>(left, bounds.left);
+  top = std::max<int64_t>(top, bounds.top);
+  right = std::min<int64_t>(right, bounds.right);
+  bottom = std::min<int64_t>(bottom, bounds.bottom);
   if (left >= right || top >= bottom) return;
   const auto span = static_cast<size_t>(right - left);
   if (span == static_cast<size_t>(width)) {

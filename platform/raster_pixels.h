@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/bitmap.h"
+#include "platform/geometry.h"
 #include "platform/ole_color.h"
 
 namespace vellumar::raster {
@@ -22,8 +23,9 @@ uint32_t PixelValue(PixelFormat format, ColorRef color);
 // The colour a stored pixel shows: monochrome pixels read as black or white.
 ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel);
 
-// Fills the part of [left, right) x [top, bottom) that lies inside bitmap. The bounds are 64-bit so that
-// callers can pass sums of 32-bit coordinates unclamped.
-void FillClipped(Bitmap& bitmap, int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t value);
+// Fills the part of [left, right) x [top, bottom) that lies inside bounds, a rectangle within bitmap. The
+// edges are 64-bit so that callers can pass sums of 32-bit coordinates unclamped.
+void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                 uint32_t value);
 
 }  // namespace vellumar::raster

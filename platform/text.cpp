@@ -102,10 +102,9 @@ class LinePainter {
 // Draws every line that meets the clip and returns the distance from rect's top to the bottom of the text.
 int32_t PaintLines(DeviceContext& dc, FontInstance& font, std::span<const LaidOutChar> chars,
                    LineBreaker& lines, const Rect& rect, uint32_t format) {
-  Bitmap* bitmap = dc.bitmap();
-  Rect clip = bitmap != nullptr ? Rect{0, 0, bitmap->width(), bitmap->height()} : Rect{};
+  Rect clip = dc.DrawingBounds();
   if (!Has(format, kDtNoClip)) clip = Intersect(clip, rect);
-  const TextInk ink{bitmap, clip, dc.GetTextColor()};
+  const TextInk ink{dc.bitmap(), clip, dc.GetTextColor()};
   LinePainter painter(ink, font, FontOf(dc), chars);
   const int32_t line_height = font.metrics().line_height;
   int64_t top = FirstLineTop(rect, line_height, format);

@@ -30,7 +30,8 @@ void PaintIcon(DeviceContext& dest, const StdPicture& icon, int32_t x_dest, int3
   source.bitmap = &tile;
   source.backdrop = Rect{0, 0, width, height};
   source.backdrop_color = mask;
-  ComposeTransparent(dest.bitmap(), x_dest, y_dest, width, height, source, x_src, y_src, mask);
+  ComposeTransparent(dest.bitmap(), dest.DrawingBounds(), x_dest, y_dest, width, height, source, x_src, y_src,
+                     mask);
 }
 
 }  // namespace
@@ -43,7 +44,8 @@ void cImageManipulation::PaintTransparentDC(DeviceContext& dest, int32_t x_dest,
   source.bitmap = src.bitmap();
   source.zero_color = src.GetTextColor();
   source.one_color = src.GetBkColor();
-  ComposeTransparent(dest.bitmap(), x_dest, y_dest, width, height, source, x_src, y_src, TranslateMask(mask));
+  ComposeTransparent(dest.bitmap(), dest.DrawingBounds(), x_dest, y_dest, width, height, source, x_src, y_src,
+                     TranslateMask(mask));
 }
 
 void cImageManipulation::PaintTransparentPicture(DeviceContext& dest, const StdPicture* picture,
@@ -57,7 +59,8 @@ void cImageManipulation::PaintTransparentPicture(DeviceContext& dest, const StdP
       // The picture's bitmap sits in a fresh memory context, whose colours are black text on white.
       TransparentSource source;
       source.bitmap = &picture->bitmap();
-      ComposeTransparent(dest.bitmap(), x_dest, y_dest, width, height, source, x_src, y_src, mask_rgb);
+      ComposeTransparent(dest.bitmap(), dest.DrawingBounds(), x_dest, y_dest, width, height, source, x_src,
+                         y_src, mask_rgb);
       break;
     }
     case PictureType::kIcon:

@@ -1,7 +1,9 @@
 // What a painter needs of the control's drawing surface: the persistent image's device context (with the
-// surface font selected), clearing and showing the image, the window for the client rectangle, and HIMETRIC
-// to pixel scaling.
+// surface font selected), clearing and showing the image, the window for the client rectangle, HIMETRIC
+// to pixel scaling, and a count that tells a painter whether the image still holds what it last drew.
 #pragma once
+
+#include <cstdint>
 
 #include "platform/device_context.h"
 #include "platform/window_system.h"
@@ -14,10 +16,14 @@ class PaintSurface {
 
   // The device context of the persistent image; its font is the surface font.
   virtual DeviceContext& hDC() = 0;
-  // Clears the whole image to the surface's BackColor.
+  // Clears the whole image to the surface's BackColor (within the device context's clip box, when one is
+  // set); a host shows what each Cls cleared and nothing else, so a painter clears every area it draws in.
   virtual void Cls() = 0;
   // Shows the finished image.
   virtual void Refresh() = 0;
+  // Changes whenever the image changes other than by drawing into it (a new buffer, a Cls, a new
+  // background colour) and whenever the host wants it painted whole again.
+  virtual uint64_t ImageSerial() = 0;
   virtual WindowHandle hWnd() = 0;
   virtual WindowSystem& Windows() = 0;
   // HIMETRIC (scale mode 8) to pixels (scale mode 3): value * dpi / 2540.

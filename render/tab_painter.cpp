@@ -1,22 +1,24 @@
 // DrawTab, the one repaint entry, and the picture size the painters reserve room for.
 #include "render/tab_painter.h"
 
+#include "render/tab_painter_common.h"
+#include "render/tab_strip_painter.h"
+
 namespace vellumar {
 
 void DrawTab(TabStripState& state, PaintSurface& surface) {
-  switch (state.mAlignment) {
-    case reg_Top:
-    case 2:
-    case 3:
-      DrawTabTop(state, surface);
-      break;
-    case reg_Bottom:
-      DrawTabBottom(state, surface);
-      break;
-    default:
-      // The surface keeps its last picture.
-      break;
+  // Any other alignment paints nothing: the surface keeps its last picture.
+  if (const StripLayout* layout = LayoutForAlignment(state.mAlignment)) {
+    TabStripPainter().Paint(state, surface, *layout);
   }
+}
+
+void DrawTabTop(TabStripState& state, PaintSurface& surface) {
+  TabStripPainter().Paint(state, surface, TopStripLayout());
+}
+
+void DrawTabBottom(TabStripState& state, PaintSurface& surface) {
+  TabStripPainter().Paint(state, surface, BottomStripLayout());
 }
 
 void GetPictureSize(PaintSurface& surface, const StdPicture* picture, float& picX, float& picY) {

@@ -1,4 +1,5 @@
-// The two tab-strip painters: a full repaint of the surface, recording the head and page rectangles.
+// The two tab-strip painters as free routines: each is a full repaint of the surface by a fresh painter,
+// recording the head and page rectangles.
 #pragma once
 
 #include "platform/picture.h"

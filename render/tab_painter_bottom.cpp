@@ -1,5 +1,4 @@
-// DrawTabBottom: the strip along the bottom edge, heads opening upwards into the page.
-#include "render/tab_painter.h"
+// The layout of the strip along the bottom edge, heads opening upwards into the page.
 #include "render/tab_painter_common.h"
 #include "render/xp_wells.h"
 
@@ -55,8 +54,9 @@ class BottomLayout final : public StripLayout {
 
 }  // namespace
 
-void DrawTabBottom(TabStripState& state, PaintSurface& surface) {
-  PaintTabStrip(state, surface, BottomLayout{});
+const StripLayout& BottomStripLayout() {
+  static const BottomLayout kLayout;
+  return kLayout;
 }
 
 }  // namespace vellumar

@@ -1,9 +1,9 @@
-// The repaint that the painters for tabs on top and tabs at the bottom share. The bottom strip is the top
-// strip turned upside down, so the outlines, the selected head, the focus and hot bands, the strip background
-// and the page frame are drawn once, in top-layout coordinates, through a TabStripCanvas. A StripLayout
-// supplies the few things that are not mirror images: the rectangles stored for the hit tests, the record's
-// TabTop, the body gradient (it always grows from its rectangle's bottom edge) and the vertical placement of
-// pictures and captions.
+// What the painters for tabs on top and tabs at the bottom share. The bottom strip is the top strip turned
+// upside down, so the outlines, the selected head, the focus and hot bands, the strip background and the page
+// frame are drawn once, in top-layout coordinates, through a TabStripCanvas. A StripLayout supplies the few
+// things that are not mirror images: the rectangles stored for the hit tests, the record's TabTop, the body
+// gradient (it always grows from its rectangle's bottom edge) and the vertical placement of pictures and
+// captions.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,6 @@
 #include "platform/device_context.h"
 #include "platform/geometry.h"
 #include "platform/ole_color.h"
-#include "render/paint_surface.h"
-#include "render/tab_strip_state.h"
 
 namespace vellumar {
 
@@ -57,11 +55,11 @@ class StripLayout {
   virtual int32_t PictureTop(int32_t dy, const Rect& caption) const = 0;
 };
 
-// The full repaint: clear, strip background, page frame, heads, bodies, the selected head with its focus
-// band, the hot band, the page rectangle, pictures and captions, then Refresh. Writes mTabRects, mPageRect,
-// the records' TabLeft, TabTop and TabHeight, the translated mBackColorForm, mFrameColor and mBackColor, and
-// mSelectedTab 0 as 1 when tabs exist.
-void PaintTabStrip(TabStripState& state, PaintSurface& surface, const StripLayout& layout);
+// The two layouts, and the one an alignment paints: 0, 2 and 3 on top, 1 at the bottom, none for anything
+// else.
+const StripLayout& TopStripLayout();
+const StripLayout& BottomStripLayout();
+const StripLayout* LayoutForAlignment(int32_t alignment);
 
 // Rounds to the nearest whole pixel with halves to the even neighbour, saturating at the 32-bit range; a NaN
 // gives 0.

@@ -1,5 +1,4 @@
-// DrawTabTop: the strip along the top edge, heads opening downwards into the page.
-#include "render/tab_painter.h"
+// The layout of the strip along the top edge, heads opening downwards into the page.
 #include "render/tab_painter_common.h"
 #include "render/xp_wells.h"
 
@@ -43,8 +42,9 @@ class TopLayout final : public StripLayout {
 
 }  // namespace
 
-void DrawTabTop(TabStripState& state, PaintSurface& surface) {
-  PaintTabStrip(state, surface, TopLayout{});
+const StripLayout& TopStripLayout() {
+  static const TopLayout kLayout;
+  return kLayout;
 }
 
 }  // namespace vellumar

@@ -50,12 +50,13 @@ class SourceSampler {
 
 }  // namespace
 
-void ComposeTransparent(Bitmap* dest, int32_t x_dest, int32_t y_dest, int32_t width, int32_t height,
-                        const TransparentSource& source, int32_t x_src, int32_t y_src, ColorRef mask) {
+void ComposeTransparent(Bitmap* dest, const Rect& dest_bounds, int32_t x_dest, int32_t y_dest, int32_t width,
+                        int32_t height, const TransparentSource& source, int32_t x_src, int32_t y_src,
+                        ColorRef mask) {
   mask &= kRgbBits;
   if (dest == nullptr || dest->empty() || width <= 0 || height <= 0) return;
   const Rect area{x_dest, y_dest, SaturatingAdd(x_dest, width), SaturatingAdd(y_dest, height)};
-  const Rect clip = Intersect(area, Rect{0, 0, dest->width(), dest->height()});
+  const Rect clip = Intersect(area, Intersect(dest_bounds, Rect{0, 0, dest->width(), dest->height()}));
   if (clip.IsEmpty()) return;
 
   const SourceSampler sampler(source);

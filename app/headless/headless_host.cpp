@@ -1,64 +1,12 @@
 #include "app/headless/headless_host.h"
 
 #include "control/vellumar.h"
-#include "platform/host_error.h"
 
 namespace vellumar {
-namespace {
-
-// HIMETRIC units (hundredths of a millimetre) per inch.
-constexpr float kHimetricPerInch = 2540;
-
-StdFontRef DefaultFont() {
-  return std::make_shared<StdFont>();
-}
-
-}  // namespace
-
-HeadlessHost::HeadlessHost() : dc_(&image_), font_(DefaultFont()) {
-  dc_.SelectFont(font_);
-}
 
 void HeadlessHost::Resize(int32_t width, int32_t height) {
-  const std::string size = std::to_string(width) + " x " + std::to_string(height);
-  if (width < 0 || height < 0) {
-    throw HostError::WithDetail(kErrOutOfMemory, "surface of " + size + " pixels has a negative side");
-  }
-  if (int64_t{width} * height > Bitmap::kMaxPixels) {
-    throw HostError::WithDetail(kErrOutOfMemory,
-                                "surface of " + size + " pixels is larger than the host can hold");
-  }
-  image_ = Bitmap(width, height);
-  dc_.SelectBitmap(&image_);
-  width_ = width;
-  height_ = height;
+  surface().Resize(width, height);
   if (control_ != nullptr) control_->Resize();
-}
-
-void HeadlessHost::Cls() {
-  ColorRef color = 0;
-  if (!OleTranslateColor(back_color_, color)) color = 0;
-  // The raster layer's fill clears a whole surface at memset speed; an element-wise fill costs twice that.
-  dc_.FillRect(Rect{0, 0, width_, height_}, color);
-}
-
-float HeadlessHost::ScaleX(float himetric) {
-  return himetric * kPixelsPerInch / kHimetricPerInch;
-}
-float HeadlessHost::ScaleY(float himetric) {
-  return himetric * kPixelsPerInch / kHimetricPerInch;
-}
-
-void HeadlessHost::SetFont(StdFontRef font) {
-  font_ = font ? std::move(font) : DefaultFont();
-  dc_.SelectFont(font_);
-}
-
-StdFontRef HeadlessHost::AmbientFont() {
-  auto font = std::make_shared<StdFont>();
-  font->SetName("MS Sans Serif");
-  font->SetSize(8);
-  return font;
 }
 
 void HeadlessHost::PropertyChanged(const std::string& name) {
@@ -75,11 +23,11 @@ bool HeadlessHost::GetCursorPos(Point& position) {
 }
 
 WindowHandle HeadlessHost::WindowFromPoint(Point position) {
-  return Rect{0, 0, width_, height_}.Contains(position.x, position.y) ? kWindow : 0;
+  return Rect{0, 0, width(), height()}.Contains(position.x, position.y) ? kWindow : 0;
 }
 
 Rect HeadlessHost::GetClientRect(WindowHandle window) {
-  return window == kWindow ? Rect{0, 0, width_, height_} : Rect{};
+  return window == kWindow ? Rect{0, 0, width(), height()} : Rect{};
 }
 
 void HeadlessHost::TabPressed(int16_t& PreviousTab) {

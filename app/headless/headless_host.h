@@ -10,9 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "control/user_control.h"
+#include "control/surface_host.h"
 #include "platform/bitmap.h"
-#include "platform/device_context.h"
 #include "platform/window_system.h"
 
 namespace vellumar {
@@ -34,13 +33,11 @@ struct HostNotice {
 
 using HostListener = std::function<void(const HostNotice&)>;
 
-class HeadlessHost final : public UserControl, public WindowSystem, public VellumarEvents {
+class HeadlessHost final : public SurfaceHost, public WindowSystem, public VellumarEvents {
  public:
   static constexpr WindowHandle kWindow = 1;
-  // 96 dpi.
-  static constexpr float kPixelsPerInch = 96;
 
-  HeadlessHost();
+  HeadlessHost() = default;
   HeadlessHost(const HeadlessHost&) = delete;
   HeadlessHost& operator=(const HeadlessHost&) = delete;
 
@@ -52,9 +49,9 @@ class HeadlessHost final : public UserControl, public WindowSystem, public Vellu
   // control (its Resize). A negative side or more than Bitmap::kMaxPixels pixels throws HostError 7 and
   // keeps the old surface.
   void Resize(int32_t width, int32_t height);
-  int32_t width() const { return width_; }
-  int32_t height() const { return height_; }
-  const Bitmap& image() const { return image_; }
+  int32_t width() const { return surface().width(); }
+  int32_t height() const { return surface().height(); }
+  const Bitmap& image() const { return surface().image(); }
   // How often the control asked to show its image.
   int64_t refresh_count() const { return refresh_count_; }
   const std::string& access_keys() const { return access_keys_; }
@@ -70,24 +67,13 @@ class HeadlessHost final : public UserControl, public WindowSystem, public Vellu
   bool ReceivesMoveTo(Point client) { return WindowFromPoint(client) == kWindow || capture_ == kWindow; }
 
   // PaintSurface
-  DeviceContext& hDC() override { return dc_; }
-  void Cls() override;
   void Refresh() override { ++refresh_count_; }
   WindowHandle hWnd() override { return kWindow; }
   WindowSystem& Windows() override { return *this; }
-  float ScaleX(float himetric) override;
-  float ScaleY(float himetric) override;
 
   // UserControl
-  void SetBackColor(OleColor color) override { back_color_ = color; }
-  OleColor BackColor() override { return back_color_; }
-  void SetForeColor(OleColor color) override { fore_color_ = color; }
-  OleColor ForeColor() override { return fore_color_; }
-  StdFontRef Font() override { return font_; }
-  void SetFont(StdFontRef font) override;
   void SetAccessKeys(const std::string& keys) override { access_keys_ = keys; }
   void PropertyChanged(const std::string& name) override;
-  StdFontRef AmbientFont() override;
 
   // WindowSystem
   bool GetCursorPos(Point& position) override;
@@ -108,13 +94,6 @@ class HeadlessHost final : public UserControl, public WindowSystem, public Vellu
   void Notify(const HostNotice& notice) const;
   void NotifyMouse(std::string_view event, int16_t button, int16_t shift, float x, float y) const;
 
-  Bitmap image_;       // the persistent image, kColor32, width_ x height_
-  DeviceContext dc_;   // draws into image_, with font_ selected
-  int32_t width_ = 0;  // client size in pixels
-  int32_t height_ = 0;
-  OleColor back_color_ = 0;  // what Cls clears to, as assigned
-  OleColor fore_color_ = 0;
-  StdFontRef font_;              // the surface font, never null
   std::string access_keys_;      // the control's access-key characters
   std::optional<Point> cursor_;  // the pointer in client pixels, or none when outside the window
   WindowHandle capture_ = 0;     // the window holding the mouse capture

@@ -12,17 +12,15 @@ QRgb ToQRgb(ColorRef pixel) {
 
 }  // namespace
 
-QImage ToQImage(const Bitmap& bitmap, const QRect& area) {
-  const QRect clipped = area.intersected(QRect(0, 0, bitmap.width(), bitmap.height()));
-  if (clipped.isEmpty() || bitmap.format() != PixelFormat::kColor32) return QImage();
-  QImage image(clipped.size(), QImage::Format_RGB32);
-  if (image.isNull()) return QImage();
-  for (int y = 0; y < clipped.height(); ++y) {
-    const uint32_t* source = bitmap.Row(clipped.top() + y) + clipped.left();
+void CopyIntoImage(const Bitmap& bitmap, const Rect& area, QImage& image) {
+  if (bitmap.format() != PixelFormat::kColor32 || image.format() != QImage::Format_RGB32) return;
+  const Rect clipped = Intersect(area, Intersect(Rect{0, 0, bitmap.width(), bitmap.height()},
+                                                 Rect{0, 0, image.width(), image.height()}));
+  for (int32_t y = clipped.top; y < clipped.bottom; ++y) {
+    const uint32_t* source = bitmap.Row(y);
     auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < clipped.width(); ++x) target[x] = ToQRgb(source[x]);
+    for (int32_t x = clipped.left; x < clipped.right; ++x) target[x] = ToQRgb(source[x]);
   }
-  return image;
 }
 
 }  // namespace vellumar

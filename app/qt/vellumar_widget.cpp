@@ -27,14 +27,6 @@ namespace {
 
 constexpr int kDefaultWidth = 300;
 constexpr int kDefaultHeight = 200;
-// The control measures in device pixels at 96 dpi (its tab widths, fonts and picture sizes assume it), so
-// the surface converts HIMETRIC at that resolution whatever the screen reports.
-constexpr float kPixelsPerInch = 96;
-constexpr float kHimetricPerInch = 2540;
-
-StdFontRef DefaultFont() {
-  return std::make_shared<StdFont>();
-}
 
 // The key sequence of Alt plus the key that types character; empty when Qt has no key for it.
 QKeySequence AltSequence(char32_t character) {
@@ -49,9 +41,7 @@ VellumarWidget::VellumarWidget(QWidget* parent) : VellumarWidget(nullptr, parent
 
 VellumarWidget::VellumarWidget(const PropertyBag& bag, QWidget* parent) : VellumarWidget(&bag, parent) {}
 
-VellumarWidget::VellumarWidget(const PropertyBag* bag, QWidget* parent)
-    : QWidget(parent), dc_(&image_), windows_(*this), font_(DefaultFont()) {
-  dc_.SelectFont(font_);
+VellumarWidget::VellumarWidget(const PropertyBag* bag, QWidget* parent) : QWidget(parent), windows_(*this) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -122,16 +112,16 @@ bool VellumarWidget::event(QEvent* event) {
 
 void VellumarWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect area = event->rect();
-  const QImage part = ToQImage(image_, area);
-  const QRect shown =
-      part.isNull() ? QRect() : area.intersected(QRect(0, 0, image_.width(), image_.height()));
-  if (!part.isNull()) painter.drawImage(shown.topLeft(), part);
+  const QRect image_area = shown_.rect();
+  for (const QRect& area : event->region()) {
+    const QRect part = area.intersected(image_area);
+    if (!part.isEmpty()) painter.drawImage(part.topLeft(), shown_, part);
+  }
   // Beyond an image that could not grow with the widget, show the surface's background.
-  const QRegion rest = QRegion(area) - QRegion(shown);
+  const QRegion rest = event->region() - QRegion(image_area);
   if (!rest.isEmpty()) {
     ColorRef color = 0;
-    if (!OleTranslateColor(back_color_, color)) color = 0;
+    if (!OleTranslateColor(surface().back_color(), color)) color = 0;
     for (const QRect& r : rest) painter.fillRect(r, QColor(RedOf(color), GreenOf(color), BlueOf(color)));
   }
 }
@@ -227,13 +217,15 @@ void VellumarWidget::changeEvent(QEvent* event) {
 void VellumarWidget::SyncSurfaceSize() {
   const int width = std::max(0, this->width());
   const int height = std::max(0, this->height());
-  if (width != image_.width() || height != image_.height()) {
+  if (width != surface().width() || height != surface().height()) {
     try {
-      image_ = Bitmap(width, height);
+      surface().Resize(width, height);
+      // The new image is black, as the surface's is, until the control paints it.
+      shown_ = QImage(width, height, QImage::Format_RGB32);
+      shown_.fill(Qt::black);
     } catch (const HostError& error) {
       emit hostError(error.number(), QString::fromUtf8(error.what()));
     }
-    dc_.SelectBitmap(&image_);
   }
   Notify([&] { control_->Resize(); });
 }
@@ -276,29 +268,15 @@ void VellumarWidget::OnFocusWindowChanged() {
 
 // [SECTION] Host surface
 
-void VellumarWidget::Cls() {
-  ColorRef color = 0;
-  if (!OleTranslateColor(back_color_, color)) color = 0;
-  // The raster layer's fill clears a whole surface at memset speed; an element-wise fill costs twice that.
-  dc_.FillRect(Rect{0, 0, image_.width(), image_.height()}, color);
-}
-
 void VellumarWidget::Refresh() {
   ++refresh_count_;
-  update();
-}
-
-float VellumarWidget::ScaleX(float himetric) {
-  return himetric * kPixelsPerInch / kHimetricPerInch;
-}
-
-float VellumarWidget::ScaleY(float himetric) {
-  return himetric * kPixelsPerInch / kHimetricPerInch;
-}
-
-void VellumarWidget::SetFont(StdFontRef font) {
-  font_ = font ? std::move(font) : DefaultFont();
-  dc_.SelectFont(font_);
+  const DamageRegion damage = surface().TakeDamage();
+  QRegion changed;
+  for (const Rect& area : damage.rects()) {
+    CopyIntoImage(surface().image(), area, shown_);
+    changed += QRect(area.left, area.top, SaturateToInt32(area.Width()), SaturateToInt32(area.Height()));
+  }
+  if (!changed.isEmpty()) update(changed);
 }
 
 void VellumarWidget::SetAccessKeys(const std::string& keys) {
@@ -309,14 +287,6 @@ void VellumarWidget::SetAccessKeys(const std::string& keys) {
 
 void VellumarWidget::PropertyChanged(const std::string& name) {
   emit propertyChanged(QString::fromStdString(name));
-}
-
-StdFontRef VellumarWidget::AmbientFont() {
-  // The font of the forms the control was made for: MS Sans Serif, 8 points.
-  auto font = std::make_shared<StdFont>();
-  font->SetName("MS Sans Serif");
-  font->SetSize(8);
-  return font;
 }
 
 void VellumarWidget::ShowAboutBox() {

@@ -1,8 +1,9 @@
 // VellumarWidget: the Qt host of one Vellumar control. The widget is the control's surface: it keeps the
-// persistent image the control paints into and shows it, turns Qt's mouse, keyboard and focus events into
-// the control's notifications, gives it the real pointer and mouse grab as its window system, routes Alt plus
-// an access key to it from anywhere in its window, and passes the control's events on to the container as
-// Qt signals and, for C++ containers, to a VellumarEvents sink.
+// persistent image the control paints into and shows it, asking Qt to repaint only the areas each paint
+// changed; turns Qt's mouse, keyboard and focus events into the control's notifications, gives it the real
+// pointer and mouse grab as its window system, routes Alt plus an access key to it from anywhere in its
+// window, and passes the control's events on to the container as Qt signals and, for C++ containers, to a
+// VellumarEvents sink.
 //
 // [SECTION] Index
 //   Construction         a new control (InitProperties) or one read from a property bag (ReadProperties)
@@ -13,6 +14,7 @@
 
 #include <QtCore/QHash>
 #include <QtCore/QPointF>
+#include <QtGui/QImage>
 #include <QtWidgets/QWidget>
 #include <cstdint>
 #include <functional>
@@ -20,17 +22,16 @@
 #include <string>
 
 #include "app/qt/qt_window_system.h"
+#include "control/surface_host.h"
 #include "control/unused_entries.h"
-#include "control/user_control.h"
 #include "platform/bitmap.h"
-#include "platform/device_context.h"
 #include "platform/property_bag.h"
 
 namespace vellumar {
 
 class Vellumar;
 
-class VellumarWidget : public QWidget, private UserControl, private VellumarEvents {
+class VellumarWidget : public QWidget, private SurfaceHost, private VellumarEvents {
   Q_OBJECT
 
  public:
@@ -52,7 +53,7 @@ class VellumarWidget : public QWidget, private UserControl, private VellumarEven
   // sink may write the arguments, as the events pass them by reference; the signals carry what it leaves.
   void setEventSink(VellumarEvents* sink) { sink_ = sink; }
   // The persistent image, as the control last painted it.
-  const Bitmap& image() const { return image_; }
+  const Bitmap& image() const { return surface().image(); }
   // What the control last handed over as its access-key characters (UTF-8, lower case).
   const std::string& accessKeys() const { return access_keys_; }
   // How often the control asked to show its image.
@@ -110,24 +111,12 @@ class VellumarWidget : public QWidget, private UserControl, private VellumarEven
   // Ends a grab that another window (a modal dialog, a popup) needs the pointer back from.
   void OnFocusWindowChanged();
 
-  // [SECTION] Host surface: PaintSurface
-  DeviceContext& hDC() override { return dc_; }
-  void Cls() override;
+  // [SECTION] Host surface: what the drawing surface does not answer
   void Refresh() override;
   WindowHandle hWnd() override { return handle(); }
   WindowSystem& Windows() override { return windows_; }
-  float ScaleX(float himetric) override;
-  float ScaleY(float himetric) override;
-  // UserControl
-  void SetBackColor(OleColor color) override { back_color_ = color; }
-  OleColor BackColor() override { return back_color_; }
-  void SetForeColor(OleColor color) override { fore_color_ = color; }
-  OleColor ForeColor() override { return fore_color_; }
-  StdFontRef Font() override { return font_; }
-  void SetFont(StdFontRef font) override;
   void SetAccessKeys(const std::string& keys) override;
   void PropertyChanged(const std::string& name) override;
-  StdFontRef AmbientFont() override;
   void ShowAboutBox() override;
   // VellumarEvents: forwarded to the sink, then emitted.
   void TabPressed(int16_t& PreviousTab) override;
@@ -136,12 +125,8 @@ class VellumarWidget : public QWidget, private UserControl, private VellumarEven
   void MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
   void MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
 
-  Bitmap image_;                    // the persistent image, kColor32, normally the widget's size
-  DeviceContext dc_;                // draws into image_ with font_ selected
+  QImage shown_;                    // what the widget shows: the image as of the last Refresh, RGB32
   QtWindowSystem windows_;          // the real pointer and grab, for this widget
-  OleColor back_color_ = 0;         // what Cls clears to, as assigned
-  OleColor fore_color_ = 0;         // the surface's text colour, as assigned
-  StdFontRef font_;                 // the surface font, never null
   std::string access_keys_;         // the control's access-key characters
   QHash<int, char32_t> shortcuts_;  // grabbed Alt+key shortcut id -> the access-key character
   VellumarEvents* sink_ = nullptr;  // the C++ container's event sink, not owned

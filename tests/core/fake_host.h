@@ -1,6 +1,5 @@
-// A host for control tests: a persistent image over a bitmap whose device context has the surface font
-// selected, counters for Cls and Refresh, a window system whose pointer and capture the test sets, and one
-// log of what the host and the container see, in order:
+// A host for control tests: the shared drawing surface, counters for Cls and Refresh, a window system whose
+// pointer and capture the test sets, and one log of what the host and the container see, in order:
 //   "changed NAME"            PropertyChanged
 //   "keys KEYS"               the surface's AccessKeys assigned
 //   "paint"                   Refresh (the end of every paint)
@@ -16,11 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "control/user_control.h"
+#include "control/surface_host.h"
 #include "control/vellumar.h"
-#include "platform/bitmap.h"
-#include "platform/device_context.h"
-#include "platform/ole_color.h"
 #include "platform/std_font.h"
 #include "platform/window_system.h"
 
@@ -56,15 +52,13 @@ class FakeWindows : public WindowSystem {
   }
 };
 
-class FakeHost : public UserControl {
+class FakeHost : public SurfaceHost {
  public:
-  explicit FakeHost(int32_t width = 300, int32_t height = 200) : image(width, height) {
+  explicit FakeHost(int32_t width = 300, int32_t height = 200) {
     windows.client = Rect{0, 0, width, height};
-    dc_.SelectBitmap(&image);
-    dc_.SelectFont(font_);
+    surface().Resize(width, height);
   }
 
-  Bitmap image;
   FakeWindows windows;
   StdFontRef ambient = std::make_shared<StdFont>();
   std::vector<std::string> log;
@@ -87,12 +81,9 @@ class FakeHost : public UserControl {
     refresh_count = 0;
   }
 
-  DeviceContext& hDC() override { return dc_; }
   void Cls() override {
     ++cls_count;
-    ColorRef rgb = 0;
-    OleTranslateColor(back_color_, rgb);
-    std::fill(image.pixels().begin(), image.pixels().end(), rgb);
+    SurfaceHost::Cls();
   }
   void Refresh() override {
     ++refresh_count;
@@ -100,18 +91,7 @@ class FakeHost : public UserControl {
   }
   WindowHandle hWnd() override { return kControlWindow; }
   WindowSystem& Windows() override { return windows; }
-  float ScaleX(float himetric) override { return himetric * kDpi / kHimetricPerInch; }
-  float ScaleY(float himetric) override { return himetric * kDpi / kHimetricPerInch; }
 
-  void SetBackColor(OleColor color) override { back_color_ = color; }
-  OleColor BackColor() override { return back_color_; }
-  void SetForeColor(OleColor color) override { fore_color_ = color; }
-  OleColor ForeColor() override { return fore_color_; }
-  StdFontRef Font() override { return font_; }
-  void SetFont(StdFontRef font) override {
-    font_ = std::move(font);
-    dc_.SelectFont(font_);
-  }
   void SetAccessKeys(const std::string& keys) override {
     access_keys = keys;
     log.push_back("keys " + keys);
@@ -120,9 +100,6 @@ class FakeHost : public UserControl {
   StdFontRef AmbientFont() override { return ambient; }
 
  private:
-  static constexpr float kDpi = 96;
-  static constexpr float kHimetricPerInch = 2540;
-
   std::vector<std::string> Filtered(const std::string& prefix) const {
     std::vector<std::string> out;
     for (const std::string& line : log) {
@@ -130,11 +107,6 @@ class FakeHost : public UserControl {
     }
     return out;
   }
-
-  DeviceContext dc_;
-  StdFontRef font_ = std::make_shared<StdFont>();
-  OleColor back_color_ = 0;
-  OleColor fore_color_ = 0;
 };
 
 // The container: logs every event into the host's log and runs the test's handlers, if any.

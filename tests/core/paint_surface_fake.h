@@ -1,14 +1,12 @@
-// A drawing surface for painter tests and benchmarks: a bitmap of the client size with MS Sans Serif 8
-// selected, Cls clearing to a colour of the test's choice, 96 dpi scaling, and a window system that knows
+// A drawing surface for painter tests and benchmarks: the shared drawing surface at the client size with
+// MS Sans Serif 8 selected, Cls clearing to a colour of the test's choice, and a window system that knows
 // only the client rectangle.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
-#include "platform/bitmap.h"
-#include "platform/device_context.h"
-#include "platform/std_font.h"
+#include "platform/drawing_surface.h"
 #include "render/paint_surface.h"
 
 namespace vellumar::testing {
@@ -30,40 +28,35 @@ class ClientRectWindows final : public WindowSystem {
 class FakePaintSurface final : public PaintSurface {
  public:
   static constexpr WindowHandle kWindow = 0x51;
-  static constexpr float kDotsPerInch = 96.0F;
-  static constexpr float kHimetricPerInch = 2540.0F;
 
-  FakePaintSurface(int32_t width, int32_t height)
-      : bitmap_(width, height), dc_(&bitmap_), windows_(Rect{0, 0, width, height}) {
-    auto font = std::make_shared<StdFont>();
-    font->SetName("MS Sans Serif");
-    font->SetSize(8);
-    dc_.SelectFont(font);
+  FakePaintSurface(int32_t width, int32_t height) : windows_(Rect{0, 0, width, height}) {
+    surface_.Resize(width, height);
+    surface_.SetFont(DrawingSurface::FormFont());
   }
   FakePaintSurface(const FakePaintSurface&) = delete;
   FakePaintSurface& operator=(const FakePaintSurface&) = delete;
 
-  Bitmap& bitmap() { return bitmap_; }
-  void SetClsColor(ColorRef color) { cls_color_ = color; }
+  const Bitmap& bitmap() const { return surface_.image(); }
+  DrawingSurface& surface() { return surface_; }
+  void SetClsColor(ColorRef color) { surface_.SetBackColor(color); }
   int cls_count() const { return cls_count_; }
   int refresh_count() const { return refresh_count_; }
 
-  DeviceContext& hDC() override { return dc_; }
+  DeviceContext& hDC() override { return surface_.dc(); }
   void Cls() override {
-    dc_.FillRect(Rect{0, 0, bitmap_.width(), bitmap_.height()}, cls_color_);
+    surface_.Cls();
     ++cls_count_;
   }
   void Refresh() override { ++refresh_count_; }
+  uint64_t ImageSerial() override { return surface_.serial(); }
   WindowHandle hWnd() override { return kWindow; }
   WindowSystem& Windows() override { return windows_; }
-  float ScaleX(float himetric) override { return himetric * kDotsPerInch / kHimetricPerInch; }
-  float ScaleY(float himetric) override { return himetric * kDotsPerInch / kHimetricPerInch; }
+  float ScaleX(float himetric) override { return DrawingSurface::HimetricToPixels(himetric); }
+  float ScaleY(float himetric) override { return DrawingSurface::HimetricToPixels(himetric); }
 
  private:
-  Bitmap bitmap_;
-  DeviceContext dc_;
+  DrawingSurface surface_;
   ClientRectWindows windows_;
-  ColorRef cls_color_ = 0;
   int cls_count_ = 0;
   int refresh_count_ = 0;
 };

@@ -1,0 +1,89 @@
+// The steps of one tab-strip paint, in top-layout coordinates, and the geometry they share with the painter
+// that decides which of them to run: where each head's drawing can reach and where its picture and caption
+// go. Each per-tab step touches no pixel outside that tab's footprint, which is what lets the painter redraw
+// an area by running only the steps of the tabs whose footprints meet it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/geometry.h"
+#include "platform/picture.h"
+#include "render/paint_surface.h"
+#include "render/tab_painter_common.h"
+#include "render/tab_strip_canvas.h"
+#include "render/tab_strip_state.h"
+
+namespace vellumar {
+
+// Columns on either side of a head's stored span that its outline, the enlarged selected head or a band can
+// reach: the selected head reaches two columns left of its head and its right edge two columns right.
+inline constexpr int64_t kHeadReach = 3;
+
+struct StripPass;
+
+// Measures captions for the caption steps; the painter answers from what it measured before.
+class CaptionMeasure {
+ public:
+  // head with its right edge moved to the end of the widest line and its bottom to the bottom of the last,
+  // as MeasureText gives it for tab index's caption.
+  virtual Rect MeasuredCaption(StripPass& p, int32_t index, const Rect& head) = 0;
+
+ protected:
+  ~CaptionMeasure() = default;
+};
+
+// What every step of one paint reads.
+struct StripPass {
+  TabStripState& state;
+  PaintSurface& surface;
+  const StripLayout& layout;
+  TabStripCanvas& canvas;
+  CaptionMeasure& measure;
+  StripMetrics m;
+  int32_t count = 0;         // tabs painted: mNumberOfTabs, limited to the records that exist
+  int32_t skip_body = 0;     // mSelectedTab as the paint found it: that head gets no unselected body
+  int32_t line_height = -1;  // of the surface font, once a caption step has asked for it
+
+  int32_t LineHeight();
+};
+
+// Whether anything the strip draws for a head spanning columns left .. right can land on the surface.
+bool HeadCanShow(const StripMetrics& m, int64_t left, int64_t right);
+
+// The device pixels that tab index's outline, body, selected head and bands can touch, from its stored
+// rectangle's columns; empty when none of them can show.
+Rect HeadFootprint(const StripPass& p, int32_t index);
+
+// Where tab index's picture and caption go, judged before anything is drawn.
+struct CaptionPlace {
+  bool shows = false;       // false: neither picture nor caption can land on the surface
+  Rect text;                // the caption's rectangle; its text is clipped to it
+  bool text_shows = false;  // the caption is drawn at all
+  const StdPicture* picture = nullptr;
+  Rect picture_area;  // the part of the picture that is drawn, cut at the surface's edges
+};
+CaptionPlace PlaceCaption(StripPass& p, int32_t index);
+
+// The device pixels tab index's picture and caption cover.
+Rect CaptionFootprint(const CaptionPlace& place);
+
+// The steps, in the order of a paint. Lines and pixels go through the canvas, so that a clip box on the
+// surface's device context limits them all.
+void PaintStripAndFrame(StripPass& p);
+void PaintOutline(StripPass& p, int32_t index);
+void PaintBody(StripPass& p, int32_t index, ColorRef light, ColorRef dark);
+// The selected head with its focus band, and the hot band; a selection outside the tabs paints neither head.
+void PaintSelection(StripPass& p);
+void PaintCaption(StripPass& p, int32_t index, const CaptionPlace& place);
+
+// Light and Dark of the unselected bodies, from mBackColor.
+void BodyColors(const TabStripState& st, ColorRef& light, ColorRef& dark);
+
+// How many bytes of a caption are drawn.
+int32_t CaptionLength(const std::string& caption);
+
+// The colour of tab index's caption.
+OleColor CaptionColor(const TabStripState& st, int32_t index);
+
+}  // namespace vellumar
