@@ -151,7 +151,7 @@ Bytes ZtxtChunk(size_t text_bytes) {
 
 // Text, profiles and private chunks never reach the pixels, and a form's picture keeps them byte for byte.
 TEST(PngReader, PixelsDoNotDependOnTheChunksThatDoNotShapeThem) {
-  const PngSpec specs[] = {
+  const PngSpec images[] = {
       {.width = 2, .bit_depth = 16, .samples = {1, 1, 200, 200, 3, 3, 9, 9, 8, 8, 7, 7}},
       {.width = 2,
        .color_type = PNG_COLOR_TYPE_PALETTE,
@@ -159,12 +159,12 @@ TEST(PngReader, PixelsDoNotDependOnTheChunksThatDoNotShapeThem) {
        .palette = {Rgb(255, 0, 0), Rgb(0, 0, 255)},
        .palette_alpha = {0}},
   };
-  for (const PngSpec& spec : specs) {
-    const Bytes plain = BuildPng(spec);
+  for (const PngSpec& image : images) {
+    const Bytes plain = BuildPng(image);
     Bytes rich = InsertPngChunk(plain, "gAMA", {0, 0, 0x3A, 0x98});  // 0.15: would darken if applied
     rich = InsertPngChunk(rich, "sBIT", {2, 2, 2});
     rich = InsertPngChunk(rich, "tEXt", {'T', 'i', 't', 'l', 'e', 0, 'x'});
-    rich = InsertPngChunk(rich, "zTXt", ZtxtChunk(size_t{16} << 20));
+    rich = InsertPngChunk(rich, "zTXt", ZtxtChunk(size_t{1} << 20));
     rich = InsertPngChunk(rich, "prVt", Bytes(100, 7));
     const StdPictureRef picture = LoadPictureFromMemory(rich);
     EXPECT_EQ(Pixels(picture->bitmap()), Pixels(LoadPictureFromMemory(plain)->bitmap()));
