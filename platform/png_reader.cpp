@@ -2,7 +2,10 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/picture_limits.h"
@@ -10,22 +13,58 @@
 namespace vellumar::pictures {
 namespace {
 
-constexpr png_uint_32 kMaxSide = png_uint_32{1} << 24;
+constexpr png_uint_32 kMaxSide = static_cast<png_uint_32>(kMaxPicturePixels);
 constexpr png_uint_32 kMaxAncillaryChunks = 256;
 constexpr png_alloc_size_t kMaxChunkBytes = png_alloc_size_t{8} << 20;
+// What libpng may allocate for one chunk beyond the bytes of the file itself.
+constexpr png_alloc_size_t kChunkBytesMargin = 4096;
+constexpr size_t kSignatureBytes = 8;
+constexpr size_t kChunkHeaderBytes = 8;  // length and type
+constexpr size_t kChunkCrcBytes = 4;
 // Deflate turns one byte into at most 1032 (a 258-byte match costs at least two bits), so a stream of n
 // bytes cannot hold more than 1032 * n bytes of rows.
 constexpr uint64_t kMaxDeflateRatio = 1032;
 constexpr size_t kRgbaBytes = 4;
 
+// A chunk header that claims more bytes than the file still holds.
+struct OverlongChunk {
+  bool seen = false;
+  char type[4] = {};
+  uint32_t length = 0;
+};
+
 struct MemorySource {
   const uint8_t* data;
   size_t size;
-  size_t offset;
+  size_t offset = 0;
+  size_t next_chunk = kSignatureBytes;  // where the next chunk header starts
+  OverlongChunk overlong{};             // set when reading stopped at such a header
 };
+
+uint32_t BigEndian32(const uint8_t* p) {
+  return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | uint32_t{p[3]};
+}
+
+// libpng reads a chunk's header before it allocates for the chunk's data, and reads every chunk it starts
+// to its end. A chunk longer than the rest of the file therefore always ends in a truncation error; stopping
+// at its header keeps libpng from allocating what the header claims.
+void CheckChunkHeader(png_structp png, MemorySource& source) {
+  const size_t left = source.size - source.offset;
+  if (left < kChunkHeaderBytes) return;
+  const uint8_t* header = source.data + source.offset;
+  const uint32_t length = BigEndian32(header);
+  if (uint64_t{length} + kChunkHeaderBytes + kChunkCrcBytes > left) {
+    source.overlong.seen = true;
+    std::memcpy(source.overlong.type, header + 4, sizeof source.overlong.type);
+    source.overlong.length = length;
+    png_error(png, "chunk longer than the file");
+  }
+  source.next_chunk += kChunkHeaderBytes + length + kChunkCrcBytes;
+}
 
 void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
   auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
+  if (source->offset == source->next_chunk) CheckChunkHeader(png, *source);
   if (length > source->size - source->offset) png_error(png, "truncated");
   std::memcpy(out, source->data + source->offset, length);
   source->offset += length;
@@ -98,7 +137,10 @@ bool ReadImage(png_structp png, png_infop info, MemorySource* source, DecodeTarg
   png_set_read_fn(png, source, ReadFromMemory);
   png_set_user_limits(png, kMaxSide, kMaxSide);
   png_set_chunk_cache_max(png, kMaxAncillaryChunks);
-  png_set_chunk_malloc_max(png, kMaxChunkBytes);
+  png_set_chunk_malloc_max(png, std::min<png_alloc_size_t>(kMaxChunkBytes, source->size + kChunkBytesMargin));
+  // Only IHDR, PLTE, tRNS and IDAT shape the pixels. Skipping every other chunk unread keeps compressed
+  // text and profiles from expanding in memory.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(png, info);
   if (!SizeAcceptable(png, info, source->size)) return false;
   SetRgbaTransforms(png, info);
@@ -108,6 +150,15 @@ bool ReadImage(png_structp png, png_infop info, MemorySource* source, DecodeTarg
   AllocateRows(*target, png_get_image_width(png, info), png_get_image_height(png, info));
   png_read_image(png, target->rows.data());
   return true;
+}
+
+[[noreturn]] void ThrowOverlongChunk(const OverlongChunk& chunk, size_t file_size) {
+  std::string type;
+  for (char c : std::string_view(chunk.type, sizeof chunk.type)) type += (c >= 0x20 && c < 0x7F) ? c : '?';
+  throw HostError(kErrInvalidPicture, HostErrorDescription(kErrInvalidPicture) + ": PNG chunk " + type +
+                                          " claims " + std::to_string(chunk.length) +
+                                          " bytes, past the end of the " + std::to_string(file_size) +
+                                          "-byte file");
 }
 
 }  // namespace
@@ -121,9 +172,12 @@ RgbaImage DecodePng(std::span<const uint8_t> bytes) {
   if (!HasPngSignature(bytes)) ThrowInvalidPicture();
   PngReadStruct reader;
   if (reader.png() == nullptr || reader.info() == nullptr) throw HostError(kErrOutOfMemory);
-  MemorySource source{bytes.data(), bytes.size(), 0};
+  MemorySource source{bytes.data(), bytes.size()};
   DecodeTarget target;
-  if (!ReadImage(reader.png(), reader.info(), &source, &target)) ThrowInvalidPicture();
+  if (!ReadImage(reader.png(), reader.info(), &source, &target)) {
+    if (source.overlong.seen) ThrowOverlongChunk(source.overlong, source.size);
+    ThrowInvalidPicture();
+  }
   return std::move(target.image);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/rle_decoder.h"
 
+#include <algorithm>
+
 namespace vellumar::pictures {
 namespace {
 
@@ -8,33 +10,42 @@ constexpr uint8_t kEndOfLine = 0;
 constexpr uint8_t kEndOfBitmap = 1;
 constexpr uint8_t kDelta = 2;
 
-// Writes decoded palette indices into the bitmap, walking rows from the bottom up as the runs do.
+// Writes decoded palette indices into the bitmap, walking rows from the bottom up as the runs do. A run
+// costs only the pixels it leaves inside the row: what lies past the right edge is never walked, so a file
+// of many long runs over a small bitmap decodes in time bounded by the file and the bitmap, not by the
+// lengths the runs claim.
 class RlePainter {
  public:
   RlePainter(Bitmap& bitmap, std::span<const ColorRef> palette) : bitmap_(bitmap), palette_(palette) {}
 
   bool Done() const { return row_ >= bitmap_.height(); }
-  void Put(uint32_t index) {
-    if (!Done() && x_ < bitmap_.width()) {
-      bitmap_.SetPixel(x_, bitmap_.height() - 1 - row_, index < palette_.size() ? palette_[index] : 0);
-    }
-    if (x_ < bitmap_.width()) ++x_;
+
+  // Paints pixels 0 .. count - 1 of a run, index_of(i) giving pixel i's palette index, as far as the row
+  // reaches; the position stops at the right edge.
+  template <typename IndexOf>
+  void Paint(int count, IndexOf index_of) {
+    if (Done()) return;
+    const int visible = static_cast<int>(std::min<int64_t>(count, bitmap_.width() - x_));
+    uint32_t* row = bitmap_.Row(bitmap_.height() - 1 - row_) + x_;
+    for (int i = 0; i < visible; ++i) row[i] = ColorOf(index_of(i));
+    x_ += visible;
   }
   void EndLine() {
     x_ = 0;
     ++row_;
   }
   void Move(uint8_t dx, uint8_t dy) {
-    x_ += dx;
-    if (x_ > bitmap_.width()) x_ = bitmap_.width();
+    x_ = std::min(x_ + dx, bitmap_.width());
     row_ += dy;
   }
   void End() { row_ = bitmap_.height(); }
 
  private:
+  ColorRef ColorOf(uint32_t index) const { return index < palette_.size() ? palette_[index] : 0; }
+
   Bitmap& bitmap_;
   std::span<const ColorRef> palette_;
-  int32_t x_ = 0;
+  int32_t x_ = 0;    // 0 .. width
   int32_t row_ = 0;  // counted from the bottom
 };
 
@@ -48,10 +59,9 @@ uint32_t RunIndex(uint8_t value, int i, uint16_t depth) {
 void CopyLiterals(ByteReader& reader, RlePainter& painter, int count, uint16_t depth) {
   const uint64_t bytes = depth == 8 ? static_cast<uint64_t>(count) : (static_cast<uint64_t>(count) + 1) / 2;
   std::span<const uint8_t> literal = reader.Bytes(bytes);
-  for (int i = 0; i < count; ++i) {
-    painter.Put(depth == 8 ? literal[static_cast<size_t>(i)]
-                           : RunIndex(literal[static_cast<size_t>(i / 2)], i, 4));
-  }
+  painter.Paint(count, [&](int i) {
+    return depth == 8 ? literal[static_cast<size_t>(i)] : RunIndex(literal[static_cast<size_t>(i / 2)], i, 4);
+  });
   if (bytes % 2 != 0) reader.Skip(1);
 }
 
@@ -90,7 +100,7 @@ Bitmap DecodeRle(const DibHeader& header, std::span<const ColorRef> palette, std
       if (!Escape(reader, painter, value, header.bit_count)) break;
       continue;
     }
-    for (int i = 0; i < count; ++i) painter.Put(RunIndex(value, i, header.bit_count));
+    painter.Paint(count, [&](int i) { return RunIndex(value, i, header.bit_count); });
   }
   return bitmap;
 }

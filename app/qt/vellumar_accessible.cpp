@@ -98,7 +98,7 @@ VellumarAccessibleTab* VellumarAccessible::Tab(int32_t tab) const {
       return static_cast<VellumarAccessibleTab*>(known);
     }
   }
-  auto made = std::make_unique<VellumarAccessibleTab>(widget_.data(), tab);
+  auto made = std::make_unique<VellumarAccessibleTab>(LiveVellumarWidget(widget_), tab);
   tabs_.insert(tab, QAccessible::registerAccessibleInterface(made.get()));
   return made.release();  // the registry owns it now
 }

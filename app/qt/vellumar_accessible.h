@@ -48,7 +48,7 @@ class VellumarAccessible final : public QAccessibleWidget {
  private:
   int32_t TabCount() const;
 
-  QPointer<VellumarWidget> widget_;                   // the widget described
+  QPointer<QObject> widget_;                          // the widget described (see LiveVellumarWidget)
   mutable QHash<int32_t, QAccessible::Id> tabs_;      // tab number -> registered tab interface
   std::unique_ptr<VellumarAccessibleEvents> events_;  // announces the widget's changes
 };

@@ -42,7 +42,7 @@ class VellumarAccessibleEvents final : public QObject {
   void Announce(int32_t tab, QAccessible::Event type);
   void AnnounceState(int32_t tab, void (*mark)(QAccessible::State&));
 
-  QPointer<VellumarWidget> widget_;    // the widget watched
+  QPointer<QObject> widget_;           // the widget watched (see LiveVellumarWidget)
   VellumarAccessible& list_;           // its accessible interface, which owns this object
   int32_t count_ = 0;                  // tabs in the list at the last look
   int32_t selected_ = 0;               // the tab shown as selected at the last look, 0 for none

@@ -23,9 +23,8 @@ QRect OnScreen(const VellumarWidget& widget, const Rect& client) {
 
 }  // namespace
 
-VellumarWidget* LiveVellumarWidget(const QPointer<VellumarWidget>& pointer) {
-  QObject* object = pointer.data();
-  return qobject_cast<VellumarWidget*>(object);
+VellumarWidget* LiveVellumarWidget(const QPointer<QObject>& pointer) {
+  return qobject_cast<VellumarWidget*>(pointer.data());
 }
 
 VellumarAccessibleTab::VellumarAccessibleTab(VellumarWidget* widget, int32_t tab)

@@ -46,13 +46,15 @@ class VellumarAccessibleTab final : public QAccessibleInterface, public QAccessi
   // The widget while it lives and this tab is in its list; null otherwise.
   VellumarWidget* Reachable() const;
 
-  QPointer<VellumarWidget> widget_;  // the control's host; cleared when it goes
-  int32_t tab_;                      // 1-based tab number
-  bool retired_ = false;             // the tab has left the list
+  QPointer<QObject> widget_;  // the control's host (see LiveVellumarWidget); cleared when it goes
+  int32_t tab_;               // 1-based tab number
+  bool retired_ = false;      // the tab has left the list
 };
 
 // The live VellumarWidget behind pointer: null once it is gone or while it is being destroyed (its dynamic
-// type is then no longer a VellumarWidget, and its control is going or gone).
-VellumarWidget* LiveVellumarWidget(const QPointer<VellumarWidget>& pointer);
+// type is then no longer a VellumarWidget, and its control is going or gone). The accessibility classes
+// keep the widget as a QPointer<QObject>: Qt sends the widget focus events from ~QWidget, and reading a
+// QPointer<VellumarWidget> then downcasts an object that is no longer one.
+VellumarWidget* LiveVellumarWidget(const QPointer<QObject>& pointer);
 
 }  // namespace vellumar

@@ -1,6 +1,9 @@
 // PNG reading: every colour type and bit depth to RGB, and PNGs that claim more than they hold.
 #include <gtest/gtest.h>
 #include <png.h>
+#include <zlib.h>
+
+#include <string>
 
 #include "picture_test_files.h"
 #include "platform/host_error.h"
@@ -11,6 +14,7 @@ namespace {
 
 using picture_testing::BuildPng;
 using picture_testing::Bytes;
+using picture_testing::InsertPngChunk;
 using picture_testing::PatchPngSize;
 using picture_testing::PngSpec;
 using Grid = std::vector<std::vector<uint32_t>>;
@@ -111,6 +115,60 @@ TEST(PngReader, RefusesDamagedPngsAndSizesTheDataCannotHold) {
     } catch (const HostError& e) {
       EXPECT_EQ(e.number(), kErrInvalidPicture);
     }
+  }
+}
+
+// A header that claims gigabytes must be refused when it is read, before libpng allocates for the chunk.
+TEST(PngReader, RefusesAChunkClaimingMoreBytesThanTheFileHoldsAtItsHeader) {
+  const Bytes valid = BuildPng({.width = 1, .samples = {1, 2, 3}});
+  for (const char* type : {"tEXt", "zTXt", "iTXt", "sPLT", "iCCP", "prVt", "IDAT"}) {
+    for (const int64_t claimed : {int64_t{0x7FFFFFFF}, int64_t{4000}}) {
+      SCOPED_TRACE(std::string(type) + " claiming " + std::to_string(claimed));
+      const Bytes file = InsertPngChunk(valid, type, {'a', 'b', 'c'}, claimed);
+      try {
+        LoadPictureFromMemory(file);
+        ADD_FAILURE() << "loaded";
+      } catch (const HostError& e) {
+        EXPECT_EQ(e.number(), kErrInvalidPicture);
+        EXPECT_EQ(std::string(e.what()), "Invalid picture: PNG chunk " + std::string(type) + " claims " +
+                                             std::to_string(claimed) + " bytes, past the end of the " +
+                                             std::to_string(file.size()) + "-byte file");
+      }
+    }
+  }
+}
+
+Bytes ZtxtChunk(size_t text_bytes) {
+  const Bytes text(text_bytes, 'x');
+  Bytes packed(compressBound(text.size()));
+  uLongf packed_size = packed.size();
+  EXPECT_EQ(compress(packed.data(), &packed_size, text.data(), text.size()), Z_OK);
+  packed.resize(packed_size);
+  const std::string keyword("Comment\0\0", 9);  // keyword, its terminator, deflate
+  packed.insert(packed.begin(), keyword.begin(), keyword.end());
+  return packed;
+}
+
+// Text, profiles and private chunks never reach the pixels, and a form's picture keeps them byte for byte.
+TEST(PngReader, PixelsDoNotDependOnTheChunksThatDoNotShapeThem) {
+  const PngSpec images[] = {
+      {.width = 2, .bit_depth = 16, .samples = {1, 1, 200, 200, 3, 3, 9, 9, 8, 8, 7, 7}},
+      {.width = 2,
+       .color_type = PNG_COLOR_TYPE_PALETTE,
+       .samples = {1, 0},
+       .palette = {Rgb(255, 0, 0), Rgb(0, 0, 255)},
+       .palette_alpha = {0}},
+  };
+  for (const PngSpec& image : images) {
+    const Bytes plain = BuildPng(image);
+    Bytes rich = InsertPngChunk(plain, "gAMA", {0, 0, 0x3A, 0x98});  // 0.15: would darken if applied
+    rich = InsertPngChunk(rich, "sBIT", {2, 2, 2});
+    rich = InsertPngChunk(rich, "tEXt", {'T', 'i', 't', 'l', 'e', 0, 'x'});
+    rich = InsertPngChunk(rich, "zTXt", ZtxtChunk(size_t{1} << 20));
+    rich = InsertPngChunk(rich, "prVt", Bytes(100, 7));
+    const StdPictureRef picture = LoadPictureFromMemory(rich);
+    EXPECT_EQ(Pixels(picture->bitmap()), Pixels(LoadPictureFromMemory(plain)->bitmap()));
+    EXPECT_EQ(picture->file_bytes(), rich);
   }
 }
 

@@ -186,15 +186,34 @@ Bytes BuildPng(const PngSpec& spec) {
   return out;
 }
 
+namespace {
+
+constexpr size_t kIhdrType = 12;  // signature (8) and chunk length (4)
+constexpr size_t kAfterIhdr = kIhdrType + 4 + 13 + 4;
+
+void PutBigEndian32(uint8_t* out, uint32_t value) {
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
+}
+
+}  // namespace
+
 Bytes PatchPngSize(Bytes png, uint32_t width, uint32_t height) {
-  constexpr size_t kIhdrType = 12;  // signature (8) and chunk length (4)
-  for (int i = 0; i < 4; ++i) {
-    png[kIhdrType + 4 + static_cast<size_t>(i)] = static_cast<uint8_t>(width >> (24 - 8 * i));
-    png[kIhdrType + 8 + static_cast<size_t>(i)] = static_cast<uint8_t>(height >> (24 - 8 * i));
-  }
-  const uLong crc = crc32(0, png.data() + kIhdrType, 4 + 13);
-  for (int i = 0; i < 4; ++i)
-    png[kIhdrType + 17 + static_cast<size_t>(i)] = static_cast<uint8_t>(crc >> (24 - 8 * i));
+  PutBigEndian32(png.data() + kIhdrType + 4, width);
+  PutBigEndian32(png.data() + kIhdrType + 8, height);
+  PutBigEndian32(png.data() + kIhdrType + 17,
+                 static_cast<uint32_t>(crc32(0, png.data() + kIhdrType, 4 + 13)));
+  return png;
+}
+
+Bytes InsertPngChunk(Bytes png, const std::string& type, const Bytes& data, int64_t declared_length) {
+  Bytes chunk(8);
+  PutBigEndian32(chunk.data(), static_cast<uint32_t>(declared_length < 0 ? data.size() : declared_length));
+  std::copy_n(type.begin(), 4, chunk.begin() + 4);
+  chunk.insert(chunk.end(), data.begin(), data.end());
+  chunk.resize(chunk.size() + 4);
+  const uLong crc = crc32(0, chunk.data() + 4, static_cast<uInt>(4 + data.size()));
+  PutBigEndian32(chunk.data() + chunk.size() - 4, static_cast<uint32_t>(crc));
+  png.insert(png.begin() + kAfterIhdr, chunk.begin(), chunk.end());
   return png;
 }
 

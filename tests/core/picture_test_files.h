@@ -84,6 +84,9 @@ struct PngSpec {
 Bytes BuildPng(const PngSpec& spec);
 // Rewrites the width and height in a PNG's header chunk, with a valid checksum.
 Bytes PatchPngSize(Bytes png, uint32_t width, uint32_t height);
+// Inserts a chunk of type and data right after the header chunk, with a valid checksum. Its length field
+// says declared_length when given, else data.size().
+Bytes InsertPngChunk(Bytes png, const std::string& type, const Bytes& data, int64_t declared_length = -1);
 
 // A file of the given bytes under a fresh temporary directory that the object removes.
 class ScratchDir {
