@@ -148,6 +148,55 @@ void BlitRows(Bitmap& dest, int64_t x, int64_t y, const Bitmap& src, int64_t x_s
   }
 }
 
+// The destination pixels [first, last) of one axis whose source pixel, first_source + (d - origin) *
+// source_scale / dest_scale for destination pixel d, lies within [0, source_extent).
+struct AxisMap {
+  int64_t first = 0;
+  int64_t last = 0;
+  int64_t origin = 0;        // the destination pixel of the block's first logical pixel
+  int64_t first_source = 0;  // the source pixel of the block's first logical pixel
+  int64_t source_scale = 1;
+  int64_t dest_scale = 1;
+
+  int64_t SourceOf(int64_t d) const { return first_source + (d - origin) * source_scale / dest_scale; }
+};
+
+// The mapping is monotonic, so the valid destination pixels form one run found by walking in from the ends
+// of the clipped block (at most one logical pixel's worth of steps each way).
+AxisMap MapAxis(int64_t position, int64_t extent, int64_t source_position, int64_t dest_scale,
+                int64_t source_scale, int64_t bound_low, int64_t bound_high, int64_t source_extent) {
+  AxisMap m;
+  m.origin = position * dest_scale;
+  m.first_source = source_position * source_scale;
+  m.source_scale = source_scale;
+  m.dest_scale = dest_scale;
+  m.first = std::max(m.origin, bound_low);
+  m.last = std::min(m.origin + extent * dest_scale, bound_high);
+  // Whole logical pixels outside the source are skipped arithmetically before the pixel walk.
+  const int64_t skip_before = std::max<int64_t>(0, -source_position);
+  m.first = std::max(m.first, m.origin + skip_before * dest_scale);
+  const int64_t source_logical = (source_extent + source_scale - 1) / source_scale;
+  m.last = std::min(m.last, m.origin + (source_logical - source_position) * dest_scale);
+  while (m.first < m.last && m.SourceOf(m.first) < 0) ++m.first;
+  while (m.first < m.last && m.SourceOf(m.last - 1) >= source_extent) --m.last;
+  return m;
+}
+
+// A copy between contexts of different scales: each destination row gathers its source pixels first.
+void BlitResampled(Bitmap& dest, const AxisMap& columns, const AxisMap& rows, const Bitmap& src,
+                   const Conversion& conversion, Rop rop) {
+  if (columns.first >= columns.last || rows.first >= rows.last) return;
+  const auto n = static_cast<size_t>(columns.last - columns.first);
+  std::vector<uint32_t> gathered(n);
+  std::vector<uint32_t> row(n);
+  for (int64_t y = rows.first; y < rows.last; ++y) {
+    const uint32_t* s = src.Row(static_cast<int32_t>(rows.SourceOf(y)));
+    for (size_t i = 0; i < n; ++i) gathered[i] = s[columns.SourceOf(columns.first + static_cast<int64_t>(i))];
+    ConvertRow(gathered.data(), n, conversion, row.data());
+    CombineRow(rop, dest.Row(static_cast<int32_t>(y)) + columns.first, row.data(), n);
+  }
+}
+
 }  // namespace
 
 bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t height,
@@ -156,17 +205,27 @@ bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t he
   if (!rop) return false;
   Bitmap* target = dest.bitmap();
   if (target == nullptr || width <= 0 || height <= 0) return true;
+  const int64_t s = dest.scale();
+  const Rect bounds = dest.DeviceBounds();
   if (*rop == Rop::kBlack || *rop == Rop::kWhite) {
     // These ignore the source, which may be absent.
-    FillBlock(*target, dest.DrawingBounds(), x, y, width, height, *rop);
+    FillBlock(*target, bounds, x * s, y * s, width * s, height * s, *rop);
     return true;
   }
   const Bitmap* source = src.bitmap();
   if (source == nullptr) return true;
-  const BlitWindow window = ClipBlock(dest.DrawingBounds(), x, y, width, height, *source, x_src, y_src);
-  if (window.width == 0 || window.height == 0) return true;
   const Conversion conversion = ConversionFor(dest, src, target->format(), source->format());
-  BlitRows(*target, x, y, *source, x_src, y_src, window, conversion, *rop);
+  if (src.scale() != dest.scale()) {
+    const int64_t ss = src.scale();
+    const AxisMap columns = MapAxis(x, width, x_src, s, ss, bounds.left, bounds.right, source->width());
+    const AxisMap rows = MapAxis(y, height, y_src, s, ss, bounds.top, bounds.bottom, source->height());
+    BlitResampled(*target, columns, rows, *source, conversion, *rop);
+    return true;
+  }
+  const BlitWindow window =
+      ClipBlock(bounds, x * s, y * s, width * s, height * s, *source, x_src * s, y_src * s);
+  if (window.width == 0 || window.height == 0) return true;
+  BlitRows(*target, x * s, y * s, *source, x_src * s, y_src * s, window, conversion, *rop);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/device_context.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/raster_line.h"
@@ -11,10 +12,27 @@ Bitmap* DeviceContext::SelectBitmap(Bitmap* bitmap) {
   return std::exchange(bitmap_, bitmap);
 }
 
+void DeviceContext::SetScale(int32_t scale) {
+  scale_ = std::clamp(scale, 1, kMaxScale);
+}
+
 Rect DeviceContext::DrawingBounds() const {
   if (bitmap_ == nullptr) return Rect{};
-  const Rect whole{0, 0, bitmap_->width(), bitmap_->height()};
+  const Rect whole{0, 0, (bitmap_->width() + scale_ - 1) / scale_, (bitmap_->height() + scale_ - 1) / scale_};
   return clip_box_ ? Intersect(whole, *clip_box_) : whole;
+}
+
+// Cut to the drawing bounds, which lie within the bitmap's extent divided by the scale, the products fit.
+Rect DeviceContext::DeviceArea(const Rect& logical) const {
+  if (bitmap_ == nullptr) return Rect{};
+  const Rect area = Intersect(logical, DrawingBounds());
+  if (area.IsEmpty()) return Rect{};
+  const Rect scaled{area.left * scale_, area.top * scale_, area.right * scale_, area.bottom * scale_};
+  return Intersect(scaled, Rect{0, 0, bitmap_->width(), bitmap_->height()});
+}
+
+raster::ScaledTarget DeviceContext::Target() const {
+  return raster::ScaledTarget{bitmap_, DeviceBounds(), scale_};
 }
 
 Pen DeviceContext::SelectPen(const Pen& pen) {
@@ -44,40 +62,45 @@ Point DeviceContext::MoveTo(int32_t x, int32_t y) {
 void DeviceContext::LineTo(int32_t x, int32_t y) {
   const Point from = std::exchange(position_, Point{x, y});
   if (bitmap_ == nullptr || pen_.style != kPsSolid) return;
-  raster::DrawClippedLine(*bitmap_, DrawingBounds(), from, position_, pen_.width,
+  raster::DrawClippedLine(Target(), DrawingBounds(), from, position_, pen_.width,
                           raster::PixelValue(bitmap_->format(), pen_.color));
 }
 
 void DeviceContext::FillRect(const Rect& rect, ColorRef color) {
   if (bitmap_ == nullptr || rect.IsEmpty()) return;
-  raster::FillClipped(*bitmap_, DrawingBounds(), rect.left, rect.top, rect.right, rect.bottom,
-                      raster::PixelValue(bitmap_->format(), color));
+  Target().Fill(rect.left, rect.top, rect.right, rect.bottom, raster::PixelValue(bitmap_->format(), color));
 }
 
 void DeviceContext::FrameRect(const Rect& rect, ColorRef color) {
   if (bitmap_ == nullptr || rect.IsEmpty()) return;
   const uint32_t value = raster::PixelValue(bitmap_->format(), color);
-  const Rect bounds = DrawingBounds();
+  const raster::ScaledTarget target = Target();
   // 64-bit edges: right - 1 and bottom - 1 cannot wrap, and a one-pixel-wide rectangle just paints twice.
   const int64_t left = rect.left;
   const int64_t top = rect.top;
   const int64_t right = rect.right;
   const int64_t bottom = rect.bottom;
-  raster::FillClipped(*bitmap_, bounds, left, top, right, top + 1, value);
-  raster::FillClipped(*bitmap_, bounds, left, bottom - 1, right, bottom, value);
-  raster::FillClipped(*bitmap_, bounds, left, top, left + 1, bottom, value);
-  raster::FillClipped(*bitmap_, bounds, right - 1, top, right, bottom, value);
+  target.Fill(left, top, right, top + 1, value);
+  target.Fill(left, bottom - 1, right, bottom, value);
+  target.Fill(left, top, left + 1, bottom, value);
+  target.Fill(right - 1, top, right, bottom, value);
 }
 
 void DeviceContext::SetPixelV(int32_t x, int32_t y, ColorRef color) {
   if (bitmap_ == nullptr || !DrawingBounds().Contains(x, y)) return;
-  bitmap_->SetPixel(x, y, raster::PixelValue(bitmap_->format(), color));
+  Target().Fill(x, y, int64_t{x} + 1, int64_t{y} + 1, raster::PixelValue(bitmap_->format(), color));
 }
 
 ColorRef DeviceContext::GetPixel(int32_t x, int32_t y) const {
   constexpr ColorRef kClrInvalid = 0xFFFFFFFF;
-  if (bitmap_ == nullptr || !bitmap_->Contains(x, y)) return kClrInvalid;
-  return raster::ColorOfPixel(bitmap_->format(), bitmap_->Pixel(x, y));
+  if (bitmap_ == nullptr) return kClrInvalid;
+  const int64_t device_x = int64_t{x} * scale_;
+  const int64_t device_y = int64_t{y} * scale_;
+  if (device_x < 0 || device_y < 0 || device_x >= bitmap_->width() || device_y >= bitmap_->height()) {
+    return kClrInvalid;
+  }
+  const uint32_t pixel = bitmap_->Pixel(static_cast<int32_t>(device_x), static_cast<int32_t>(device_y));
+  return raster::ColorOfPixel(bitmap_->format(), pixel);
 }
 
 }  // namespace vellumar

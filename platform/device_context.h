@@ -2,6 +2,11 @@
 // position and an optional clip box, with GDI's drawing calls. Every call clips to the selected bitmap and
 // the clip box; no coordinate, however large or negative, reads or writes outside them. A context without a
 // bitmap draws nothing.
+//
+// Coordinates are logical pixels; a context with a scale s maps each to an s x s block of the bitmap's
+// pixels. Fills, frames, lines and single pixels cover exactly the blocks of the pixels they cover at scale
+// 1, so the picture is the one-to-one picture enlarged; text and pictures, drawn elsewhere, use the scale to
+// render at the bitmap's resolution instead.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +18,10 @@
 #include "platform/std_font.h"
 
 namespace vellumar {
+
+namespace raster {
+struct ScaledTarget;
+}
 
 // Pen styles; only solid pens are drawn.
 inline constexpr int32_t kPsSolid = 0;
@@ -46,13 +55,23 @@ class DeviceContext {
   Bitmap* bitmap() { return bitmap_; }
   const Bitmap* bitmap() const { return bitmap_; }
 
+  // Bitmap pixels per logical pixel along each axis, 1 to kMaxScale; other values are clamped.
+  static constexpr int32_t kMaxScale = 4;
+  void SetScale(int32_t scale);
+  int32_t scale() const { return scale_; }
+
   // Limits every drawing call to box as well as to the bitmap, as IntersectClipRect does on a context
   // without a clip region; ClearClipBox lifts the limit. Each call paints exactly the pixels it would paint
   // without the box, less those outside it. Reading pixels is not limited.
   void SetClipBox(const Rect& box) { clip_box_ = box; }
   void ClearClipBox() { clip_box_.reset(); }
-  // Where drawing calls may write: the bitmap's rectangle cut to the clip box; empty without a bitmap.
+  // Where drawing calls may write, in logical pixels: the bitmap's rectangle (its partial blocks included)
+  // cut to the clip box; empty without a bitmap.
   Rect DrawingBounds() const;
+  // The same area in the bitmap's pixels, within the bitmap.
+  Rect DeviceBounds() const { return DeviceArea(DrawingBounds()); }
+  // The bitmap pixels of the part of a logical rectangle that lies within DrawingBounds.
+  Rect DeviceArea(const Rect& logical) const;
 
   Pen SelectPen(const Pen& pen);
   const Pen& pen() const { return pen_; }
@@ -80,12 +99,15 @@ class DeviceContext {
   // Draws the one-pixel outline just inside rect.
   void FrameRect(const Rect& rect, ColorRef color);
   void SetPixelV(int32_t x, int32_t y, ColorRef color);
-  // The pixel's colour, or 0xFFFFFFFF (CLR_INVALID) outside the bitmap. Monochrome pixels read as
-  // black or white.
+  // The colour of the logical pixel (the top-left pixel of its block), or 0xFFFFFFFF (CLR_INVALID) outside
+  // the bitmap. Monochrome pixels read as black or white.
   ColorRef GetPixel(int32_t x, int32_t y) const;
 
  private:
+  raster::ScaledTarget Target() const;
+
   Bitmap* bitmap_ = nullptr;
+  int32_t scale_ = 1;
   std::optional<Rect> clip_box_;  // the clip box, none for the whole bitmap
   Pen pen_;
   StdFontRef font_;
@@ -95,11 +117,13 @@ class DeviceContext {
   Point position_;
 };
 
-// Copies a Width x Height block from src to dest with a raster operation (kSrcCopy, kSrcAnd, kSrcPaint,
-// kSrcInvert, kDstAndNotSrc, kBlackness, kWhiteness), clipped to both bitmaps and to dest's clip box. Between
-// formats it converts as GDI does: colour to monochrome gives 1 where the source pixel equals src's
-// background colour and 0 elsewhere; monochrome to colour gives dest's text colour for 0 and dest's
-// background colour for 1. Returns false, drawing nothing, for an unknown raster operation.
+// Copies a Width x Height block (in logical pixels) from src to dest with a raster operation (kSrcCopy,
+// kSrcAnd, kSrcPaint, kSrcInvert, kDstAndNotSrc, kBlackness, kWhiteness), clipped to both bitmaps and to
+// dest's clip box. Between formats it converts as GDI does: colour to monochrome gives 1 where the source
+// pixel equals src's background colour and 0 elsewhere; monochrome to colour gives dest's text colour for 0
+// and dest's background colour for 1. Between scales each destination pixel takes the source pixel at the
+// same place of the logical block, so a smaller source is enlarged by repeating its pixels. Returns false,
+// drawing nothing, for an unknown raster operation.
 bool BitBlt(DeviceContext& dest, int32_t x, int32_t y, int32_t width, int32_t height,
             const DeviceContext& src, int32_t x_src, int32_t y_src, uint32_t rop);
 

@@ -1,8 +1,10 @@
-// DrawingSurface: the persistent image a host keeps for the control, in the control's 96-dpi pixels. It
-// owns the pixel buffer and the device context that draws into it (with the surface font selected), the
-// background and text colours, Cls and HIMETRIC scaling, and keeps account of what changed: the area a host
-// has to show again, and a count of the changes a painter's memory of the image cannot know about. Every
-// host stands on one; it has no window and shows nothing itself.
+// DrawingSurface: the persistent image a host keeps for the control. The control measures in 96-dpi
+// (logical) pixels; the image may hold an integer number of device pixels for each of them, for screens of
+// a higher density, and everything but the image itself stays logical. It owns the pixel buffer and the
+// device context that draws into it (with the surface font selected), the background and text colours, Cls
+// and HIMETRIC scaling, and keeps account of what changed: the area a host has to show again, and a count of
+// the changes a painter's memory of the image cannot know about. Every host stands on one; it has no window
+// and shows nothing itself.
 #pragma once
 
 #include <cstdint>
@@ -25,12 +27,19 @@ class DrawingSurface {
   DrawingSurface(const DrawingSurface&) = delete;
   DrawingSurface& operator=(const DrawingSurface&) = delete;
 
-  // Replaces the image by a black one of width x height pixels; a side of 0 gives an empty image. A
-  // negative side or more than Bitmap::kMaxPixels pixels throws HostError 7 and keeps the old image.
+  // Replaces the image by a black one of width x height logical pixels; a side of 0 gives an empty image.
+  // A negative side or more than Bitmap::kMaxPixels device pixels throws HostError 7 and keeps the old
+  // image.
   void Resize(int32_t width, int32_t height);
-  // The size last given to Resize.
+  // The size last given to Resize, in logical pixels.
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
+  // Device pixels per logical pixel along each axis, 1 to DeviceContext::kMaxScale. A new scale replaces
+  // the image by a black one of the same logical size, to be painted whole again; a scale out of range
+  // throws HostError 5 and one too large for the image HostError 7, keeping the old image.
+  void SetScale(int32_t scale);
+  int32_t scale() const { return dc_.scale(); }
+  // The image in device pixels: scale() times the logical size along each side.
   const Bitmap& image() const { return image_; }
   DeviceContext& dc() { return dc_; }
   const DeviceContext& dc() const { return dc_; }
@@ -57,8 +66,11 @@ class DrawingSurface {
   void MarkChanged();
   // The area changed since the last TakeDamage: what each Cls cleared, all of the image after Resize and
   // MarkChanged. A painter clears every area before it draws there, so this covers its drawing.
+  // In logical pixels.
   const DamageRegion& damage() const { return damage_; }
   DamageRegion TakeDamage();
+  // TakeDamage with every rectangle in device pixels, for a host that shows the image.
+  DamageRegion TakeDeviceDamage();
 
   // HIMETRIC units (hundredths of a millimetre) to pixels.
   static float HimetricToPixels(float himetric);
@@ -66,6 +78,8 @@ class DrawingSurface {
   static StdFontRef FormFont();
 
  private:
+  void Allocate(int32_t width, int32_t height, int32_t scale);
+
   Bitmap image_;       // kColor32, width_ x height_ (empty when a side is 0)
   DeviceContext dc_;   // draws into image_ with font_ selected
   int32_t width_ = 0;  // the size asked for

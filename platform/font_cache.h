@@ -25,11 +25,15 @@ class FontCache {
 
   static FontCache& Instance();
 
-  // The font for font's name, size, weight and slant. The reference stays valid until the next call.
-  FontInstance& For(const StdFont& font);
+  // The font for font's name, size, weight and slant, for output at scale device pixels per logical pixel
+  // (1 to 4): its em is scale times the font's. A bitmap face that has no strike of exactly that size
+  // gives way to its outline stand-in, so that high-resolution text is rendered rather than enlarged. The
+  // reference stays valid until the second call after it (the entry just used is never the one evicted).
+  FontInstance& For(const StdFont& font, int32_t scale = 1);
 
  private:
   FontCache();
+  std::unique_ptr<FontInstance> Open(const FontRequest& request, std::string_view family) const;
 
   struct Entry {
     FontRequest request;

@@ -27,6 +27,7 @@ struct FontRequest {
   int32_t em_pixels = 0;  // character height in pixels, 1 to kMaxEmPixels
   bool bold = false;
   bool italic = false;
+  int32_t scale = 1;  // device pixels per logical pixel the glyphs are drawn for
   friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 
@@ -51,6 +52,9 @@ class FontInstance final : public AdvanceSource {
   FontInstance(FT_Library library, const FontRequest& request, const std::vector<FontFile>& candidates);
 
   const FontMetrics& metrics() const { return metrics_; }
+  // Whether the face is a bitmap strike drawn enlarged by a whole factor rather than at its own size.
+  bool magnified() const { return magnification_ > 1; }
+  bool is_strike() const { return face_ && !FT_IS_SCALABLE(face_.get()); }
   // Horizontal advance in pixels, including synthetic bold; 0 for a code point that cannot be loaded.
   int32_t Advance(char32_t code) override;
   // The glyph for code with every style applied. The reference is valid until the next call on this font.

@@ -16,11 +16,13 @@ constexpr std::string_view kDejaVuDir = "/usr/share/fonts/truetype/dejavu/";
 struct WineFamily {
   std::string_view family;
   std::string_view regular_file;
-  std::string_view bold_file;  // empty: the platform synthesised bold for this family too
+  std::string_view bold_file;        // empty: the platform synthesised bold for this family too
+  std::string_view scalable_family;  // an outline family of the same metrics, for sizes the strikes lack
 };
+// Tahoma was drawn as the outline counterpart of MS Sans Serif: the same 13-pixel line at 8 points.
 constexpr std::array<WineFamily, 2> kWineFamilies{{
-    {"MS Sans Serif", "ms_sans_serif.ttf", ""},
-    {"Tahoma", "tahoma.ttf", "tahomabd.ttf"},
+    {"MS Sans Serif", "ms_sans_serif.ttf", "", "Tahoma"},
+    {"Tahoma", "tahoma.ttf", "tahomabd.ttf", ""},
 }};
 
 struct FcPatternDeleter {
@@ -130,6 +132,11 @@ FontResolver::FontResolver() {
 }
 
 FontResolver::~FontResolver() = default;
+
+std::string_view FontResolver::ScalableStandIn(std::string_view family) {
+  const WineFamily* wine = FindWineFamily(family);
+  return wine != nullptr ? wine->scalable_family : std::string_view{};
+}
 
 std::vector<FontFile> FontResolver::Resolve(std::string_view family, bool bold, bool italic) const {
   FcConfig* config = config_ ? config_->handle.get() : nullptr;

@@ -31,6 +31,10 @@ class FontResolver {
   // resort of resorts. Each call asks fontconfig afresh (a millisecond or so); callers cache what they open.
   std::vector<FontFile> Resolve(std::string_view family, bool bold, bool italic) const;
 
+  // The outline family drawn with the same metrics as family, for a bitmap family whose strikes have no
+  // size for high-resolution output; empty when there is none.
+  static std::string_view ScalableStandIn(std::string_view family);
+
  private:
   struct Config;
   std::unique_ptr<Config> config_;  // null when fontconfig could not load a configuration

@@ -45,9 +45,9 @@ IcoEntry ReadEntry(ByteReader& reader) {
   return entry;
 }
 
-bool Better(const IcoEntry& a, const IcoEntry& b) {
-  const auto distance = [](const IcoEntry& e) {
-    return std::abs(e.width - kStandardIconSize) + std::abs(e.height - kStandardIconSize);
+bool Better(const IcoEntry& a, const IcoEntry& b, int32_t side) {
+  const auto distance = [side](const IcoEntry& e) {
+    return std::abs(e.width - side) + std::abs(e.height - side);
   };
   if (distance(a) != distance(b)) return distance(a) < distance(b);
   if (a.bits != b.bits) return a.bits > b.bits;
@@ -115,7 +115,7 @@ bool HasIcoSignature(std::span<const uint8_t> bytes) {
   return bytes.size() >= 4 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == kIconType && bytes[3] == 0;
 }
 
-IconImage DecodeIco(std::span<const uint8_t> file) {
+IconImage DecodeIco(std::span<const uint8_t> file, int32_t side) {
   if (!HasIcoSignature(file)) ThrowInvalidPicture();
   ByteReader reader(file);
   reader.Skip(4);
@@ -124,7 +124,7 @@ IconImage DecodeIco(std::span<const uint8_t> file) {
   IcoEntry best = ReadEntry(reader);
   for (uint16_t i = 1; i < count; ++i) {
     const IcoEntry entry = ReadEntry(reader);
-    if (Better(entry, best)) best = entry;
+    if (Better(entry, best, side)) best = entry;
   }
   std::span<const uint8_t> data = SubSpan(file, best.offset, best.size);
   if (data.empty()) ThrowInvalidPicture();

@@ -100,8 +100,11 @@ Bitmap IconOnBackground(const IconImage& icon, int32_t width, int32_t height, Co
 void DrawIcon(DeviceContext& dc, int32_t x, int32_t y, const StdPicture& icon) {
   Bitmap* target = dc.bitmap();
   if (icon.Type() != PictureType::kIcon || target == nullptr) return;
-  pictures::DrawIconImage(*target, dc.DrawingBounds(), x, y, kStandardIconSize, kStandardIconSize,
-                          icon.icon(), dc.GetBkColor());
+  const int32_t scale = dc.scale();
+  const int32_t side = kStandardIconSize * scale;
+  pictures::DrawIconImage(*target, dc.DeviceBounds(), SaturateToInt32(int64_t{x} * scale),
+                          SaturateToInt32(int64_t{y} * scale), side, side, icon.IconFor(side),
+                          dc.GetBkColor());
 }
 
 }  // namespace vellumar

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "platform/geometry.h"
+#include "platform/host_error.h"
+#include "platform/ico_reader.h"
 #include "platform/icon_drawing.h"
 
 namespace vellumar {
@@ -43,6 +45,23 @@ std::shared_ptr<StdPicture> StdPicture::FromIcon(IconImage icon, std::vector<uin
   picture->icon_ = std::move(icon);
   picture->file_bytes_ = std::move(file_bytes);
   return picture;
+}
+
+const IconImage& StdPicture::IconFor(int32_t side) const {
+  if (type_ != PictureType::kIcon || side <= kStandardIconSize || file_bytes_.empty()) return icon_;
+  if (large_side_ != side) {
+    large_side_ = side;
+    large_icon_ = IconImage{};
+    try {
+      IconImage entry = pictures::DecodeIco(file_bytes_, side);
+      if (entry.color.width() > icon_.color.width() && entry.color.height() > icon_.color.height()) {
+        large_icon_ = std::move(entry);
+      }
+    } catch (const HostError&) {
+      // A damaged larger entry leaves the entry already decoded, which drew before and draws now.
+    }
+  }
+  return large_icon_.color.empty() ? icon_ : large_icon_;
 }
 
 std::shared_ptr<StdPicture> StdPicture::OfType(PictureType type, int32_t width_px, int32_t height_px) {

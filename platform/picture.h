@@ -34,6 +34,10 @@ class StdPicture {
   // For kBitmap: the picture's bitmap. For kIcon: the icon entry drawn at the standard icon size.
   const Bitmap& bitmap() const { return bitmap_; }
   const IconImage& icon() const { return icon_; }
+  // For kIcon: the image to draw the icon at side x side pixels from, the file's entry nearest that size
+  // when it is larger than icon(), otherwise icon(). The entry is decoded once and kept until another side
+  // is asked for (pictures are used from the UI thread only).
+  const IconImage& IconFor(int32_t side) const;
   // The bytes of the file the picture was read from (what persistence stores), empty when made in memory.
   const std::vector<uint8_t>& file_bytes() const { return file_bytes_; }
 
@@ -49,6 +53,8 @@ class StdPicture {
   Bitmap bitmap_;
   IconImage icon_;
   std::vector<uint8_t> file_bytes_;
+  mutable int32_t large_side_ = 0;  // the side large_icon_ was chosen for, 0 for none yet
+  mutable IconImage large_icon_;    // empty when the file has nothing larger than icon_
 };
 
 using StdPictureRef = std::shared_ptr<StdPicture>;
@@ -77,8 +83,8 @@ void WritePng(const Bitmap& bitmap, const std::string& path);
 
 // The system's standard icon size in pixels.
 inline constexpr int32_t kStandardIconSize = 32;
-// Draws an icon picture at (x, y) at the standard icon size (scaled when its image has another size):
-// transparent pixels leave the destination as it was.
+// Draws an icon picture at (x, y) at the standard icon size (scaled when its image has another size), from
+// the image that suits the context's scale: transparent pixels leave the destination as it was.
 void DrawIcon(DeviceContext& dc, int32_t x, int32_t y, const StdPicture& icon);
 
 }  // namespace vellumar

@@ -91,7 +91,7 @@ class LineWalk {
 
 }  // namespace
 
-void DrawClippedLine(Bitmap& bitmap, const Rect& bounds, Point from, Point to, int32_t pen_width,
+void DrawClippedLine(const ScaledTarget& target, const Rect& bounds, Point from, Point to, int32_t pen_width,
                      uint32_t value) {
   if (bounds.IsEmpty()) return;
   const int64_t width = std::max(pen_width, 1);
@@ -110,9 +110,9 @@ void DrawClippedLine(Bitmap& bitmap, const Rect& bounds, Point from, Point to, i
   auto fill_band = [&](int64_t major_lo, int64_t major_hi, int64_t minor_centre) {
     const int64_t minor_lo = minor_centre - before;
     if (x_major) {
-      FillClipped(bitmap, bounds, major_lo, minor_lo, major_hi + 1, minor_lo + width, value);
+      target.Fill(major_lo, minor_lo, major_hi + 1, minor_lo + width, value);
     } else {
-      FillClipped(bitmap, bounds, minor_lo, major_lo, minor_lo + width, major_hi + 1, value);
+      target.Fill(minor_lo, major_lo, minor_lo + width, major_hi + 1, value);
     }
   };
 

@@ -5,11 +5,12 @@
 
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
+#include "platform/raster_pixels.h"
 
 namespace vellumar::raster {
 
-// Draws the line from `from` towards `to` into bitmap with the pixel value given, leaving `to` itself out,
-// and paints only what lies inside bounds, a rectangle within bitmap.
+// Draws the line from `from` towards `to` into target with the pixel value given, leaving `to` itself out,
+// and paints only what lies inside bounds, the logical rectangle the target's device bounds enlarge.
 //
 // The one-pixel line lights, for every step t = 0 .. n-1 along the major axis (the longer of the two, x on a
 // tie), the pixel nearest to the ideal line on the minor axis. A point lying exactly halfway between two
@@ -22,7 +23,7 @@ namespace vellumar::raster {
 //
 // Any 32-bit end points are accepted: the steps that can touch the bitmap are found before any is taken, so
 // the work is bounded by the size of bounds, never by the line's length.
-void DrawClippedLine(Bitmap& bitmap, const Rect& bounds, Point from, Point to, int32_t pen_width,
+void DrawClippedLine(const ScaledTarget& target, const Rect& bounds, Point from, Point to, int32_t pen_width,
                      uint32_t value);
 
 }  // namespace vellumar::raster

@@ -28,4 +28,18 @@ ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel);
 void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, int64_t right, int64_t bottom,
                  uint32_t value);
 
+// A bitmap drawn in logical pixels, each covering a scale x scale block of the bitmap's own pixels, so that
+// every shape is the one-to-one shape enlarged.
+struct ScaledTarget {
+  Bitmap* bitmap = nullptr;
+  Rect device_bounds;  // where drawing may write, in the bitmap's pixels and within it
+  int64_t scale = 1;
+
+  // Fills the blocks of the logical rectangle [left, right) x [top, bottom) that meet device_bounds. The
+  // edges stay far below 2^60, so the products cannot overflow.
+  void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t value) const {
+    FillClipped(*bitmap, device_bounds, left * scale, top * scale, right * scale, bottom * scale, value);
+  }
+};
+
 }  // namespace vellumar::raster

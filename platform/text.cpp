@@ -58,45 +58,58 @@ int32_t MeasureLines(LineBreaker& lines, Rect& rect, int32_t line_height) {
   return SaturateToInt32(count * line_height);
 }
 
+// Lays text out in logical pixels with the one-to-one font and draws it at the device's scale: each glyph,
+// rendered at the scaled size, sits on the scaled baseline at its scaled pen position, so the text keeps
+// the one-to-one layout and stays within the boxes measured for it; the bars are the one-to-one bars
+// enlarged.
 class LinePainter {
  public:
-  LinePainter(const TextInk& ink, FontInstance& font, const StdFont& style,
-              std::span<const LaidOutChar> chars)
-      : ink_(ink), font_(font), metrics_(font.metrics()), style_(style), chars_(chars) {}
+  LinePainter(const TextInk& ink, const Rect& clip, FontInstance& font, FontInstance& glyphs,
+              const StdFont& style, std::span<const LaidOutChar> chars, int64_t scale)
+      : ink_(ink),
+        clip_(clip),
+        glyphs_(glyphs),
+        metrics_(font.metrics()),
+        style_(style),
+        chars_(chars),
+        scale_(scale) {}
 
   // Draws one line with its cell's top-left corner at (left, top).
   void Paint(const TextLine& line, int64_t left, int64_t top) {
     // Glyphs may reach beyond their advance (bearings, slant); farther than two lines' height they do not.
     const int64_t reach = 2 * int64_t{metrics_.line_height};
-    const int64_t baseline = top + metrics_.ascent;
+    const int64_t baseline = (top + metrics_.ascent) * scale_;
     int64_t pen = left;
-    for (size_t i = line.begin; i < line.end && pen < ink_.clip.right + reach; ++i) {
+    for (size_t i = line.begin; i < line.end && pen < clip_.right + reach; ++i) {
       const LaidOutChar& c = chars_[i];
-      if (!IsControlCode(c.code) && pen + c.advance + reach > ink_.clip.left) {
-        const GlyphBitmap& glyph = font_.Glyph(c.code);
-        PaintGlyph(ink_, pen + glyph.left, baseline - glyph.top, glyph);
+      if (!IsControlCode(c.code) && pen + c.advance + reach > clip_.left) {
+        const GlyphBitmap& glyph = glyphs_.Glyph(c.code);
+        PaintGlyph(ink_, pen * scale_ + glyph.left, baseline - glyph.top, glyph);
       }
       if (c.underlined) Underline(pen, pen + c.advance, top);
       pen += c.advance;
     }
     if (style_.Underline()) Underline(left, left + line.width, top);
-    if (style_.Strikethrough()) {
-      const int64_t bar = top + metrics_.strikeout_top;
-      PaintBar(ink_, left, bar, left + line.width, bar + metrics_.strikeout_height);
-    }
+    if (style_.Strikethrough())
+      Bar(left, left + line.width, top + metrics_.strikeout_top, metrics_.strikeout_height);
   }
 
  private:
   void Underline(int64_t from, int64_t to, int64_t top) {
-    const int64_t bar = top + metrics_.underline_top;
-    PaintBar(ink_, from, bar, to, bar + metrics_.underline_height);
+    Bar(from, to, top + metrics_.underline_top, metrics_.underline_height);
+  }
+
+  void Bar(int64_t from, int64_t to, int64_t top, int64_t height) {
+    PaintBar(ink_, from * scale_, top * scale_, to * scale_, (top + height) * scale_);
   }
 
   const TextInk& ink_;
-  FontInstance& font_;
+  Rect clip_;  // logical
+  FontInstance& glyphs_;
   const FontMetrics& metrics_;
   const StdFont& style_;
   std::span<const LaidOutChar> chars_;
+  int64_t scale_;
 };
 
 // Draws every line that meets the clip and returns the distance from rect's top to the bottom of the text.
@@ -104,8 +117,10 @@ int32_t PaintLines(DeviceContext& dc, FontInstance& font, std::span<const LaidOu
                    LineBreaker& lines, const Rect& rect, uint32_t format) {
   Rect clip = dc.DrawingBounds();
   if (!Has(format, kDtNoClip)) clip = Intersect(clip, rect);
-  const TextInk ink{dc.bitmap(), clip, dc.GetTextColor()};
-  LinePainter painter(ink, font, FontOf(dc), chars);
+  const TextInk ink{dc.bitmap(), dc.DeviceArea(clip), dc.GetTextColor()};
+  // The one-to-one font was used last, so this lookup cannot evict it.
+  FontInstance& glyphs = dc.scale() == 1 ? font : FontCache::Instance().For(FontOf(dc), dc.scale());
+  LinePainter painter(ink, clip, font, glyphs, FontOf(dc), chars, dc.scale());
   const int32_t line_height = font.metrics().line_height;
   int64_t top = FirstLineTop(rect, line_height, format);
   TextLine line;

@@ -1,5 +1,7 @@
 #include "render/transparent_compose.h"
 
+#include <algorithm>
+
 namespace vellumar {
 namespace {
 
@@ -48,26 +50,50 @@ class SourceSampler {
   bool mono_ = false;
 };
 
+// One axis from destination pixels to source pixels.
+struct AxisMapping {
+  int64_t dest_origin;    // the destination pixel of the area's first logical pixel
+  int64_t source_origin;  // the source pixel of the same
+  ComposeScale scale;
+
+  int64_t SourceOf(int64_t d) const {
+    if (scale.dest == scale.source) return source_origin + (d - dest_origin);
+    return source_origin + (d - dest_origin) * scale.source / scale.dest;
+  }
+};
+
+// The area's pixels in dest, within dest_bounds and dest; the products stay far inside 64 bits.
+Rect DestArea(const Bitmap& dest, const Rect& dest_bounds, int32_t x, int32_t y, int32_t width,
+              int32_t height, int64_t scale) {
+  const Rect within = Intersect(dest_bounds, Rect{0, 0, dest.width(), dest.height()});
+  const auto cut = [](int64_t value, int32_t low, int32_t high) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, low, high));
+  };
+  return Rect{cut(int64_t{x} * scale, within.left, within.right),
+              cut(int64_t{y} * scale, within.top, within.bottom),
+              cut((int64_t{x} + width) * scale, within.left, within.right),
+              cut((int64_t{y} + height) * scale, within.top, within.bottom)};
+}
+
 }  // namespace
 
 void ComposeTransparent(Bitmap* dest, const Rect& dest_bounds, int32_t x_dest, int32_t y_dest, int32_t width,
                         int32_t height, const TransparentSource& source, int32_t x_src, int32_t y_src,
-                        ColorRef mask) {
+                        ColorRef mask, ComposeScale scale) {
   mask &= kRgbBits;
   if (dest == nullptr || dest->empty() || width <= 0 || height <= 0) return;
-  const Rect area{x_dest, y_dest, SaturatingAdd(x_dest, width), SaturatingAdd(y_dest, height)};
-  const Rect clip = Intersect(area, Intersect(dest_bounds, Rect{0, 0, dest->width(), dest->height()}));
+  const Rect clip = DestArea(*dest, dest_bounds, x_dest, y_dest, width, height, scale.dest);
   if (clip.IsEmpty()) return;
 
   const SourceSampler sampler(source);
   const bool mono_dest = dest->format() == PixelFormat::kMono1;
-  const int64_t shift_x = int64_t{x_src} - x_dest;
-  const int64_t shift_y = int64_t{y_src} - y_dest;
+  const AxisMapping columns{int64_t{x_dest} * scale.dest, int64_t{x_src} * scale.source, scale};
+  const AxisMapping rows{int64_t{y_dest} * scale.dest, int64_t{y_src} * scale.source, scale};
   for (int32_t y = clip.top; y < clip.bottom; ++y) {
-    const SourceRow row = sampler.Row(y + shift_y);
+    const SourceRow row = sampler.Row(rows.SourceOf(y));
     uint32_t* out = dest->Row(y);
     for (int32_t x = clip.left; x < clip.right; ++x) {
-      const ColorRef color = sampler.At(row, x + shift_x);
+      const ColorRef color = sampler.At(row, columns.SourceOf(x));
       if ((color & kRgbBits) == mask) continue;
       out[x] = mono_dest ? ((color & kRgbBits) == kWhite ? 1u : 0u) : color;
     }

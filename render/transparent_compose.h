@@ -20,14 +20,22 @@ struct TransparentSource {
   ColorRef backdrop_color = 0;
 };
 
+// The pixels one logical pixel covers in the destination and in the source, along each axis.
+struct ComposeScale {
+  int64_t dest = 1;
+  int64_t source = 1;
+};
+
 // Composes the width x height area at (x_src, y_src) of source onto dest at (x_dest, y_dest), clipped to
-// dest_bounds, a rectangle within dest. A source pixel equal to mask leaves dest as it was; any other
+// dest_bounds, a rectangle of dest's pixels within it. Positions and sizes are logical pixels; each
+// destination pixel takes the source pixel at the same place of the logical pixel, so a source at a lower
+// scale is enlarged by repeating its pixels. A source pixel equal to mask leaves dest as it was; any other
 // replaces it. Source pixels outside both the bitmap and the backdrop read as black, as the freshly made
 // buffer of the old technique did.
 // A monochrome dest receives 1 for white and 0 for every other colour. Nothing is allocated; a null or
 // empty dest, or a width or height of 0 or below, draws nothing.
 void ComposeTransparent(Bitmap* dest, const Rect& dest_bounds, int32_t x_dest, int32_t y_dest, int32_t width,
                         int32_t height, const TransparentSource& source, int32_t x_src, int32_t y_src,
-                        ColorRef mask);
+                        ColorRef mask, ComposeScale scale = {});
 
 }  // namespace vellumar

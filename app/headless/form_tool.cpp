@@ -9,6 +9,7 @@
 #include "app/headless/hosted_control.h"
 #include "app/headless/image_file.h"
 #include "control/vellumar.h"
+#include "platform/device_context.h"
 #include "platform/error_text.h"
 #include "platform/form_file.h"
 #include "platform/host_error.h"
@@ -22,6 +23,13 @@ std::optional<int32_t> ParseSide(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < 1) return std::nullopt;
   return value;
+}
+
+bool ParseScale(std::string_view text, RenderRequest& request) {
+  const std::optional<int32_t> scale = ParseSide(text);
+  if (!scale || *scale > DeviceContext::kMaxScale) return false;
+  request.scale = *scale;
+  return true;
 }
 
 bool ParseSize(std::string_view text, RenderRequest& request) {
@@ -62,6 +70,7 @@ void Render(const RenderRequest& request) {
   hosted.control().ReadProperties(saved.bag);
   try {
     hosted.host().Resize(width, height);
+    hosted.host().SetScale(request.scale);
   } catch (const HostError& error) {
     throw error.Within(where);
   }
@@ -90,7 +99,7 @@ std::optional<RenderRequest> ParseRenderArgs(std::span<const std::string_view> a
   bool has_out = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    const bool option = arg == "--out" || arg == "--size" || arg == "--control";
+    const bool option = arg == "--out" || arg == "--size" || arg == "--control" || arg == "--scale";
     if (option && i + 1 == args.size()) {
       problem = std::string(arg) + " needs a value";
       return std::nullopt;
@@ -101,6 +110,11 @@ std::optional<RenderRequest> ParseRenderArgs(std::span<const std::string_view> a
     } else if (arg == "--size") {
       if (!ParseSize(args[++i], request)) {
         problem = "--size takes WxH, two whole numbers of at least 1 (for example 320x200)";
+        return std::nullopt;
+      }
+    } else if (arg == "--scale") {
+      if (!ParseScale(args[++i], request)) {
+        problem = "--scale takes a whole number from 1 to 4, the device pixels per 96-dpi pixel";
         return std::nullopt;
       }
     } else if (arg == "--control") {

@@ -25,6 +25,7 @@ struct RenderRequest {
   std::optional<int32_t> width;  // --size WxH, instead of the size saved with the control
   std::optional<int32_t> height;
   std::string control;  // --control NAME; empty for the form's first control
+  int32_t scale = 1;    // --scale S: device pixels per logical pixel, 1 to 4
 };
 
 // Reads the arguments after "render"; on failure says in problem what is wrong and returns nullopt.

@@ -9,6 +9,11 @@ void HeadlessHost::Resize(int32_t width, int32_t height) {
   if (control_ != nullptr) control_->Resize();
 }
 
+void HeadlessHost::SetScale(int32_t scale) {
+  surface().SetScale(scale);
+  if (control_ != nullptr) control_->Resize();
+}
+
 void HeadlessHost::PropertyChanged(const std::string& name) {
   HostNotice notice;
   notice.kind = HostNotice::Kind::kPropertyChanged;

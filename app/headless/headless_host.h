@@ -49,6 +49,9 @@ class HeadlessHost final : public SurfaceHost, public WindowSystem, public Vellu
   // control (its Resize). A negative side or more than Bitmap::kMaxPixels pixels throws HostError 7 and
   // keeps the old surface.
   void Resize(int32_t width, int32_t height);
+  // Paints the image at scale device pixels per logical pixel (see DrawingSurface::SetScale, whose errors
+  // it throws): the attached control paints it whole again.
+  void SetScale(int32_t scale);
   int32_t width() const { return surface().width(); }
   int32_t height() const { return surface().height(); }
   const Bitmap& image() const { return surface().image(); }

@@ -27,7 +27,7 @@ enum class CommandKind {
   kAccessKey,  // CODE
   kFocus,
   kBlur,
-  kPaint,  // FILE
+  kPaint,  // FILE [SCALE]
   kSave,   // FORM [NAME]
   kDump,
 };

@@ -34,6 +34,7 @@ constexpr ArgSpec kMouseArgs[] = {{"X", ScriptArgKind::kSingle},
 constexpr ArgSpec kPointArgs[] = {{"X", ScriptArgKind::kInt32}, {"Y", ScriptArgKind::kInt32}};
 constexpr ArgSpec kKeyArgs[] = {{"CODE", ScriptArgKind::kInt16}, {"SHIFT", ScriptArgKind::kInt16}};
 constexpr ArgSpec kFileArgs[] = {{"FILE", ScriptArgKind::kString}};
+constexpr ArgSpec kPaintArgs[] = {{"FILE", ScriptArgKind::kString}, {"SCALE", ScriptArgKind::kInt32}};
 constexpr ArgSpec kFormArgs[] = {{"FORM", ScriptArgKind::kString}, {"NAME", ScriptArgKind::kString}};
 
 // cursor, set, get and call have grammars of their own and are handled before this table.
@@ -48,7 +49,7 @@ constexpr Signature kCommands[] = {
     {"accesskey", CommandKind::kAccessKey, std::span(kKeyArgs).first(1), 1},
     {"focus", CommandKind::kFocus, {}, 0},
     {"blur", CommandKind::kBlur, {}, 0},
-    {"paint", CommandKind::kPaint, kFileArgs, 1},
+    {"paint", CommandKind::kPaint, kPaintArgs, 1},
     {"save", CommandKind::kSave, kFormArgs, 1},
     {"dump", CommandKind::kDump, {}, 0},
 };

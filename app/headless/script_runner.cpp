@@ -114,7 +114,7 @@ void ScriptRunner::Dispatch(const ScriptCommand& command) {
     case CommandKind::kBlur:
       return Control().LostFocus();
     case CommandKind::kPaint:
-      return Paint(StringArg(command, 0));
+      return Paint(StringArg(command, 0), Int32Arg(command, 1, 1));
     case CommandKind::kDump:
       for (const std::string& line : DumpLines(Control(), Host())) Print(line);
       return;
@@ -298,15 +298,25 @@ void ScriptRunner::Mouse(const ScriptCommand& command) {
   }
 }
 
-void ScriptRunner::Paint(const std::string& path) {
-  const HeadlessHost& host = Host();
+// A scale other than 1 paints the image whole at that scale for the file and then again at scale 1, so the
+// script goes on with the surface as it was.
+void ScriptRunner::Paint(const std::string& path, int32_t scale) {
+  HeadlessHost& host = Host();
   RequireFiles();
   if (host.image().empty()) {
     throw HostError::WithDetail(kErrInvalidArgument, "the surface is empty (" + std::to_string(host.width()) +
                                                          " x " + std::to_string(host.height()) +
                                                          " pixels); there is nothing to paint");
   }
-  WriteImageFile(host.image(), path);
+  if (scale == host.surface().scale()) return WriteImageFile(host.image(), path);
+  host.SetScale(scale);
+  try {
+    WriteImageFile(host.image(), path);
+  } catch (...) {
+    host.SetScale(1);
+    throw;
+  }
+  host.SetScale(1);
 }
 
 StdPictureRef ScriptRunner::Picture(const ScriptValue& value) const {

@@ -69,7 +69,7 @@ class ScriptRunner {
   void Get(const ScriptCommand& command);
   void Call(const ScriptCommand& command);
   void Mouse(const ScriptCommand& command);
-  void Paint(const std::string& path);
+  void Paint(const std::string& path, int32_t scale);
   StdPictureRef Picture(const ScriptValue& value) const;
 
   std::ostream& out_;
