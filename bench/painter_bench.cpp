@@ -74,11 +74,11 @@ TabStripState StateWithTabs(int32_t tabs) {
   return st;
 }
 
-// Arguments: surface width, height, number of captioned tabs.
-void BM_DrawTab(benchmark::State& state) {
-  const auto width = static_cast<int32_t>(state.range(0));
-  const auto height = static_cast<int32_t>(state.range(1));
+// Full repaints of a surface of width x height logical pixels at a device scale; the floor is the memset
+// of the device buffer.
+void RunDrawTab(benchmark::State& state, int32_t width, int32_t height, int32_t scale) {
   FakePaintSurface surface(width, height);
+  surface.surface().SetScale(scale);
   surface.SetClsColor(Rgb(252, 252, 254));
   TabStripState st = StateWithTabs(static_cast<int32_t>(state.range(2)));
   const double floor = FloorSeconds(surface);
@@ -92,12 +92,27 @@ void BM_DrawTab(benchmark::State& state) {
   state.counters["floor_us"] = floor * 1e6;
   state.counters["floor_ratio"] = paint / static_cast<double>(state.iterations()) / floor;
 }
+
+// Arguments: surface width, height, number of captioned tabs.
+void BM_DrawTab(benchmark::State& state) {
+  RunDrawTab(state, static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)), 1);
+}
 BENCHMARK(BM_DrawTab)
     ->ArgNames({"w", "h", "tabs"})
     ->Args({300, 200, 2})
     ->Args({800, 600, 20})
     ->Args({1920, 1080, 20})
     ->Args({1920, 1080, 200})
+    ->Unit(benchmark::kMicrosecond);
+
+// For a high-density screen: arguments as BM_DrawTab's, then the device pixels per logical pixel.
+void BM_DrawTabAtScale(benchmark::State& state) {
+  RunDrawTab(state, static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)),
+             static_cast<int32_t>(state.range(3)));
+}
+BENCHMARK(BM_DrawTabAtScale)
+    ->ArgNames({"w", "h", "tabs", "scale"})
+    ->Args({1920, 1080, 20, 2})
     ->Unit(benchmark::kMicrosecond);
 
 // Paint cost against the tab count on a full-HD surface: the heads beyond the right edge are laid out but

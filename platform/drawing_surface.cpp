@@ -19,19 +19,11 @@ DrawingSurface::DrawingSurface() : dc_(&image_), font_(std::make_shared<StdFont>
   dc_.SelectFont(font_);
 }
 
-void DrawingSurface::Resize(int32_t width, int32_t height) {
-  Allocate(width, height, scale());
-}
-
-void DrawingSurface::SetScale(int32_t scale) {
+void DrawingSurface::Resize(int32_t width, int32_t height, int32_t scale) {
   if (scale < 1 || scale > DeviceContext::kMaxScale) {
     throw HostError::WithDetail(kErrInvalidArgument, "scale " + std::to_string(scale) + " is not 1 to " +
                                                          std::to_string(DeviceContext::kMaxScale));
   }
-  if (scale != this->scale()) Allocate(width_, height_, scale);
-}
-
-void DrawingSurface::Allocate(int32_t width, int32_t height, int32_t scale) {
   const std::string size = std::to_string(width) + " x " + std::to_string(height);
   if (width < 0 || height < 0) {
     throw HostError::WithDetail(kErrOutOfMemory, "surface of " + size + " pixels has a negative side");

@@ -30,14 +30,18 @@ class DrawingSurface {
   // Replaces the image by a black one of width x height logical pixels; a side of 0 gives an empty image.
   // A negative side or more than Bitmap::kMaxPixels device pixels throws HostError 7 and keeps the old
   // image.
-  void Resize(int32_t width, int32_t height);
+  void Resize(int32_t width, int32_t height) { Resize(width, height, scale()); }
+  // Resize and SetScale in one step, which either succeeds whole or keeps the old image.
+  void Resize(int32_t width, int32_t height, int32_t scale);
   // The size last given to Resize, in logical pixels.
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
   // Device pixels per logical pixel along each axis, 1 to DeviceContext::kMaxScale. A new scale replaces
   // the image by a black one of the same logical size, to be painted whole again; a scale out of range
   // throws HostError 5 and one too large for the image HostError 7, keeping the old image.
-  void SetScale(int32_t scale);
+  void SetScale(int32_t scale) {
+    if (scale != this->scale()) Resize(width_, height_, scale);
+  }
   int32_t scale() const { return dc_.scale(); }
   // The image in device pixels: scale() times the logical size along each side.
   const Bitmap& image() const { return image_; }
@@ -78,8 +82,6 @@ class DrawingSurface {
   static StdFontRef FormFont();
 
  private:
-  void Allocate(int32_t width, int32_t height, int32_t scale);
-
   Bitmap image_;       // kColor32, width_ x height_ (empty when a side is 0)
   DeviceContext dc_;   // draws into image_ with font_ selected
   int32_t width_ = 0;  // the size asked for

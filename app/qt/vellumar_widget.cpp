@@ -11,6 +11,7 @@
 #include <QtGui/QWindow>
 #include <QtWidgets/QApplication>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <utility>
 
@@ -107,15 +108,28 @@ bool VellumarWidget::event(QEvent* event) {
       return true;
     }
   }
-  return QWidget::event(event);
+  // A window moved to a screen of another density paints its image again at the new scale.
+  bool screen_changed = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  screen_changed = screen_changed || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+  const bool handled = QWidget::event(event);
+  if (screen_changed && DeviceScale() != surface().scale()) SyncSurfaceSize();
+  return handled;
 }
 
 void VellumarWidget::paintEvent(QPaintEvent* event) {
+  // A screen's ratio can change under a window without an event reaching this widget.
+  if (DeviceScale() != surface().scale()) SyncSurfaceSize();
   QPainter painter(this);
-  const QRect image_area = shown_.rect();
+  // The shown image keeps its own ratio when a larger one could not be made.
+  const int scale = std::max(1, static_cast<int>(shown_.devicePixelRatio()));
+  const QRect image_area(0, 0, shown_.width() / scale, shown_.height() / scale);
   for (const QRect& area : event->region()) {
     const QRect part = area.intersected(image_area);
-    if (!part.isEmpty()) painter.drawImage(part.topLeft(), shown_, part);
+    if (part.isEmpty()) continue;
+    const QRect source(part.x() * scale, part.y() * scale, part.width() * scale, part.height() * scale);
+    painter.drawImage(part, shown_, source);
   }
   // Beyond an image that could not grow with the widget, show the surface's background.
   const QRegion rest = event->region() - QRegion(image_area);
@@ -214,14 +228,21 @@ void VellumarWidget::changeEvent(QEvent* event) {
   }
 }
 
+int32_t VellumarWidget::DeviceScale() const {
+  const double ratio = std::ceil(devicePixelRatioF() - 1e-6);
+  return static_cast<int32_t>(std::clamp(ratio, 1.0, static_cast<double>(DeviceContext::kMaxScale)));
+}
+
 void VellumarWidget::SyncSurfaceSize() {
   const int width = std::max(0, this->width());
   const int height = std::max(0, this->height());
-  if (width != surface().width() || height != surface().height()) {
+  const int32_t scale = DeviceScale();
+  if (width != surface().width() || height != surface().height() || scale != surface().scale()) {
     try {
-      surface().Resize(width, height);
+      surface().Resize(width, height, scale);
       // The new image is black, as the surface's is, until the control paints it.
-      shown_ = QImage(width, height, QImage::Format_RGB32);
+      shown_ = QImage(surface().image().width(), surface().image().height(), QImage::Format_RGB32);
+      shown_.setDevicePixelRatio(scale);
       shown_.fill(Qt::black);
     } catch (const HostError& error) {
       emit hostError(error.number(), QString::fromUtf8(error.what()));
@@ -270,11 +291,14 @@ void VellumarWidget::OnFocusWindowChanged() {
 
 void VellumarWidget::Refresh() {
   ++refresh_count_;
-  const DamageRegion damage = surface().TakeDamage();
+  const DamageRegion damage = surface().TakeDeviceDamage();
+  const int32_t scale = surface().scale();
   QRegion changed;
   for (const Rect& area : damage.rects()) {
     CopyIntoImage(surface().image(), area, shown_);
-    changed += QRect(area.left, area.top, SaturateToInt32(area.Width()), SaturateToInt32(area.Height()));
+    // Device rectangles start and end on whole logical pixels, as the damage they were scaled from does.
+    changed += QRect(area.left / scale, area.top / scale, SaturateToInt32(area.Width()) / scale,
+                     SaturateToInt32(area.Height()) / scale);
   }
   if (!changed.isEmpty()) update(changed);
 }

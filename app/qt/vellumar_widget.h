@@ -99,9 +99,12 @@ class VellumarWidget : public QWidget, private SurfaceHost, private VellumarEven
   // Runs one notification of the control; its numbered errors are reported through hostError.
   template <typename Notification>
   void Notify(Notification&& notification);
-  // Gives the image the widget's size (keeping the old image when the new size is more than a bitmap
-  // may hold) and tells the control (Resize).
+  // Gives the image the widget's size and its window's device pixel ratio (keeping the old image when the
+  // new one would be more than a bitmap may hold) and tells the control (Resize).
   void SyncSurfaceSize();
+  // The device pixels per logical pixel the image is painted at: the window's ratio, a fractional one
+  // rounded up (Qt scales the image down to the screen), 1 to DeviceContext::kMaxScale.
+  int32_t DeviceScale() const;
   void PressAccessKey(char32_t character);
   void GrabAccessKeys();
   // When the pointer has left without the control seeing it go (no grab held: a grab that failed, was
@@ -125,7 +128,8 @@ class VellumarWidget : public QWidget, private SurfaceHost, private VellumarEven
   void MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
   void MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
 
-  QImage shown_;                    // what the widget shows: the image as of the last Refresh, RGB32
+  QImage shown_;                    // what the widget shows: the image as of the last Refresh, RGB32, at
+                                    // the surface's scale (its device pixel ratio)
   QtWindowSystem windows_;          // the real pointer and grab, for this widget
   std::string access_keys_;         // the control's access-key characters
   QHash<int, char32_t> shortcuts_;  // grabbed Alt+key shortcut id -> the access-key character
