@@ -28,12 +28,13 @@ void DrawingSurface::Resize(int32_t width, int32_t height, int32_t scale) {
   if (width < 0 || height < 0) {
     throw HostError::WithDetail(kErrOutOfMemory, "surface of " + size + " pixels has a negative side");
   }
+  const std::string at_scale = scale > 1 ? " at scale " + std::to_string(scale) : "";
   const int64_t device_width = int64_t{width} * scale;
   const int64_t device_height = int64_t{height} * scale;
-  if (device_width * device_height > Bitmap::kMaxPixels) {
-    throw HostError::WithDetail(kErrOutOfMemory, "surface of " + size + " pixels at scale " +
-                                                     std::to_string(scale) +
-                                                     " is larger than the host can hold");
+  // Divided rather than multiplied: two sides of up to 2^33 device pixels would overflow the product.
+  if (device_width > 0 && device_height > Bitmap::kMaxPixels / device_width) {
+    throw HostError::WithDetail(
+        kErrOutOfMemory, "surface of " + size + " pixels" + at_scale + " is larger than the host can hold");
   }
   image_ = Bitmap(static_cast<int32_t>(device_width), static_cast<int32_t>(device_height));
   dc_.SelectBitmap(&image_);

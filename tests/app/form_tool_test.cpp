@@ -77,6 +77,12 @@ TEST_F(FormToolTest, NewMakesOneNewControlAndRenderPaintsItAsTheScriptHostDoes) 
   const std::string bmp = Path("small.BMP");
   ASSERT_EQ(Run({"render", form, "--size", "120x40", "--out", bmp}), kExitOk) << err_.str();
   EXPECT_EQ(LoadPicture(bmp)->bitmap(), Painted("load \"" + form + "\"\nsize 120 40"));
+
+  const std::string hidpi = Path("hidpi.png");
+  ASSERT_EQ(Run({"render", form, "--scale", "3", "--size", "120x40", "--out", hidpi}), kExitOk) << err_.str();
+  const Bitmap large = LoadPicture(hidpi)->bitmap();
+  EXPECT_EQ(large.width(), 360);
+  EXPECT_EQ(large.height(), 120);
 }
 
 TEST_F(FormToolTest, NewNeverReplacesAFile) {
@@ -151,6 +157,9 @@ TEST_F(FormToolTest, MalformedRenderArgumentsShowTheUsage) {
       {"render", "a.vform", "--out", "a.png", "--size", "5x99999999999"},
       {"render", "a.vform", "--out", "a.png", "--size", "-5x5"},
       {"render", "a.vform", "--out", "a.png", "--control", ""},
+      {"render", "a.vform", "--out", "a.png", "--scale", "0"},
+      {"render", "a.vform", "--out", "a.png", "--scale", "5"},
+      {"render", "a.vform", "--out", "a.png", "--scale", "1.5"},
       {"render", "a.vform", "--out", "a.png", "--colour", "red"},
       {"new"},
   };

@@ -148,6 +148,22 @@ TEST_F(ScriptRunnerTest, PaintWritesAReadablePngOrBmpAndMakesItsFolders) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder / "deep/er"), fs::directory_iterator{}), 1);
 }
 
+// A scaled paint is a picture for the file only: the script goes on with the one-to-one surface.
+TEST_F(ScriptRunnerTest, PaintAtAScaleWritesALargerPictureAndKeepsTheSurface) {
+  const fs::path folder = Scratch();
+  const std::string large = (folder / "large.png").string();
+  const std::string after = (folder / "after.png").string();
+  const Lines lines = Run("new 200 60\nfocus\npaint \"" + large + "\" 2\npaint \"" + after + "\"\npaint \"" +
+                          (folder / "bad.png").string() + "\" 5");
+  ASSERT_EQ(lines.size(), 5u);  // the changes of new, then the error
+  EXPECT_EQ(lines[4], "error 5: Invalid procedure call or argument: scale 5 is not 1 to 4");
+  EXPECT_EQ(LoadPicture(large)->bitmap().width(), 400);
+  EXPECT_EQ(LoadPicture(large)->bitmap().height(), 120);
+  EXPECT_EQ(LoadPicture(after)->bitmap(), runner_.host()->image());
+  EXPECT_EQ(runner_.host()->image().width(), 200);
+  EXPECT_FALSE(fs::exists(folder / "bad.png"));
+}
+
 TEST_F(ScriptRunnerTest, FailedPaintLeavesNothingBehind) {
   const fs::path folder = Scratch();
   std::ofstream(folder / "file.txt") << "in the way";
