@@ -155,10 +155,8 @@ bool ReadImage(png_structp png, png_infop info, MemorySource* source, DecodeTarg
 [[noreturn]] void ThrowOverlongChunk(const OverlongChunk& chunk, size_t file_size) {
   std::string type;
   for (char c : std::string_view(chunk.type, sizeof chunk.type)) type += (c >= 0x20 && c < 0x7F) ? c : '?';
-  throw HostError(kErrInvalidPicture, HostErrorDescription(kErrInvalidPicture) + ": PNG chunk " + type +
-                                          " claims " + std::to_string(chunk.length) +
-                                          " bytes, past the end of the " + std::to_string(file_size) +
-                                          "-byte file");
+  ThrowInvalidPicture("PNG chunk " + type + " claims " + std::to_string(chunk.length) +
+                      " bytes, past the end of the " + std::to_string(file_size) + "-byte file");
 }
 
 }  // namespace
