@@ -11,12 +11,6 @@ Bitmap* DeviceContext::SelectBitmap(Bitmap* bitmap) {
   return std::exchange(bitmap_, bitmap);
 }
 
-Rect DeviceContext::DrawingBounds() const {
-  if (bitmap_ == nullptr) return Rect{};
-  const Rect whole{0, 0, bitmap_->width(), bitmap_->height()};
-  return clip_box_ ? Intersect(whole, *clip_box_) : whole;
-}
-
 Pen DeviceContext::SelectPen(const Pen& pen) {
   return std::exchange(pen_, pen);
 }

@@ -52,7 +52,11 @@ class DeviceContext {
   void SetClipBox(const Rect& box) { clip_box_ = box; }
   void ClearClipBox() { clip_box_.reset(); }
   // Where drawing calls may write: the bitmap's rectangle cut to the clip box; empty without a bitmap.
-  Rect DrawingBounds() const;
+  Rect DrawingBounds() const {
+    if (bitmap_ == nullptr) return Rect{};
+    const Rect whole{0, 0, bitmap_->width(), bitmap_->height()};
+    return clip_box_ ? Intersect(whole, *clip_box_) : whole;
+  }
 
   Pen SelectPen(const Pen& pen);
   const Pen& pen() const { return pen_; }

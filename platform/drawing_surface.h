@@ -55,8 +55,10 @@ class DrawingSurface {
   // Tells the surface that something drew into the image without Cls (drawing through dc() is not tracked),
   // or that the whole image is to be painted and shown again.
   void MarkChanged();
-  // The area changed since the last TakeDamage: what each Cls cleared, all of the image after Resize and
-  // MarkChanged. A painter clears every area before it draws there, so this covers its drawing.
+  // Adds area to the damage: a painter drew there without clearing it first.
+  void Invalidate(const Rect& area) { damage_.Add(area); }
+  // The area changed since the last TakeDamage: what each Cls cleared and each Invalidate named, all of the
+  // image after Resize and MarkChanged.
   const DamageRegion& damage() const { return damage_; }
   DamageRegion TakeDamage();
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/geometry.h"
 #include "platform/picture.h"
@@ -72,13 +73,13 @@ Rect CaptionFootprint(const CaptionPlace& place);
 // surface's device context limits them all.
 void PaintStripAndFrame(StripPass& p);
 void PaintOutline(StripPass& p, int32_t index);
-void PaintBody(StripPass& p, int32_t index, ColorRef light, ColorRef dark);
+void PaintBody(StripPass& p, int32_t index, const std::vector<ColorRef>& bands);
 // The selected head with its focus band, and the hot band; a selection outside the tabs paints neither head.
 void PaintSelection(StripPass& p);
 void PaintCaption(StripPass& p, int32_t index, const CaptionPlace& place);
 
-// Light and Dark of the unselected bodies, from mBackColor.
-void BodyColors(const TabStripState& st, ColorRef& light, ColorRef& dark);
+// The band colours of the unselected bodies, from Light and Dark of mBackColor.
+std::vector<ColorRef> BodyBands(const StripPass& p);
 
 // How many bytes of a caption are drawn.
 int32_t CaptionLength(const std::string& caption);
