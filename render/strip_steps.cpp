@@ -256,9 +256,8 @@ void PaintCaption(StripPass& p, int32_t index, const CaptionPlace& place) {
   }
   SetDCTextColor(p.canvas.dc(), SurfaceColor(CaptionColor(st, index)));
   if (!place.text_shows) return;
-  const std::string& caption = st.Record(index).TabCaption;
-  Rect text = place.text;
-  DrawTextInRect(p.canvas.dc(), caption, CaptionLength(caption), text, kCaptionFormat);
+  const Rect& text = place.text;
+  p.measure.CaptionText(p, index, text.Width(), kCaptionFormat).Draw(p.canvas.dc(), text, kCaptionFormat);
 }
 
 std::vector<ColorRef> BodyBands(const StripPass& p) {

@@ -10,6 +10,7 @@
 
 #include "platform/geometry.h"
 #include "platform/picture.h"
+#include "platform/text.h"
 #include "render/paint_surface.h"
 #include "render/tab_painter_common.h"
 #include "render/tab_strip_canvas.h"
@@ -29,6 +30,8 @@ class CaptionMeasure {
   // head with its right edge moved to the end of the widest line and its bottom to the bottom of the last,
   // as MeasureText gives it for tab index's caption.
   virtual Rect MeasuredCaption(StripPass& p, int32_t index, const Rect& head) = 0;
+  // Tab index's caption laid out in the surface font for drawing with format into a rectangle width wide.
+  virtual const LaidOutText& CaptionText(StripPass& p, int32_t index, int64_t width, uint32_t format) = 0;
 
  protected:
   ~CaptionMeasure() = default;

@@ -160,7 +160,9 @@ void TabStripPainter::TabWidthChanged(int32_t index) {
 
 void TabStripPainter::TabContentChanged(int32_t index) {
   if (index >= 1 && static_cast<size_t>(index) < tabs_.size()) {
-    for (CaptionSize& size : tabs_[static_cast<size_t>(index)].caption) size.epoch = 0;
+    TabMemory& tab = tabs_[static_cast<size_t>(index)];
+    for (CaptionSize& size : tab.caption) size.epoch = 0;
+    tab.text_epoch = 0;
   }
   if (all_content_changed_) return;
   if (content_changed_.size() >= kMaxListedChanges) {
@@ -271,7 +273,7 @@ bool TabStripPainter::IsIrregular(const cTabs& record) const {
 // edge, as the heads lie left to right; otherwise, or on an image that is not the client area, all of them.
 int32_t TabStripPainter::DrawnRange(const StripPass& p, const Look& look) const {
   const bool exact = look.image == Rect{0, 0, p.m.width, p.m.height};
-  if (irregular_ > 0 || !exact) return p.count;
+  if (p.count < 1 || irregular_ > 0 || !exact) return p.count;
   const auto begin = tabs_.begin() + 1;
   const auto end = tabs_.begin() + 1 + p.count;
   const auto beyond = std::partition_point(
@@ -421,6 +423,19 @@ Rect TabStripPainter::MeasuredCaption(StripPass& p, int32_t index, const Rect& h
                        font_epoch_};
   }
   return text;
+}
+
+// Shaping and breaking a caption costs more than drawing its glyphs, so the layout is kept while the caption,
+// the font and the width stay.
+const LaidOutText& TabStripPainter::CaptionText(StripPass& p, int32_t index, int64_t width, uint32_t format) {
+  TabMemory& tab = tabs_[static_cast<size_t>(index)];
+  if (tab.text_epoch != font_epoch_ || tab.text_width != width) {
+    const std::string& caption = p.state.Record(index).TabCaption;
+    tab.text = LaidOutText(p.canvas.dc(), caption, CaptionLength(caption), width, format);
+    tab.text_width = width;
+    tab.text_epoch = font_epoch_;
+  }
+  return tab.text;
 }
 
 }  // namespace vellumar

@@ -52,7 +52,10 @@ class TabStripPainter final : private CaptionMeasure {
     bool irregular = false;  // can draw left of its head: a negative width or picture width
     Rect footprint;          // the pixels its steps cover on the image (tabs 1 .. drawn_range_)
     CaptionSize caption[2];  // measured in its plain head and in its enlarged (selected) head
-    CaptionPlace place;      // where its picture and caption go, as placed in paint placed_in
+    LaidOutText text;        // its caption laid out for drawing text_width wide, in font text_epoch
+    int64_t text_width = 0;
+    uint32_t text_epoch = 0;
+    CaptionPlace place;  // where its picture and caption go, as placed in paint placed_in
     uint64_t placed_in = 0;
   };
   // Where the heads were laid out for: the rectangles depend on these and the widths alone.
@@ -122,6 +125,7 @@ class TabStripPainter final : private CaptionMeasure {
 
   void CheckFont(const DeviceContext& dc);
   Rect MeasuredCaption(StripPass& p, int32_t index, const Rect& head) override;
+  const LaidOutText& CaptionText(StripPass& p, int32_t index, int64_t width, uint32_t format) override;
 
   // Layout memory.
   std::vector<TabMemory> tabs_;          // slot 0 unused; laid out for 1 .. laid_out_
