@@ -1,13 +1,14 @@
-// Full repaints through DrawTab, each beside the floor no repaint can beat: one memset of the same surface.
-// The counter floor_ratio is the repaint's time over that floor's; tab-count sweeps show how a paint scales.
+// Cold full repaints through the free DrawTab, which paints with a fresh painter and so measures every
+// caption again, each beside the floor no repaint can beat: one memset of the same surface. The counter
+// floor_ratio is the repaint's time over that floor's; tab-count sweeps show how a paint scales.
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "render/tab_painter.h"
 #include "tests/core/paint_surface_fake.h"
 
@@ -19,13 +20,7 @@ using testing::FakePaintSurface;
 constexpr int32_t kTabWidth = 60;
 constexpr int32_t kTabHeight = 22;
 
-// This thread's CPU time in seconds: on a busy machine wall time charges other processes to whichever of
-// the two measurements they happen to interrupt.
-double ThreadSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+using bench::ThreadSeconds;
 
 // Seconds for one memset of a buffer of the surface's size, averaged over enough repetitions to be stable.
 double FloorSeconds(const FakePaintSurface& surface) {

@@ -1,11 +1,11 @@
 // Raster speed beside its floor: a full-surface fill against one memset of the same buffer, a full-surface
-// copy against one memcpy. Each iteration times both halves back to back, so the ratio compares runs under
-// the same cache and clock conditions; the benchmark's own time is the raster call alone.
+// copy against one memcpy, each iteration timing both back to back; the benchmark's own time is the raster
+// call alone.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstring>
 
+#include "bench/bench_support.h"
 #include "platform/device_context.h"
 
 namespace vellumar {
@@ -14,33 +14,7 @@ namespace {
 constexpr int32_t kWidth = 1920;
 constexpr int32_t kHeight = 1080;
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::duration d) {
-  return std::chrono::duration<double>(d).count();
-}
-
-// Runs floor() and work() once per iteration and reports work's time, with the ratio of the two totals.
-// The memory clobbers keep the compiler from dropping the floor's stores as dead.
-template <typename Floor, typename Work>
-void PairedRun(benchmark::State& state, Floor floor, Work work) {
-  double floor_total = 0;
-  double work_total = 0;
-  for (auto _ : state) {
-    const auto t0 = Clock::now();
-    floor();
-    benchmark::ClobberMemory();
-    const auto t1 = Clock::now();
-    work();
-    benchmark::ClobberMemory();
-    const auto t2 = Clock::now();
-    floor_total += Seconds(t1 - t0);
-    work_total += Seconds(t2 - t1);
-    state.SetIterationTime(Seconds(t2 - t1));
-  }
-  state.counters["ratio_to_floor"] = work_total / floor_total;
-  state.counters["floor_us"] = floor_total / static_cast<double>(state.iterations()) * 1e6;
-}
+using bench::PairedRun;
 
 size_t SurfaceBytes() {
   return static_cast<size_t>(kWidth) * kHeight * sizeof(uint32_t);

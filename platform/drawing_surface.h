@@ -68,9 +68,10 @@ class DrawingSurface {
   // Tells the surface that something drew into the image without Cls (drawing through dc() is not tracked),
   // or that the whole image is to be painted and shown again.
   void MarkChanged();
-  // The area changed since the last TakeDamage: what each Cls cleared, all of the image after Resize and
-  // MarkChanged. A painter clears every area before it draws there, so this covers its drawing.
-  // In logical pixels.
+  // Adds area (logical pixels) to the damage: a painter drew there without clearing it first.
+  void Invalidate(const Rect& area) { damage_.Add(area); }
+  // The area changed since the last TakeDamage: what each Cls cleared and each Invalidate named, all of the
+  // image after Resize and MarkChanged. In logical pixels.
   const DamageRegion& damage() const { return damage_; }
   DamageRegion TakeDamage();
   // TakeDamage with every rectangle in device pixels, for a host that shows the image.

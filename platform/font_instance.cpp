@@ -151,6 +151,7 @@ Bar StrikeoutOf(FT_Face face, int32_t ppem, int32_t ascent) {
 
 FontInstance::FontInstance(FT_Library library, const FontRequest& request,
                            const std::vector<FontFile>& candidates) {
+  direct_index_.fill(kUnknownIndex);
   const int32_t em = ClampInto(request.em_pixels, 1, kMaxEmPixels);
   if (library != nullptr) {
     for (const FontFile& file : candidates) {
@@ -238,8 +239,13 @@ void FontInstance::SetBlankMetrics(int32_t em_pixels) {
   metrics_.strikeout_top = metrics_.ascent - metrics_.ascent / 3;
 }
 
-uint32_t FontInstance::GlyphIndexOf(char32_t code) const {
-  return static_cast<uint32_t>(FT_Get_Char_Index(face_.get(), static_cast<FT_ULong>(code)));
+uint32_t FontInstance::GlyphIndexOf(char32_t code) {
+  if (code >= kDirectCodes)
+    return static_cast<uint32_t>(FT_Get_Char_Index(face_.get(), static_cast<FT_ULong>(code)));
+  uint32_t& index = direct_index_[code];
+  if (index == kUnknownIndex)
+    index = static_cast<uint32_t>(FT_Get_Char_Index(face_.get(), static_cast<FT_ULong>(code)));
+  return index;
 }
 
 bool FontInstance::LoadGlyph(uint32_t index) {
@@ -262,9 +268,13 @@ int32_t FontInstance::Advance(char32_t code) {
 
 const GlyphBitmap& FontInstance::Glyph(char32_t code) {
   if (!face_) return blank_;
+  const bool direct = code < kDirectCodes;
+  if (direct && direct_glyph_[code] != nullptr) return *direct_glyph_[code];
   const uint32_t index = GlyphIndexOf(code);
-  if (const auto found = glyphs_.find(index); found != glyphs_.end()) return found->second;
-  return Remember(index, RenderGlyph(index));
+  const auto found = glyphs_.find(index);
+  const GlyphBitmap& glyph = found != glyphs_.end() ? found->second : Remember(index, RenderGlyph(index));
+  if (direct) direct_glyph_[code] = &glyph;
+  return glyph;
 }
 
 GlyphBitmap FontInstance::RenderGlyph(uint32_t index) {
@@ -283,6 +293,7 @@ const GlyphBitmap& FontInstance::Remember(uint32_t index, GlyphBitmap glyph) {
   const size_t bytes = glyph.coverage.size();
   if (glyphs_.size() >= kMaxCachedGlyphs || glyph_bytes_ + bytes > kMaxCachedGlyphBytes) {
     glyphs_.clear();
+    direct_glyph_.fill(nullptr);
     glyph_bytes_ = 0;
   }
   glyph_bytes_ += bytes;

@@ -2,6 +2,7 @@
 // and kept in a bounded cache. Not thread-safe; text is drawn on the one UI thread.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -66,7 +67,7 @@ class FontInstance final : public AdvanceSource {
   bool SelectScalableSize(int32_t em_pixels);
   void SetDecorations(int32_t design_ppem);
   void SetBlankMetrics(int32_t em_pixels);
-  uint32_t GlyphIndexOf(char32_t code) const;
+  uint32_t GlyphIndexOf(char32_t code);
   bool LoadGlyph(uint32_t index);
   GlyphBitmap RenderGlyph(uint32_t index);
   const GlyphBitmap& Remember(uint32_t index, GlyphBitmap glyph);
@@ -80,7 +81,13 @@ class FontInstance final : public AdvanceSource {
   std::vector<int32_t> advances_;  // per glyph index, -1 until loaded
   std::unordered_map<uint32_t, GlyphBitmap> glyphs_;  // rendered glyphs by glyph index
   size_t glyph_bytes_ = 0;                            // coverage bytes held by glyphs_
-  GlyphBitmap blank_;                                 // what Glyph returns when nothing can be rendered
+  // The glyph index and the rendered glyph of each of the first kDirectCodes code points, looked up once:
+  // captions are mostly Latin, and the face's character map and the hash table cost more than the drawing.
+  static constexpr char32_t kDirectCodes = 256;
+  static constexpr uint32_t kUnknownIndex = 0xFFFFFFFF;
+  std::array<uint32_t, kDirectCodes> direct_index_;
+  std::array<const GlyphBitmap*, kDirectCodes> direct_glyph_{};  // into glyphs_; reset when it is emptied
+  GlyphBitmap blank_;  // what Glyph returns when nothing can be rendered
 };
 
 }  // namespace vellumar

@@ -2,18 +2,32 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace vellumar::raster {
 
 namespace {
 
-constexpr int kMonoWhiteChannelSum = 3 * 128;
-
 // Below this many pixels the string store's start-up costs more than it saves.
 constexpr size_t kStringStoreMinimum = 64;
 
+// Short runs (the rows of a tab body, a bar of text) store two pixels at a time, eight per step: gcc's -O2
+// loop for std::fill_n stores one pixel at a time, at half the speed.
+void FillShortRun(uint32_t* pixels, size_t count, uint32_t value) {
+  const uint64_t two = (uint64_t{value} << 32) | value;
+  size_t i = 0;
+  for (; i + 8 <= count; i += 8) {
+    std::memcpy(pixels + i, &two, sizeof two);
+    std::memcpy(pixels + i + 2, &two, sizeof two);
+    std::memcpy(pixels + i + 4, &two, sizeof two);
+    std::memcpy(pixels + i + 6, &two, sizeof two);
+  }
+  for (; i + 2 <= count; i += 2) std::memcpy(pixels + i, &two, sizeof two);
+  if (i < count) pixels[i] = value;
+}
+
 // Long runs use the processor's string store, which writes whole cache lines without reading them first and
-// so keeps pace with memset; gcc's -O2 loop for std::fill_n stores one pixel at a time, several times slower.
+// so keeps pace with memset.
 void FillPixels(uint32_t* pixels, size_t count, uint32_t value) {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
   if (count >= kStringStoreMinimum) {
@@ -21,15 +35,10 @@ void FillPixels(uint32_t* pixels, size_t count, uint32_t value) {
     return;
   }
 #endif
-  std::fill_n(pixels, count, value);
+  FillShortRun(pixels, count, value);
 }
 
 }  // namespace
-
-uint32_t PixelValue(PixelFormat format, ColorRef color) {
-  if (format == PixelFormat::kColor32) return color & kColorBits;
-  return RedOf(color) + GreenOf(color) + BlueOf(color) >= kMonoWhiteChannelSum ? kMonoWhite : kMonoBlack;
-}
 
 ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel) {
   if (format == PixelFormat::kColor32) return pixel & kColorBits;
@@ -48,6 +57,11 @@ void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, 
   if (span == static_cast<size_t>(width)) {
     // Whole rows are contiguous: one run covers the block.
     FillPixels(bitmap.Row(static_cast<int32_t>(top)), span * static_cast<size_t>(bottom - top), value);
+    return;
+  }
+  if (span == 1) {
+    // A column: one store a row.
+    for (int64_t y = top; y < bottom; ++y) bitmap.Row(static_cast<int32_t>(y))[left] = value;
     return;
   }
   for (int64_t y = top; y < bottom; ++y) {

@@ -18,7 +18,11 @@ inline constexpr uint32_t kMonoWhite = 1;
 // The value a drawing colour takes in a bitmap of the given format. Colour bitmaps keep the low 24 bits, as
 // GDI does on a true-colour surface, so an untranslated system-colour reference draws as its low bits. A
 // monochrome bitmap takes white when the channels average at least 128 and black otherwise.
-uint32_t PixelValue(PixelFormat format, ColorRef color);
+inline uint32_t PixelValue(PixelFormat format, ColorRef color) {
+  constexpr int kMonoWhiteChannelSum = 3 * 128;
+  if (format == PixelFormat::kColor32) return color & kColorBits;
+  return RedOf(color) + GreenOf(color) + BlueOf(color) >= kMonoWhiteChannelSum ? kMonoWhite : kMonoBlack;
+}
 
 // The colour a stored pixel shows: monochrome pixels read as black or white.
 ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel);

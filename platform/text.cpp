@@ -45,19 +45,6 @@ int32_t EmptyText(Rect& rect, uint32_t format, int32_t line_height) {
   return line_height;
 }
 
-int32_t MeasureLines(LineBreaker& lines, Rect& rect, int32_t line_height) {
-  int64_t widest = 0;
-  int64_t count = 0;
-  TextLine line;
-  while (lines.Next(line)) {
-    widest = std::max(widest, line.width);
-    ++count;
-  }
-  rect.right = SaturateToInt32(int64_t{rect.left} + widest);
-  rect.bottom = SaturateToInt32(int64_t{rect.top} + count * line_height);
-  return SaturateToInt32(count * line_height);
-}
-
 // Lays text out in logical pixels with the one-to-one font and draws it at the device's scale: each glyph,
 // rendered at the scaled size, sits on the scaled baseline at its scaled pen position, so the text keeps
 // the one-to-one layout and stays within the boxes measured for it; the bars are the one-to-one bars
@@ -112,19 +99,44 @@ class LinePainter {
   int64_t scale_;
 };
 
+}  // namespace
+
+LaidOutText::LaidOutText(const DeviceContext& dc, std::string_view text, int32_t length, int64_t wrap_width,
+                         uint32_t format) {
+  FontInstance& font = FontCache::Instance().For(FontOf(dc));
+  line_height_ = font.metrics().line_height;
+  if (length >= 0 && static_cast<size_t>(length) < text.size())
+    text = text.substr(0, static_cast<size_t>(length));
+  blank_ = text.empty();
+  if (blank_) return;
+  chars_ = ShapeText(text, !Has(format, kDtNoPrefix), font);
+  LineBreaker lines(chars_, Has(format, kDtSingleLine), Has(format, kDtWordBreak), wrap_width);
+  for (TextLine line; lines.Next(line);) lines_.push_back(line);
+}
+
+int32_t LaidOutText::Measure(Rect& rect, uint32_t format) const {
+  if (blank_) return EmptyText(rect, format, line_height_);
+  int64_t widest = 0;
+  for (const TextLine& line : lines_) widest = std::max(widest, line.width);
+  const int64_t height = static_cast<int64_t>(lines_.size()) * line_height_;
+  rect.right = SaturateToInt32(int64_t{rect.left} + widest);
+  rect.bottom = SaturateToInt32(int64_t{rect.top} + height);
+  return SaturateToInt32(height);
+}
+
 // Draws every line that meets the clip and returns the distance from rect's top to the bottom of the text.
-int32_t PaintLines(DeviceContext& dc, FontInstance& font, std::span<const LaidOutChar> chars,
-                   LineBreaker& lines, const Rect& rect, uint32_t format) {
+int32_t LaidOutText::Draw(DeviceContext& dc, const Rect& rect, uint32_t format) const {
+  if (blank_) return line_height_;
+  FontInstance& font = FontCache::Instance().For(FontOf(dc));
   Rect clip = dc.DrawingBounds();
   if (!Has(format, kDtNoClip)) clip = Intersect(clip, rect);
   const TextInk ink{dc.bitmap(), dc.DeviceArea(clip), dc.GetTextColor()};
   // The one-to-one font was used last, so this lookup cannot evict it.
   FontInstance& glyphs = dc.scale() == 1 ? font : FontCache::Instance().For(FontOf(dc), dc.scale());
-  LinePainter painter(ink, clip, font, glyphs, FontOf(dc), chars, dc.scale());
+  LinePainter painter(ink, clip, font, glyphs, FontOf(dc), chars_, dc.scale());
   const int32_t line_height = font.metrics().line_height;
   int64_t top = FirstLineTop(rect, line_height, format);
-  TextLine line;
-  while (lines.Next(line)) {
+  for (const TextLine& line : lines_) {
     if (!clip.IsEmpty() && top < clip.bottom && top + line_height > clip.top) {
       painter.Paint(line, LineLeft(rect, line.width, format), top);
     }
@@ -133,18 +145,10 @@ int32_t PaintLines(DeviceContext& dc, FontInstance& font, std::span<const LaidOu
   return SaturateToInt32(top - rect.top);
 }
 
-}  // namespace
-
 int32_t DrawTextA(DeviceContext& dc, std::string_view text, int32_t length, Rect& rect, uint32_t format) {
-  FontInstance& font = FontCache::Instance().For(FontOf(dc));
-  const int32_t line_height = font.metrics().line_height;
-  if (length >= 0 && static_cast<size_t>(length) < text.size())
-    text = text.substr(0, static_cast<size_t>(length));
-  if (text.empty()) return EmptyText(rect, format, line_height);
-  const std::vector<LaidOutChar> chars = ShapeText(text, !Has(format, kDtNoPrefix), font);
-  LineBreaker lines(chars, Has(format, kDtSingleLine), Has(format, kDtWordBreak), rect.Width());
-  if (Has(format, kDtCalcRect)) return MeasureLines(lines, rect, line_height);
-  return PaintLines(dc, font, chars, lines, rect, format);
+  const LaidOutText laid_out(dc, text, length, rect.Width(), format);
+  if (Has(format, kDtCalcRect)) return laid_out.Measure(rect, format);
+  return laid_out.Draw(dc, rect, format);
 }
 
 int32_t LineHeight(const DeviceContext& dc) {

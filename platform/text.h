@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "platform/device_context.h"
 #include "platform/geometry.h"
+#include "platform/text_layout.h"
 
 namespace vellumar {
 
@@ -31,5 +33,26 @@ int32_t DrawTextA(DeviceContext& dc, std::string_view text, int32_t length, Rect
 
 // The height of one line of the context's font, in pixels (13 for MS Sans Serif 8 at 96 dpi).
 int32_t LineHeight(const DeviceContext& dc);
+
+// Text shaped and broken into lines once, in a device context's font, for a format and a wrap width: Draw
+// paints what DrawTextA paints for the same text, font and format in a rectangle of that width, without
+// shaping and breaking the text again. Whoever keeps one keeps it only while the font stays the same.
+class LaidOutText {
+ public:
+  LaidOutText() = default;
+  LaidOutText(const DeviceContext& dc, std::string_view text, int32_t length, int64_t wrap_width,
+              uint32_t format);
+
+  // DrawTextA without kDtCalcRect, into rect of the width the text was laid out for.
+  int32_t Draw(DeviceContext& dc, const Rect& rect, uint32_t format) const;
+  // DrawTextA with kDtCalcRect.
+  int32_t Measure(Rect& rect, uint32_t format) const;
+
+ private:
+  std::vector<LaidOutChar> chars_;
+  std::vector<TextLine> lines_;
+  bool blank_ = true;        // no text at all
+  int32_t line_height_ = 0;  // of the font it was laid out in
+};
 
 }  // namespace vellumar

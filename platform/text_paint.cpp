@@ -43,19 +43,26 @@ void PaintGlyph(const TextInk& ink, int64_t x, int64_t y, const GlyphBitmap& gly
   const Span columns = Cut(x, x + glyph.width, ink.clip.left, ink.clip.right);
   const Span rows = Cut(y, y + glyph.height, ink.clip.top, ink.clip.bottom);
   if (columns.from >= columns.to || rows.from >= rows.to) return;
-  const PixelFormat format = ink.bitmap->format();
-  const uint32_t solid = PixelValueOf(format, ink.color);
+  const bool mono = ink.bitmap->format() != PixelFormat::kColor32;
+  const uint32_t solid = PixelValueOf(ink.bitmap->format(), ink.color);
+  const auto span = static_cast<size_t>(columns.to - columns.from);
   for (int64_t row = rows.from; row < rows.to; ++row) {
-    uint32_t* pixels = ink.bitmap->Row(static_cast<int32_t>(row));
-    const int32_t glyph_row = static_cast<int32_t>(row - y);
-    for (int64_t column = columns.from; column < columns.to; ++column) {
-      const int alpha = glyph.At(static_cast<int32_t>(column - x), glyph_row);
-      if (alpha == 0) continue;
-      uint32_t& pixel = pixels[column];
-      if (format != PixelFormat::kColor32) {
-        if (alpha >= kMonoThreshold) pixel = solid;
-      } else {
-        pixel = alpha == kOpaque ? solid : Blend(pixel, solid, alpha);
+    uint32_t* pixels = ink.bitmap->Row(static_cast<int32_t>(row)) + columns.from;
+    const uint8_t* coverage =
+        &glyph.coverage[static_cast<size_t>(row - y) * static_cast<size_t>(glyph.width) +
+                        static_cast<size_t>(columns.from - x)];
+    if (mono) {
+      for (size_t i = 0; i < span; ++i) {
+        if (coverage[i] >= kMonoThreshold) pixels[i] = solid;
+      }
+      continue;
+    }
+    for (size_t i = 0; i < span; ++i) {
+      const int alpha = coverage[i];
+      if (alpha == kOpaque) {
+        pixels[i] = solid;
+      } else if (alpha != 0) {
+        pixels[i] = Blend(pixels[i], solid, alpha);
       }
     }
   }

@@ -17,8 +17,10 @@ class PaintSurface {
   // The device context of the persistent image; its font is the surface font.
   virtual DeviceContext& hDC() = 0;
   // Clears the whole image to the surface's BackColor (within the device context's clip box, when one is
-  // set); a host shows what each Cls cleared and nothing else, so a painter clears every area it draws in.
+  // set). A host shows what each Cls cleared and each Invalidate named, and nothing else.
   virtual void Cls() = 0;
+  // Names an area of the image drawn anew without a Cls.
+  virtual void Invalidate(const Rect& area) = 0;
   // Shows the finished image.
   virtual void Refresh() = 0;
   // Changes whenever the image changes other than by drawing into it (a new buffer, a Cls, a new

@@ -28,9 +28,6 @@ constexpr uint32_t kCaptionFormat = kDtCenter | kDtVCenter | kDtWordBreak;
 constexpr double kGlyphBound = 4.0;
 // The gradient's bands thicken once Size reaches this many pixels (see DrawGradient).
 constexpr int64_t kGradientSteps = 255;
-// Rows of the top layout a head's drawing reaches beyond the strip: the selected head reaches two rows
-// into the page; one more row on each side keeps the estimate safe.
-constexpr int64_t kRowMargin = 3;
 
 // [SECTION] Reach
 bool SurfaceIsEmpty(const StripMetrics& m) {
@@ -48,6 +45,18 @@ int64_t GradientRows(int32_t tab_height) {
   if (size < 0) return 0;
   const int64_t band = std::max<int64_t>(1, size / kGradientSteps);
   return (size / band + 1) * band;
+}
+
+// The rows, in top-layout coordinates, that a head's steps paint. The outline, the body and the hot band lie
+// between row 2 and the strip's inner edge (the outline's sides run from row 4 towards it, whichever way),
+// except that the body gradient of a tall strip reaches beyond: on top it grows from the inner edge, at the
+// bottom from row 4. The selected head covers rows 0 to TH + 1.
+StripBox HeadRows(const StripMetrics& m, bool selected) {
+  const int64_t th = m.tab_height;
+  const int64_t gradient = GradientRows(m.tab_height);
+  const int64_t top = std::min(selected ? int64_t{0} : int64_t{kHeadTop}, th - gradient);
+  const int64_t bottom = std::max({int64_t{kHeadTop} + 3, selected ? th + 2 : th, kHeadTop + 2 + gradient});
+  return StripBox{0, top, 0, bottom};
 }
 
 // The head's own columns, before the selected head is enlarged.
@@ -163,12 +172,10 @@ bool HeadCanShow(const StripMetrics& m, int64_t left, int64_t right) {
 Rect HeadFootprint(const StripPass& p, int32_t index) {
   const HeadSpan head = SpanOf(p.state, index);
   if (!HeadCanShow(p.m, head.left, head.right)) return Rect{};
-  const int64_t th = p.m.tab_height;
-  const int64_t gradient = GradientRows(p.m.tab_height);
-  const StripBox box{std::min(head.left, head.right) - kHeadReach,
-                     std::min({int64_t{0}, th - gradient, th}) - kRowMargin,
-                     int64_t{std::max(head.left, head.right)} + kHeadReach + 1,
-                     std::max({th, kHeadTop + 2 + gradient}) + kRowMargin};
+  const bool selected = index == p.state.mSelectedTab && index >= 1 && index <= p.count;
+  StripBox box = HeadRows(p.m, selected);
+  box.left = std::min(head.left, head.right) - kHeadReach;
+  box.right = int64_t{std::max(head.left, head.right)} + kHeadReach + 1;
   return p.canvas.ToDevice(box);
 }
 
@@ -220,12 +227,12 @@ void PaintOutline(StripPass& p, int32_t index) {
   if (HeadCanShow(p.m, head.left, head.right)) PaintOutline(p, head.left, head.right);
 }
 
-void PaintBody(StripPass& p, int32_t index, ColorRef light, ColorRef dark) {
+void PaintBody(StripPass& p, int32_t index, const std::vector<ColorRef>& bands) {
   const HeadSpan head = SpanOf(p.state, index);
   if (!HeadCanShow(p.m, head.left, head.right)) return;
   p.canvas.Line(int64_t{head.left} + 2, kHeadTop + 1, int64_t{head.right} - 1, kHeadTop + 1,
                 p.state.mBackColor);
-  p.layout.PaintBodyGradient(p.canvas.dc(), head.left, head.right, light, dark, p.m);
+  p.layout.PaintBodyGradient(p.canvas.dc(), head.left, head.right, bands, p.m);
 }
 
 void PaintSelection(StripPass& p) {
@@ -248,17 +255,17 @@ void PaintCaption(StripPass& p, int32_t index, const CaptionPlace& place) {
   }
   SetDCTextColor(p.canvas.dc(), SurfaceColor(CaptionColor(st, index)));
   if (!place.text_shows) return;
-  const std::string& caption = st.Record(index).TabCaption;
-  Rect text = place.text;
-  DrawTextInRect(p.canvas.dc(), caption, CaptionLength(caption), text, kCaptionFormat);
+  const Rect& text = place.text;
+  p.measure.CaptionText(p, index, text.Width(), kCaptionFormat).Draw(p.canvas.dc(), text, kCaptionFormat);
 }
 
-void BodyColors(const TabStripState& st, ColorRef& light, ColorRef& dark) {
+std::vector<ColorRef> BodyBands(const StripPass& p) {
   int32_t red = 0;
   int32_t green = 0;
   int32_t blue = 0;
-  light = ShiftColor(st.mBackColor, red, green, blue, kLightOffset);
-  dark = ShiftColor(st.mBackColor, red, green, blue, kDarkOffset);
+  const ColorRef light = ShiftColor(p.state.mBackColor, red, green, blue, kLightOffset);
+  const ColorRef dark = ShiftColor(p.state.mBackColor, red, green, blue, kDarkOffset);
+  return p.layout.BodyBands(light, dark, p.m);
 }
 
 int32_t CaptionLength(const std::string& caption) {

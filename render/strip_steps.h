@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/geometry.h"
 #include "platform/picture.h"
+#include "platform/text.h"
 #include "render/paint_surface.h"
 #include "render/tab_painter_common.h"
 #include "render/tab_strip_canvas.h"
@@ -28,6 +30,8 @@ class CaptionMeasure {
   // head with its right edge moved to the end of the widest line and its bottom to the bottom of the last,
   // as MeasureText gives it for tab index's caption.
   virtual Rect MeasuredCaption(StripPass& p, int32_t index, const Rect& head) = 0;
+  // Tab index's caption laid out in the surface font for drawing with format into a rectangle width wide.
+  virtual const LaidOutText& CaptionText(StripPass& p, int32_t index, int64_t width, uint32_t format) = 0;
 
  protected:
   ~CaptionMeasure() = default;
@@ -72,13 +76,13 @@ Rect CaptionFootprint(const CaptionPlace& place);
 // surface's device context limits them all.
 void PaintStripAndFrame(StripPass& p);
 void PaintOutline(StripPass& p, int32_t index);
-void PaintBody(StripPass& p, int32_t index, ColorRef light, ColorRef dark);
+void PaintBody(StripPass& p, int32_t index, const std::vector<ColorRef>& bands);
 // The selected head with its focus band, and the hot band; a selection outside the tabs paints neither head.
 void PaintSelection(StripPass& p);
 void PaintCaption(StripPass& p, int32_t index, const CaptionPlace& place);
 
-// Light and Dark of the unselected bodies, from mBackColor.
-void BodyColors(const TabStripState& st, ColorRef& light, ColorRef& dark);
+// The band colours of the unselected bodies, from Light and Dark of mBackColor.
+std::vector<ColorRef> BodyBands(const StripPass& p);
 
 // How many bytes of a caption are drawn.
 int32_t CaptionLength(const std::string& caption);

@@ -31,11 +31,15 @@ class BottomLayout final : public StripLayout {
 
   // DrawGradient starts at its rectangle's bottom edge, so the colours are swapped: Light lies at the outer
   // edge and the bands climb towards Dark next to the page.
-  void PaintBodyGradient(DeviceContext& dc, int32_t left, int32_t right, ColorRef light, ColorRef dark,
+  std::vector<ColorRef> BodyBands(ColorRef light, ColorRef dark, const StripMetrics& m) const override {
+    return GradientBands(dark, light, BodyGradientSize(m.tab_height));
+  }
+
+  void PaintBodyGradient(DeviceContext& dc, int32_t left, int32_t right, const std::vector<ColorRef>& bands,
                          const StripMetrics& m) const override {
     const int32_t base = SaturateToInt32(int64_t{m.height} - kBodyBaseFromBottom);
     Rect body{SaturatingAdd(left, 1), base, right, base};
-    DrawGradient(dc, dark, light, body, BodyGradientSize(m.tab_height), 0);
+    DrawGradientBands(dc, bands, body, BodyGradientSize(m.tab_height), 0);
   }
 
   Rect PageRect(const Rect& client, const StripMetrics& m) const override {

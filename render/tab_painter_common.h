@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/device_context.h"
 #include "platform/geometry.h"
@@ -43,9 +44,11 @@ class StripLayout {
   virtual int32_t RecordTop(const StripMetrics& m) const = 0;
   // Enlarges the selected tab's stored rectangle in place; returns it (the selected head in device pixels).
   virtual Rect EnlargeSelected(Rect& stored, const StripMetrics& m) const = 0;
-  // The gradient body of an unselected head covering columns left .. right, between the two derived colours.
-  virtual void PaintBodyGradient(DeviceContext& dc, int32_t left, int32_t right, ColorRef light,
-                                 ColorRef dark, const StripMetrics& m) const = 0;
+  // The band colours of an unselected head's gradient body, between the two derived colours.
+  virtual std::vector<ColorRef> BodyBands(ColorRef light, ColorRef dark, const StripMetrics& m) const = 0;
+  // The gradient body of an unselected head covering columns left .. right, in the colours BodyBands gave.
+  virtual void PaintBodyGradient(DeviceContext& dc, int32_t left, int32_t right,
+                                 const std::vector<ColorRef>& bands, const StripMetrics& m) const = 0;
   // mPageRect, from the client rectangle.
   virtual Rect PageRect(const Rect& client, const StripMetrics& m) const = 0;
   // The vertical offset of a caption text_height pixels high from the top of its stored rectangle, before

@@ -20,10 +20,14 @@ class TopLayout final : public StripLayout {
   }
 
   // Dark lies next to the page and the bands climb towards Light at the outer edge.
-  void PaintBodyGradient(DeviceContext& dc, int32_t left, int32_t right, ColorRef light, ColorRef dark,
+  std::vector<ColorRef> BodyBands(ColorRef light, ColorRef dark, const StripMetrics& m) const override {
+    return GradientBands(light, dark, BodyGradientSize(m.tab_height));
+  }
+
+  void PaintBodyGradient(DeviceContext& dc, int32_t left, int32_t right, const std::vector<ColorRef>& bands,
                          const StripMetrics& m) const override {
     Rect body{SaturatingAdd(left, 1), kHeadTop, right, m.tab_height};
-    DrawGradient(dc, light, dark, body, BodyGradientSize(m.tab_height), 0);
+    DrawGradientBands(dc, bands, body, BodyGradientSize(m.tab_height), 0);
   }
 
   Rect PageRect(const Rect& client, const StripMetrics& m) const override {

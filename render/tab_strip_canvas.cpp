@@ -8,6 +8,19 @@ namespace {
 
 constexpr int32_t kPenWidth = 1;
 
+struct Span {
+  int32_t from = 0;
+  int32_t to = 0;  // exclusive
+};
+
+// The pixels a one-pixel line covers along one axis from a towards b, b itself left out; a single pixel
+// across the line's direction when a equals b.
+Span RunOf(int32_t a, int32_t b) {
+  if (b > a) return Span{a, b};
+  if (b < a) return Span{SaturateToInt32(int64_t{b} + 1), SaturateToInt32(int64_t{a} + 1)};
+  return Span{a, SaturateToInt32(int64_t{a} + 1)};
+}
+
 }  // namespace
 
 ColorRef SurfaceColor(OleColor color) {
@@ -39,8 +52,20 @@ void TabStripCanvas::Frame(const StripBox& box, OleColor& color) {
 }
 
 void TabStripCanvas::Line(int64_t x1, int64_t y1, int64_t x2, int64_t y2, OleColor color) {
-  DrawLine(dc_, SaturateToInt32(x1), SaturateToInt32(Row(y1)), SaturateToInt32(x2), SaturateToInt32(Row(y2)),
-           SurfaceColor(color), kPenWidth);
+  const int32_t dx1 = SaturateToInt32(x1);
+  const int32_t dy1 = SaturateToInt32(Row(y1));
+  const int32_t dx2 = SaturateToInt32(x2);
+  const int32_t dy2 = SaturateToInt32(Row(y2));
+  if (dx1 != dx2 && dy1 != dy2) {
+    DrawLine(dc_, dx1, dy1, dx2, dy2, SurfaceColor(color), kPenWidth);
+    return;
+  }
+  if (dx1 == dx2 && dy1 == dy2) return;
+  // Every line of the strip runs along a row or a column: the one-pixel line is the run of pixels from its
+  // start towards its end point, without the end point, which one fill paints with less work.
+  const Span columns = RunOf(dx1, dx2);
+  const Span rows = RunOf(dy1, dy2);
+  dc_.FillRect(Rect{columns.from, rows.from, columns.to, rows.to}, SurfaceColor(color));
 }
 
 void TabStripCanvas::Pixel(int64_t x, int64_t y, OleColor color) {

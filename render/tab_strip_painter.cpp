@@ -73,6 +73,7 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   TabStripCanvas canvas(surface.hDC(), layout.Mirrored(), m.height);
   const int32_t count = std::max(0, std::min(state.mNumberOfTabs, state.Capacity()));
   StripPass p{state, surface, layout, canvas, *this, m, count, state.mSelectedTab};
+  ++paint_number_;
   CheckFont(canvas.dc());
 
   WriteBackColors(state, count);
@@ -82,7 +83,11 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   const Look now = Observe(p);
   const int32_t range = DrawnRange(p, now);
   const DamageRegion damage = FindDamage(p, now, first_moved, range);
-  for (const Rect& area : damage.rects()) Redraw(p, area, range);
+  if (damage.rects().size() == 1 && damage.rects().front() == now.image) {
+    RedrawWhole(p, now.image, range);
+  } else {
+    for (const Rect& area : damage.rects()) Redraw(p, area, range, Clearing::kCls);
+  }
 
   drawn_ = true;
   surface_ = &surface;
@@ -155,7 +160,9 @@ void TabStripPainter::TabWidthChanged(int32_t index) {
 
 void TabStripPainter::TabContentChanged(int32_t index) {
   if (index >= 1 && static_cast<size_t>(index) < tabs_.size()) {
-    for (CaptionSize& size : tabs_[static_cast<size_t>(index)].caption) size.epoch = 0;
+    TabMemory& tab = tabs_[static_cast<size_t>(index)];
+    for (CaptionSize& size : tab.caption) size.epoch = 0;
+    tab.text_epoch = 0;
   }
   if (all_content_changed_) return;
   if (content_changed_.size() >= kMaxListedChanges) {
@@ -266,7 +273,7 @@ bool TabStripPainter::IsIrregular(const cTabs& record) const {
 // edge, as the heads lie left to right; otherwise, or on an image that is not the client area, all of them.
 int32_t TabStripPainter::DrawnRange(const StripPass& p, const Look& look) const {
   const bool exact = look.image == Rect{0, 0, p.m.width, p.m.height};
-  if (irregular_ > 0 || !exact) return p.count;
+  if (p.count < 1 || irregular_ > 0 || !exact) return p.count;
   const auto begin = tabs_.begin() + 1;
   const auto end = tabs_.begin() + 1 + p.count;
   const auto beyond = std::partition_point(
@@ -330,33 +337,62 @@ void TabStripPainter::Retouch(StripPass& p, int32_t index, int32_t range, const 
 
 Rect TabStripPainter::Footprint(StripPass& p, int32_t index, const Rect& image) {
   const Rect head = HeadFootprint(p, index);
-  const Rect caption = CaptionFootprint(PlaceCaption(p, index));
+  const Rect caption = CaptionFootprint(Place(p, index));
   return Clipped(Around(head, caption), image);
+}
+
+const CaptionPlace& TabStripPainter::Place(StripPass& p, int32_t index) {
+  TabMemory& tab = tabs_[static_cast<size_t>(index)];
+  if (tab.placed_in != paint_number_) {
+    tab.place = PlaceCaption(p, index);
+    tab.placed_in = paint_number_;
+  }
+  return tab.place;
 }
 
 // [SECTION] Redraw
 
 // The steps of a full repaint, limited to area by the clip box; a tab whose footprint misses the area would
 // draw nothing there, so its steps are left out.
-void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range) {
+void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range, Clearing clearing) {
   DeviceContext& dc = p.canvas.dc();
   dc.SetClipBox(area);
-  p.surface.Cls();
+  if (clearing == Clearing::kCls) {
+    p.surface.Cls();
+  } else {
+    p.surface.Invalidate(area);
+  }
   PaintStripAndFrame(p);
   candidates_.clear();
   for (int32_t i = 1; i <= range; ++i) {
     if (Meets(tabs_[static_cast<size_t>(i)].footprint, area)) candidates_.push_back(i);
   }
   for (int32_t i : candidates_) PaintOutline(p, i);
-  ColorRef light = 0;
-  ColorRef dark = 0;
-  BodyColors(p.state, light, dark);
+  if (!candidates_.empty() && banded_in_ != paint_number_) {
+    bands_ = BodyBands(p);
+    banded_in_ = paint_number_;
+  }
   for (int32_t i : candidates_) {
-    if (i != p.skip_body) PaintBody(p, i, light, dark);
+    if (i != p.skip_body) PaintBody(p, i, bands_);
   }
   PaintSelection(p);
-  for (int32_t i : candidates_) PaintCaption(p, i, PlaceCaption(p, i));
+  for (int32_t i : candidates_) PaintCaption(p, i, Place(p, i));
   dc.ClearClipBox();
+}
+
+// The strip background covers the strip's rows whole, so they are drawn without clearing them first, and
+// the rest of the image as usual.
+void TabStripPainter::RedrawWhole(StripPass& p, const Rect& image, int32_t range) {
+  const Rect strip = Intersect(p.canvas.ToDevice(StripBox{0, 0, p.m.width, p.m.tab_height}), image);
+  if (strip.IsEmpty() || strip.left != image.left || strip.right != image.right) {
+    Redraw(p, image, range, Clearing::kCls);
+    return;
+  }
+  Redraw(p, strip, range, Clearing::kCoveredByStrip);
+  for (const Rect& rest : {Rect{image.left, image.top, image.right, strip.top},
+                           Rect{image.left, strip.bottom, image.right, image.bottom}}) {
+    if (!rest.IsEmpty()) Redraw(p, rest, range, Clearing::kCls);
+  }
 }
 
 // [SECTION] Captions
@@ -387,6 +423,19 @@ Rect TabStripPainter::MeasuredCaption(StripPass& p, int32_t index, const Rect& h
                        font_epoch_};
   }
   return text;
+}
+
+// Shaping and breaking a caption costs more than drawing its glyphs, so the layout is kept while the caption,
+// the font and the width stay.
+const LaidOutText& TabStripPainter::CaptionText(StripPass& p, int32_t index, int64_t width, uint32_t format) {
+  TabMemory& tab = tabs_[static_cast<size_t>(index)];
+  if (tab.text_epoch != font_epoch_ || tab.text_width != width) {
+    const std::string& caption = p.state.Record(index).TabCaption;
+    tab.text = LaidOutText(p.canvas.dc(), caption, CaptionLength(caption), width, format);
+    tab.text_width = width;
+    tab.text_epoch = font_epoch_;
+  }
+  return tab.text;
 }
 
 }  // namespace vellumar

@@ -52,6 +52,11 @@ class TabStripPainter final : private CaptionMeasure {
     bool irregular = false;  // can draw left of its head: a negative width or picture width
     Rect footprint;          // the pixels its steps cover on the image (tabs 1 .. drawn_range_)
     CaptionSize caption[2];  // measured in its plain head and in its enlarged (selected) head
+    LaidOutText text;        // its caption laid out for drawing text_width wide, in font text_epoch
+    int64_t text_width = 0;
+    uint32_t text_epoch = 0;
+    CaptionPlace place;  // where its picture and caption go, as placed in paint placed_in
+    uint64_t placed_in = 0;
   };
   // Where the heads were laid out for: the rectangles depend on these and the widths alone.
   struct GeometryKey {
@@ -111,10 +116,16 @@ class TabStripPainter final : private CaptionMeasure {
   bool NeedsWholeImage(const StripPass& p, const Look& now) const;
   void Retouch(StripPass& p, int32_t index, int32_t range, const Rect& image, DamageRegion& damage);
   Rect Footprint(StripPass& p, int32_t index, const Rect& image);
-  void Redraw(StripPass& p, const Rect& area, int32_t range);
+  // PlaceCaption, once a paint.
+  const CaptionPlace& Place(StripPass& p, int32_t index);
+  // How a redrawn area starts: cleared by Cls, or left to the strip background that covers it whole.
+  enum class Clearing { kCls, kCoveredByStrip };
+  void Redraw(StripPass& p, const Rect& area, int32_t range, Clearing clearing);
+  void RedrawWhole(StripPass& p, const Rect& image, int32_t range);
 
   void CheckFont(const DeviceContext& dc);
   Rect MeasuredCaption(StripPass& p, int32_t index, const Rect& head) override;
+  const LaidOutText& CaptionText(StripPass& p, int32_t index, int64_t width, uint32_t format) override;
 
   // Layout memory.
   std::vector<TabMemory> tabs_;          // slot 0 unused; laid out for 1 .. laid_out_
@@ -127,6 +138,10 @@ class TabStripPainter final : private CaptionMeasure {
   bool all_content_changed_ = false;                          // too many to list
   std::optional<StdFont> measured_font_;                      // the font the captions were measured in
   uint32_t font_epoch_ = 1;                                   // counts fonts measured in
+
+  uint64_t paint_number_ = 0;    // counts paints, for what is worked out once a paint
+  std::vector<ColorRef> bands_;  // the body gradient's colours, as worked out in paint banded_in_
+  uint64_t banded_in_ = 0;
 
   // Pixel memory.
   bool drawn_ = false;                     // the image holds the last paint

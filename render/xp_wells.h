@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/device_context.h"
 #include "platform/geometry.h"
@@ -26,13 +27,20 @@ ColorRef ShiftColor(OleColor color, int32_t& red, int32_t& green, int32_t& blue,
 // paints nothing.
 void DrawGradient(DeviceContext& dc, OleColor color_to, OleColor color_from, Rect& rect, int32_t size,
                   int32_t horizontal);
+// The colours DrawGradient paints, one per band in the order it paints them; none for a negative size.
+std::vector<ColorRef> GradientBands(OleColor color_to, OleColor color_from, int32_t size);
+// DrawGradient with the colours GradientBands gave for the same size, for painters that paint one gradient
+// many times.
+void DrawGradientBands(DeviceContext& dc, const std::vector<ColorRef>& bands, Rect& rect, int32_t size,
+                       int32_t horizontal);
 
 // Replaces color by its translation (ShiftColor with offset 0), then fills rect (fill = kTrue) or draws its
 // one-pixel outline (any other value).
 void FillOrFrameRect(DeviceContext& dc, const Rect& rect, OleColor& color, VbBool fill);
 
 // A solid line of the given pen width; the end point is not painted. color is used untranslated.
-void DrawLine(DeviceContext& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2, ColorRef color, int32_t width);
+void DrawLine(DeviceContext& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2, ColorRef color,
+              int32_t width);
 void DrawPixel(DeviceContext& dc, int32_t x, int32_t y, ColorRef color);
 Rect GetClientRectOf(WindowSystem& windows, WindowHandle window);
 void SetDCTextColor(DeviceContext& dc, ColorRef color);

@@ -39,6 +39,11 @@ int32_t GradientChannel(int32_t from, int32_t delta, int32_t size, int32_t i) {
   return ClampChannel(static_cast<int64_t>(std::nearbyint(progress / size + from)));
 }
 
+// The thickness of each band: one pixel up to a Size of 255, more beyond.
+int32_t BandThickness(int32_t size) {
+  return std::max(1, size / kGradientSteps);
+}
+
 ColorRef GradientColor(const Channels& from, const Channels& delta, int32_t size, int32_t i) {
   return Rgb(GradientChannel(from.red, delta.red, size, i), GradientChannel(from.green, delta.green, size, i),
              GradientChannel(from.blue, delta.blue, size, i));
@@ -57,14 +62,31 @@ ColorRef ShiftColor(OleColor color, int32_t& red, int32_t& green, int32_t& blue,
 
 void DrawGradient(DeviceContext& dc, OleColor color_to, OleColor color_from, Rect& rect, int32_t size,
                   int32_t horizontal) {
-  if (size < 0) return;
+  DrawGradientBands(dc, GradientBands(color_to, color_from, size), rect, size, horizontal);
+}
+
+std::vector<ColorRef> GradientBands(OleColor color_to, OleColor color_from, int32_t size) {
+  std::vector<ColorRef> bands;
+  if (size < 0) return bands;
   const Channels from = Split(TranslateOrBlack(color_from));
   const Channels to = Split(TranslateOrBlack(color_to));
   const Channels delta{to.red - from.red, to.green - from.green, to.blue - from.blue};
-  const int32_t band = std::max(1, size / kGradientSteps);
-
+  const int32_t band = BandThickness(size);
   ColorRef color = Rgb(from.red, from.green, from.blue);
   for (int32_t i = size; i >= 0; i -= band) {
+    bands.push_back(color);
+    // A zero Size has no colour step to take after its single band.
+    if (size == 0) break;
+    color = GradientColor(from, delta, size, i);
+  }
+  return bands;
+}
+
+void DrawGradientBands(DeviceContext& dc, const std::vector<ColorRef>& bands, Rect& rect, int32_t size,
+                       int32_t horizontal) {
+  if (size < 0) return;
+  const int32_t band = BandThickness(size);
+  for (const ColorRef color : bands) {
     if (horizontal == 0) {
       rect.top = SaturatingSub(rect.bottom, band);
     } else {
@@ -76,9 +98,6 @@ void DrawGradient(DeviceContext& dc, OleColor color_to, OleColor color_from, Rec
     } else {
       rect.right = rect.left;
     }
-    // A zero Size has no colour step to take after its single band.
-    if (size == 0) break;
-    color = GradientColor(from, delta, size, i);
   }
 }
 

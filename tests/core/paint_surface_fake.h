@@ -48,6 +48,7 @@ class FakePaintSurface final : public PaintSurface {
     ++cls_count_;
   }
   void Refresh() override { ++refresh_count_; }
+  void Invalidate(const Rect& area) override { surface_.Invalidate(area); }
   uint64_t ImageSerial() override { return surface_.serial(); }
   WindowHandle hWnd() override { return kWindow; }
   WindowSystem& Windows() override { return windows_; }
