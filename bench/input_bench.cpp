@@ -1,7 +1,7 @@
 // The pointer moving within the hot tab of a strip of 200 tabs: the hit tests and the events, no repaint.
 #include <benchmark/benchmark.h>
 
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 
 namespace vellumar {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/headless/headless_host.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
 #include "bench/bench_support.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 
 namespace vellumar {

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 #include "pages/picture_box.h"
 

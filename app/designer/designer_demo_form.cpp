@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"

@@ -5,9 +5,9 @@
 
 #include "app/headless/command_line.h"
 #include "app/headless/form_control.h"
-#include "app/headless/headless_host.h"
 #include "app/headless/hosted_control.h"
 #include "app/headless/image_file.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 #include "platform/device_context.h"
 #include "platform/error_text.h"

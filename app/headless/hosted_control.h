@@ -2,7 +2,7 @@
 // terminated, so that a control made aside (a load that may still fail) goes without a trace.
 #pragma once
 
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 
 namespace vellumar {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/property_table.h"
 
 namespace vellumar {

@@ -21,9 +21,9 @@
 #include <string>
 
 #include "app/headless/form_control.h"
-#include "app/headless/headless_host.h"
 #include "app/headless/hosted_control.h"
 #include "app/headless/script_command.h"
+#include "control/headless_host.h"
 #include "control/unused_entries.h"
 #include "control/vellumar.h"
 

@@ -1,4 +1,4 @@
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 
 #include <gtest/gtest.h>
 

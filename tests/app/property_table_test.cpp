@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 #include "platform/host_error.h"
 

@@ -52,7 +52,7 @@ output=$(QT_QPA_PLATFORM=offscreen timeout 60 "$work_dir/embed/vellumar-embed" -
 
 # The same library through pkg-config: the headless host paints a new control.
 cat >"$work_dir/pc_probe.cpp" <<'CPP'
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 int main() {
   vellumar::HeadlessHost host;

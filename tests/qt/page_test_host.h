@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/headless/headless_host.h"
+#include "control/headless_host.h"
 #include "control/vellumar.h"
 #include "pages/page_services.h"
 #include "qt_test_app.h"

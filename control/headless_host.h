@@ -1,5 +1,6 @@
-// HeadlessHost: a host for one control without a display. It keeps the persistent image in memory, plays
-// the window system from what it is told (where the pointer is, who holds the capture), and reports every
+// HeadlessHost: a host for one control without a display, for the command-line tool, the property pages'
+// sample pictures, the designer's demo form and tests. It keeps the persistent image in memory, plays the
+// window system from what it is told (where the pointer is, who holds the capture), and reports every
 // PropertyChanged call and every event the control raises to one listener.
 #pragma once
 
