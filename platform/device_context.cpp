@@ -16,17 +16,46 @@ void DeviceContext::SetScale(int32_t scale) {
   scale_ = std::clamp(scale, 1, kMaxScale);
 }
 
+namespace {
+
+// Every drawing call asks for its bounds, so the division by the scale is one by a constant: a division by
+// a variable costs more than the fill of a short run.
+int32_t BlocksCovering(int32_t pixels, int32_t scale) {
+  static_assert(DeviceContext::kMaxScale == 4);
+  switch (scale) {
+    case 1:
+      return pixels;
+    case 2:
+      return (pixels + 1) / 2;
+    case 3:
+      return (pixels + 2) / 3;
+    default:
+      return (pixels + 3) / 4;
+  }
+}
+
+}  // namespace
+
 Rect DeviceContext::DrawingBounds() const {
   if (bitmap_ == nullptr) return Rect{};
-  const Rect whole{0, 0, (bitmap_->width() + scale_ - 1) / scale_, (bitmap_->height() + scale_ - 1) / scale_};
+  const Rect whole{0, 0, BlocksCovering(bitmap_->width(), scale_), BlocksCovering(bitmap_->height(), scale_)};
   return clip_box_ ? Intersect(whole, *clip_box_) : whole;
+}
+
+Rect DeviceContext::DeviceBounds() const {
+  return ScaledArea(DrawingBounds());
 }
 
 // Cut to the drawing bounds, which lie within the bitmap's extent divided by the scale, the products fit.
 Rect DeviceContext::DeviceArea(const Rect& logical) const {
   if (bitmap_ == nullptr) return Rect{};
-  const Rect area = Intersect(logical, DrawingBounds());
+  return ScaledArea(Intersect(logical, DrawingBounds()));
+}
+
+// At scale 1 the drawing bounds already lie within the bitmap.
+Rect DeviceContext::ScaledArea(const Rect& area) const {
   if (area.IsEmpty()) return Rect{};
+  if (scale_ == 1) return area;
   const Rect scaled{area.left * scale_, area.top * scale_, area.right * scale_, area.bottom * scale_};
   return Intersect(scaled, Rect{0, 0, bitmap_->width(), bitmap_->height()});
 }

@@ -69,7 +69,7 @@ class DeviceContext {
   // cut to the clip box; empty without a bitmap.
   Rect DrawingBounds() const;
   // The same area in the bitmap's pixels, within the bitmap.
-  Rect DeviceBounds() const { return DeviceArea(DrawingBounds()); }
+  Rect DeviceBounds() const;
   // The bitmap pixels of the part of a logical rectangle that lies within DrawingBounds.
   Rect DeviceArea(const Rect& logical) const;
 
@@ -105,6 +105,8 @@ class DeviceContext {
 
  private:
   raster::ScaledTarget Target() const;
+  // A part of DrawingBounds in the bitmap's pixels.
+  Rect ScaledArea(const Rect& area) const;
 
   Bitmap* bitmap_ = nullptr;
   int32_t scale_ = 1;
