@@ -36,35 +36,52 @@ Span Cut(int64_t from, int64_t to, int64_t low, int64_t high) {
   return {std::max(from, low), std::min(to, high)};
 }
 
+// One row of a glyph on a monochrome bitmap: coverage of half or more sets the pixel.
+void PaintMonoRow(uint32_t* pixels, const uint8_t* coverage, size_t span, uint32_t solid) {
+  for (size_t i = 0; i < span; ++i) {
+    if (coverage[i] >= kMonoThreshold) pixels[i] = solid;
+  }
+}
+
+// One row of a glyph on a colour bitmap; most coverage values are 0 or 255, which need no blending.
+void PaintColorRow(uint32_t* pixels, const uint8_t* coverage, size_t span, uint32_t solid) {
+  for (size_t i = 0; i < span; ++i) {
+    const int alpha = coverage[i];
+    if (alpha == 0) continue;
+    pixels[i] = alpha == kOpaque ? solid : Blend(pixels[i], solid, alpha);
+  }
+}
+
+template <typename RowPainter>
+void PaintRows(RowPainter paint_row, uint32_t* pixels, size_t stride, const uint8_t* coverage,
+               size_t coverage_stride, size_t row_count, size_t span, uint32_t solid) {
+  for (size_t row = 0; row < row_count; ++row) {
+    paint_row(pixels, coverage, span, solid);
+    pixels += stride;
+    coverage += coverage_stride;
+  }
+}
+
 }  // namespace
 
+// The rows are walked by pointer: the clip lies inside the bitmap and the cut spans inside the glyph.
 void PaintGlyph(const TextInk& ink, int64_t x, int64_t y, const GlyphBitmap& glyph) {
   if (ink.bitmap == nullptr || glyph.empty()) return;
   const Span columns = Cut(x, x + glyph.width, ink.clip.left, ink.clip.right);
   const Span rows = Cut(y, y + glyph.height, ink.clip.top, ink.clip.bottom);
   if (columns.from >= columns.to || rows.from >= rows.to) return;
-  const bool mono = ink.bitmap->format() != PixelFormat::kColor32;
   const uint32_t solid = PixelValueOf(ink.bitmap->format(), ink.color);
   const auto span = static_cast<size_t>(columns.to - columns.from);
-  for (int64_t row = rows.from; row < rows.to; ++row) {
-    uint32_t* pixels = ink.bitmap->Row(static_cast<int32_t>(row)) + columns.from;
-    const uint8_t* coverage =
-        &glyph.coverage[static_cast<size_t>(row - y) * static_cast<size_t>(glyph.width) +
-                        static_cast<size_t>(columns.from - x)];
-    if (mono) {
-      for (size_t i = 0; i < span; ++i) {
-        if (coverage[i] >= kMonoThreshold) pixels[i] = solid;
-      }
-      continue;
-    }
-    for (size_t i = 0; i < span; ++i) {
-      const int alpha = coverage[i];
-      if (alpha == kOpaque) {
-        pixels[i] = solid;
-      } else if (alpha != 0) {
-        pixels[i] = Blend(pixels[i], solid, alpha);
-      }
-    }
+  const auto stride = static_cast<size_t>(ink.bitmap->width());
+  const auto coverage_stride = static_cast<size_t>(glyph.width);
+  uint32_t* pixels = ink.bitmap->Row(static_cast<int32_t>(rows.from)) + columns.from;
+  const uint8_t* coverage = glyph.coverage.data() + static_cast<size_t>(rows.from - y) * coverage_stride +
+                            static_cast<size_t>(columns.from - x);
+  const auto row_count = static_cast<size_t>(rows.to - rows.from);
+  if (ink.bitmap->format() == PixelFormat::kColor32) {
+    PaintRows(PaintColorRow, pixels, stride, coverage, coverage_stride, row_count, span, solid);
+  } else {
+    PaintRows(PaintMonoRow, pixels, stride, coverage, coverage_stride, row_count, span, solid);
   }
 }
 
