@@ -111,8 +111,7 @@ void DeviceContext::FrameRect(const Rect& rect, ColorRef color) {
   const int64_t bottom = rect.bottom;
   target.Fill(left, top, right, top + 1, value);
   target.Fill(left, bottom - 1, right, bottom, value);
-  target.Fill(left, top, left + 1, bottom, value);
-  target.Fill(right - 1, top, right, bottom, value);
+  target.FillSides(left, right, top, bottom, value);
 }
 
 void DeviceContext::SetPixelV(int32_t x, int32_t y, ColorRef color) {

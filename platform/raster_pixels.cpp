@@ -69,4 +69,26 @@ void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, 
   }
 }
 
+// The end of one row and the start of the next share a cache line and a page, so both sides are stored in
+// one pass down the rows: a pass for each side would miss the cache and the TLB on every row twice.
+void ScaledTarget::FillSides(int64_t left, int64_t right, int64_t top, int64_t bottom, uint32_t value) const {
+  const Rect& b = device_bounds;
+  const int64_t near_from = std::max<int64_t>(left * scale, b.left);
+  const int64_t near_to = std::min<int64_t>((left + 1) * scale, b.right);
+  const int64_t far_from = std::max<int64_t>((right - 1) * scale, b.left);
+  const int64_t far_to = std::min<int64_t>(right * scale, b.right);
+  const int64_t first = std::max<int64_t>(top * scale, b.top);
+  const int64_t last = std::min<int64_t>(bottom * scale, b.bottom);
+  if (near_from >= near_to || far_from >= far_to) {
+    Fill(left, top, left + 1, bottom, value);
+    Fill(right - 1, top, right, bottom, value);
+    return;
+  }
+  for (int64_t y = first; y < last; ++y) {
+    uint32_t* row = bitmap->Row(static_cast<int32_t>(y));
+    std::fill(row + near_from, row + near_to, value);
+    std::fill(row + far_from, row + far_to, value);
+  }
+}
+
 }  // namespace vellumar::raster

@@ -44,6 +44,10 @@ struct ScaledTarget {
   void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t value) const {
     FillClipped(*bitmap, device_bounds, left * scale, top * scale, right * scale, bottom * scale, value);
   }
+
+  // Fills the blocks of the columns left and right - 1 over the logical rows [top, bottom), as two Fill
+  // calls would.
+  void FillSides(int64_t left, int64_t right, int64_t top, int64_t bottom, uint32_t value) const;
 };
 
 }  // namespace vellumar::raster
