@@ -5,6 +5,7 @@
 
 #include "control/headless_host.h"
 #include "control/vellumar.h"
+#include "platform/geometry.h"
 #include "platform/host_error.h"
 #include "platform/picture.h"
 
@@ -57,52 +58,50 @@ void SetTabs(Vellumar& control, std::initializer_list<std::pair<const char*, int
   }
 }
 
-FormControl Capture(const char* name, int32_t left, int32_t top, int32_t width, int32_t height,
-                    Vellumar& control) {
+// A new control on a host of its own, sized and dressed by dress, saved as the form's control name at place.
+template <typename Dress>
+FormControl DressedControl(const char* name, const Rect& place, Dress dress) {
+  const auto width = static_cast<int32_t>(place.Width());
+  const auto height = static_cast<int32_t>(place.Height());
+  HeadlessHost host;
+  Vellumar control(host, nullptr);
+  host.Attach(&control);
+  control.InitProperties();
+  host.Resize(width, height);
+  dress(control);
   FormControl placed;
   placed.name = name;
-  placed.left = left;
-  placed.top = top;
+  placed.left = place.left;
+  placed.top = place.top;
   placed.width = width;
   placed.height = height;
   control.WriteProperties(placed.bag);
+  host.Attach(nullptr);
   return placed;
 }
 
 FormControl CustomerControl() {
-  HeadlessHost host;
-  Vellumar control(host, nullptr);
-  host.Attach(&control);
-  control.InitProperties();
-  host.Resize(456, 232);
-  SetTabs(control, {{"&Kunden", 84}, {"&Rechnungen", 84}, {"&Notizen", 72}});
-  control.SetTabPicture(1, FolderPicture());
-  control.SetBackColorForm(kFormFace);
-  control.SetForeColorActive(kNavy);
-  control.SetFontName("Tahoma");
-  control.SetSelectedTab(1);
-  FormControl placed = Capture("Vellumar1", 16, 16, 456, 232, control);
-  host.Attach(nullptr);
-  return placed;
+  return DressedControl("Vellumar1", Rect{16, 16, 16 + 456, 16 + 232}, [](Vellumar& control) {
+    SetTabs(control, {{"&Kunden", 84}, {"&Rechnungen", 84}, {"&Notizen", 72}});
+    control.SetTabPicture(1, FolderPicture());
+    control.SetBackColorForm(kFormFace);
+    control.SetForeColorActive(kNavy);
+    control.SetFontName("Tahoma");
+    control.SetSelectedTab(1);
+  });
 }
 
 FormControl MailControl() {
-  HeadlessHost host;
-  Vellumar control(host, nullptr);
-  host.Attach(&control);
-  control.InitProperties();
-  host.Resize(456, 184);
-  SetTabs(control, {{"&Eingang", 72}, {"&Postausgang", 88}, {"&Termine", 72}});
-  control.SetAlignment(reg_Bottom);
-  control.SetTabHeight(24);
-  control.SetBackColor(kMailBack);
-  control.SetBackColorForm(kFormFace);
-  control.SetForeColorActive(kDarkRed);
-  control.SetFontBold(kTrue);
-  control.SetSelectedTab(2);
-  FormControl placed = Capture("Vellumar2", 16, 264, 456, 184, control);
-  host.Attach(nullptr);
-  return placed;
+  return DressedControl("Vellumar2", Rect{16, 264, 16 + 456, 264 + 184}, [](Vellumar& control) {
+    SetTabs(control, {{"&Eingang", 72}, {"&Postausgang", 88}, {"&Termine", 72}});
+    control.SetAlignment(reg_Bottom);
+    control.SetTabHeight(24);
+    control.SetBackColor(kMailBack);
+    control.SetBackColorForm(kFormFace);
+    control.SetForeColorActive(kDarkRed);
+    control.SetFontBold(kTrue);
+    control.SetSelectedTab(2);
+  });
 }
 
 }  // namespace
