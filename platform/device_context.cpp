@@ -100,6 +100,21 @@ void DeviceContext::FillRect(const Rect& rect, ColorRef color) {
   Target().Fill(rect.left, rect.top, rect.right, rect.bottom, raster::PixelValue(bitmap_->format(), color));
 }
 
+void DeviceContext::FillBands(Rect& rect, int32_t thickness, bool horizontal,
+                              std::span<const ColorRef> colors) {
+  if (bitmap_ == nullptr) return;
+  const raster::ScaledTarget target = Target();
+  const PixelFormat format = bitmap_->format();
+  for (const ColorRef color : colors) {
+    int32_t& near_edge = horizontal ? rect.left : rect.top;
+    const int32_t far_edge = horizontal ? rect.right : rect.bottom;
+    near_edge = SaturatingSub(far_edge, thickness);
+    if (!rect.IsEmpty())
+      target.Fill(rect.left, rect.top, rect.right, rect.bottom, raster::PixelValue(format, color));
+    (horizontal ? rect.right : rect.bottom) = near_edge;
+  }
+}
+
 void DeviceContext::FrameRect(const Rect& rect, ColorRef color) {
   if (bitmap_ == nullptr || rect.IsEmpty()) return;
   const uint32_t value = raster::PixelValue(bitmap_->format(), color);

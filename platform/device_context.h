@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "platform/bitmap.h"
 #include "platform/geometry.h"
@@ -98,6 +99,10 @@ class DeviceContext {
   void FillRect(const Rect& rect, ColorRef color);
   // Draws the one-pixel outline just inside rect.
   void FrameRect(const Rect& rect, ColorRef color);
+  // Fills bands of rect thickness pixels deep, one per colour, stacked from its bottom edge upwards (from
+  // its right edge leftwards when horizontal), as one FillRect per band would; rect ends as the last band's
+  // far edge left it. The bounds are found once for all bands.
+  void FillBands(Rect& rect, int32_t thickness, bool horizontal, std::span<const ColorRef> colors);
   void SetPixelV(int32_t x, int32_t y, ColorRef color);
   // The colour of the logical pixel (the top-left pixel of its block), or 0xFFFFFFFF (CLR_INVALID) outside
   // the bitmap. Monochrome pixels read as black or white.

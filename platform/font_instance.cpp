@@ -284,7 +284,7 @@ GlyphBitmap FontInstance::RenderGlyph(uint32_t index) {
   if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, mode) != 0) return GlyphBitmap{};
   GlyphBitmap glyph = MagnifyGlyph(CoverageOfSlot(slot), magnification_);
   glyph = EmboldenGlyph(glyph, bold_strength_);
-  return slant_ ? SlantGlyph(glyph) : glyph;
+  return TrimGlyph(slant_ ? SlantGlyph(glyph) : glyph);
 }
 
 // A full cache is emptied rather than trimmed: it only fills when text cycles through thousands of distinct

@@ -13,6 +13,7 @@ struct GlyphBitmap {
   int32_t width = 0;   // columns
   int32_t height = 0;  // rows
   std::vector<uint8_t> coverage;  // width * height values row by row: 0 untouched, 255 fully text colour
+  bool solid = false;             // every coverage value is 0 or 255 (a monochrome rendering)
 
   uint8_t At(int32_t x, int32_t y) const {
     return coverage[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];

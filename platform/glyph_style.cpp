@@ -1,6 +1,7 @@
 #include "platform/glyph_style.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace vellumar {
 namespace {
@@ -79,6 +80,32 @@ GlyphBitmap SlantGlyph(const GlyphBitmap& glyph) {
     const int32_t offset = SlantShift(glyph, y) - min_shift;
     for (int32_t x = 0; x < glyph.width; ++x) CoverageAt(out, x + offset, y) = glyph.At(x, y);
   }
+  return out;
+}
+
+GlyphBitmap TrimGlyph(const GlyphBitmap& glyph) {
+  int32_t left = glyph.width;
+  int32_t right = 0;
+  int32_t top = glyph.height;
+  int32_t bottom = 0;
+  for (int32_t y = 0; y < glyph.height; ++y) {
+    for (int32_t x = 0; x < glyph.width; ++x) {
+      if (glyph.At(x, y) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x + 1);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y + 1);
+    }
+  }
+  if (left >= right) return GlyphBitmap{glyph.left, glyph.top, 0, 0, {}, true};
+  GlyphBitmap out{glyph.left + left, glyph.top - top, right - left, bottom - top, {}, false};
+  out.coverage.reserve(static_cast<size_t>(out.width) * static_cast<size_t>(out.height));
+  for (int32_t y = top; y < bottom; ++y) {
+    const auto row = glyph.coverage.begin() + static_cast<ptrdiff_t>(y) * glyph.width;
+    out.coverage.insert(out.coverage.end(), row + left, row + right);
+  }
+  out.solid =
+      std::all_of(out.coverage.begin(), out.coverage.end(), [](uint8_t c) { return c == 0 || c == 255; });
   return out;
 }
 

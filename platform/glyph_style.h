@@ -19,4 +19,9 @@ GlyphBitmap EmboldenGlyph(const GlyphBitmap& glyph, int32_t strength);
 // fifth of their height (a 12 degree slant). The advance stays as it was.
 GlyphBitmap SlantGlyph(const GlyphBitmap& glyph);
 
+// The glyph cut to the rows and columns that hold coverage, placed where they were, and marked solid when
+// its coverage is all 0 or 255. Strike fonts store whole character cells, mostly empty, and every pixel of
+// a bitmap costs time each time it is drawn.
+GlyphBitmap TrimGlyph(const GlyphBitmap& glyph);
+
 }  // namespace vellumar

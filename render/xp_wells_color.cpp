@@ -85,20 +85,7 @@ std::vector<ColorRef> GradientBands(OleColor color_to, OleColor color_from, int3
 void DrawGradientBands(DeviceContext& dc, const std::vector<ColorRef>& bands, Rect& rect, int32_t size,
                        int32_t horizontal) {
   if (size < 0) return;
-  const int32_t band = BandThickness(size);
-  for (const ColorRef color : bands) {
-    if (horizontal == 0) {
-      rect.top = SaturatingSub(rect.bottom, band);
-    } else {
-      rect.left = SaturatingSub(rect.right, band);
-    }
-    dc.FillRect(rect, color);
-    if (horizontal == 0) {
-      rect.bottom = rect.top;
-    } else {
-      rect.right = rect.left;
-    }
-  }
+  dc.FillBands(rect, BandThickness(size), horizontal != 0, bands);
 }
 
 void FillOrFrameRect(DeviceContext& dc, const Rect& rect, OleColor& color, VbBool fill) {
