@@ -151,6 +151,8 @@ Bar StrikeoutOf(FT_Face face, int32_t ppem, int32_t ascent) {
 
 FontInstance::FontInstance(FT_Library library, const FontRequest& request,
                            const std::vector<FontFile>& candidates) {
+  static uint64_t opened = 0;
+  serial_ = ++opened;
   direct_index_.fill(kUnknownIndex);
   const int32_t em = ClampInto(request.em_pixels, 1, kMaxEmPixels);
   if (library != nullptr) {

@@ -53,6 +53,8 @@ class FontInstance final : public AdvanceSource {
   FontInstance(FT_Library library, const FontRequest& request, const std::vector<FontFile>& candidates);
 
   const FontMetrics& metrics() const { return metrics_; }
+  // Tells this font from every other opened in the process, including a later one at the same address.
+  uint64_t serial() const { return serial_; }
   // Whether the face is a bitmap strike drawn enlarged by a whole factor rather than at its own size.
   bool magnified() const { return magnification_ > 1; }
   bool is_strike() const { return face_ && !FT_IS_SCALABLE(face_.get()); }
@@ -72,6 +74,7 @@ class FontInstance final : public AdvanceSource {
   GlyphBitmap RenderGlyph(uint32_t index);
   const GlyphBitmap& Remember(uint32_t index, GlyphBitmap glyph);
 
+  uint64_t serial_ = 0;
   FtFacePtr face_;  // null when no font file could be opened
   FontMetrics metrics_;
   int32_t magnification_ = 1;      // integer scale of a bitmap strike, as GDI enlarges raster fonts

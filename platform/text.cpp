@@ -15,6 +15,13 @@ const StdFont& FontOf(const DeviceContext& dc) {
   return dc.font() ? *dc.font() : kDefaultFont;
 }
 
+// The composed ink of one text takes at most this many bytes; longer texts are drawn glyph by glyph.
+constexpr size_t kMaxInkBytes = size_t{64} << 10;
+// Glyphs may reach beyond their advance (bearings, slant); farther than two lines' height they do not.
+int64_t GlyphReach(const FontMetrics& metrics) {
+  return 2 * int64_t{metrics.line_height};
+}
+
 bool Has(uint32_t format, uint32_t flag) {
   return (format & flag) != 0;
 }
@@ -61,10 +68,14 @@ class LinePainter {
         chars_(chars),
         scale_(scale) {}
 
-  // Draws one line with its cell's top-left corner at (left, top).
-  void Paint(const TextLine& line, int64_t left, int64_t top) {
-    // Glyphs may reach beyond their advance (bearings, slant); farther than two lines' height they do not.
-    const int64_t reach = 2 * int64_t{metrics_.line_height};
+  // Draws one line with its cell's top-left corner at (left, top), from its composed ink when there is one.
+  void Paint(const TextLine& line, int64_t left, int64_t top, const std::optional<LineInk>* composed) {
+    if (composed != nullptr && composed->has_value()) {
+      const LineInk& ink = **composed;
+      PaintGlyph(ink_, left * scale_ + ink.dx, top * scale_ + ink.dy, ink.bitmap);
+      return;
+    }
+    const int64_t reach = GlyphReach(metrics_);
     const int64_t baseline = (top + metrics_.ascent) * scale_;
     int64_t pen = left;
     for (size_t i = line.begin; i < line.end && pen < clip_.right + reach; ++i) {
@@ -133,16 +144,45 @@ int32_t LaidOutText::Draw(DeviceContext& dc, const Rect& rect, uint32_t format) 
   const TextInk ink{dc.bitmap(), dc.DeviceArea(clip), dc.GetTextColor()};
   // The one-to-one font was used last, so this lookup cannot evict it.
   FontInstance& glyphs = dc.scale() == 1 ? font : FontCache::Instance().For(FontOf(dc), dc.scale());
-  LinePainter painter(ink, clip, font, glyphs, FontOf(dc), chars_, dc.scale());
+  const StdFont& style = FontOf(dc);
+  LinePainter painter(ink, clip, font, glyphs, style, chars_, dc.scale());
+  const InkMemory now{
+      font.serial(), glyphs.serial(), dc.scale(), style.Underline(), style.Strikethrough(), 0, {}};
+  const LineInkSource source{chars_,
+                             glyphs,
+                             font.metrics(),
+                             style.Underline(),
+                             style.Strikethrough(),
+                             dc.scale(),
+                             GlyphReach(font.metrics())};
+  const std::vector<std::optional<LineInk>>* composed = InkFor(now, source);
   const int32_t line_height = font.metrics().line_height;
   int64_t top = FirstLineTop(rect, line_height, format);
-  for (const TextLine& line : lines_) {
+  for (size_t i = 0; i < lines_.size(); ++i) {
     if (!clip.IsEmpty() && top < clip.bottom && top + line_height > clip.top) {
-      painter.Paint(line, LineLeft(rect, line.width, format), top);
+      painter.Paint(lines_[i], LineLeft(rect, lines_[i].width, format), top,
+                    composed != nullptr ? &(*composed)[i] : nullptr);
     }
     top += line_height;
   }
   return SaturateToInt32(top - rect.top);
+}
+
+// A text drawn once (as DrawTextA draws) is not worth composing; one drawn again usually is drawn many times.
+const std::vector<std::optional<LineInk>>* LaidOutText::InkFor(const InkMemory& now,
+                                                               const LineInkSource& source) const {
+  if (!SameFonts(ink_, now)) ink_ = now;
+  if (++ink_.drawings < 2) return nullptr;
+  if (ink_.lines.size() != lines_.size()) {
+    size_t budget = kMaxInkBytes;
+    ink_.lines.clear();
+    for (const TextLine& line : lines_) {
+      std::optional<LineInk> composed = ComposeLineInk(source, line, budget);
+      if (composed) budget -= composed->bitmap.coverage.size();
+      ink_.lines.push_back(std::move(composed));
+    }
+  }
+  return &ink_.lines;
 }
 
 int32_t DrawTextA(DeviceContext& dc, std::string_view text, int32_t length, Rect& rect, uint32_t format) {

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "platform/device_context.h"
 #include "platform/geometry.h"
+#include "platform/line_ink.h"
 #include "platform/text_layout.h"
 
 namespace vellumar {
@@ -36,7 +38,8 @@ int32_t LineHeight(const DeviceContext& dc);
 
 // Text shaped and broken into lines once, in a device context's font, for a format and a wrap width: Draw
 // paints what DrawTextA paints for the same text, font and format in a rectangle of that width, without
-// shaping and breaking the text again. Whoever keeps one keeps it only while the font stays the same.
+// shaping and breaking the text again. Whoever keeps one keeps it only while the font stays the same. From
+// its second drawing in the same font and scale on, it draws each line's ink composed once (see LineInk).
 class LaidOutText {
  public:
   LaidOutText() = default;
@@ -49,10 +52,28 @@ class LaidOutText {
   int32_t Measure(Rect& rect, uint32_t format) const;
 
  private:
+  // The composed ink of each line, for the fonts and decorations it was composed with; nothing for a line
+  // that cannot be drawn that way.
+  struct InkMemory {
+    uint64_t font = 0;    // the one-to-one font's serial
+    uint64_t glyphs = 0;  // the serial of the font the glyphs come from
+    int64_t scale = 0;
+    bool underline = false;
+    bool strikeout = false;
+    int drawings = 0;  // in these fonts so far
+    std::vector<std::optional<LineInk>> lines;
+    friend bool SameFonts(const InkMemory& a, const InkMemory& b) {
+      return a.font == b.font && a.glyphs == b.glyphs && a.scale == b.scale && a.underline == b.underline &&
+             a.strikeout == b.strikeout;
+    }
+  };
+  const std::vector<std::optional<LineInk>>* InkFor(const InkMemory& now, const LineInkSource& source) const;
+
   std::vector<LaidOutChar> chars_;
   std::vector<TextLine> lines_;
   bool blank_ = true;        // no text at all
   int32_t line_height_ = 0;  // of the font it was laid out in
+  mutable InkMemory ink_;
 };
 
 }  // namespace vellumar

@@ -1,6 +1,11 @@
 #include "platform/text_paint.h"
 
 #include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vellumar {
 namespace {
@@ -53,9 +58,25 @@ void PaintColorRow(uint32_t* pixels, const uint8_t* coverage, size_t span, uint3
 }
 
 // One row of a solid glyph on a colour bitmap, without a branch a pixel: the text colour where the coverage
-// is 255, what was there where it is 0.
+// is 255, what was there where it is 0. Four pixels at a time where SSE2 is there (every x86-64 has it),
+// skipping four untouched ones at once, as composed lines of text have gaps between their glyphs.
 void PaintSolidRow(uint32_t* pixels, const uint8_t* coverage, size_t span, uint32_t solid) {
-  for (size_t i = 0; i < span; ++i) {
+  size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i ink_color = _mm_set1_epi32(static_cast<int>(solid));
+  for (; i + 4 <= span; i += 4) {
+    uint32_t four = 0;
+    std::memcpy(&four, coverage + i, sizeof four);
+    if (four == 0) continue;
+    __m128i ink = _mm_cvtsi32_si128(static_cast<int>(four));
+    ink = _mm_unpacklo_epi8(ink, ink);
+    ink = _mm_unpacklo_epi16(ink, ink);  // each coverage byte spread over its pixel: 0 or all ones
+    auto* at = reinterpret_cast<__m128i*>(pixels + i);
+    const __m128i under = _mm_loadu_si128(at);
+    _mm_storeu_si128(at, _mm_or_si128(_mm_andnot_si128(ink, under), _mm_and_si128(ink, ink_color)));
+  }
+#endif
+  for (; i < span; ++i) {
     const uint32_t ink = 0u - static_cast<uint32_t>(coverage[i] >> 7);
     pixels[i] = (pixels[i] & ~ink) | (solid & ink);
   }
