@@ -58,22 +58,26 @@ void PaintColorRow(uint32_t* pixels, const uint8_t* coverage, size_t span, uint3
 }
 
 // One row of a solid glyph on a colour bitmap, without a branch a pixel: the text colour where the coverage
-// is 255, what was there where it is 0. Four pixels at a time where SSE2 is there (every x86-64 has it),
-// skipping four untouched ones at once, as composed lines of text have gaps between their glyphs.
+// is 255, what was there where it is 0. Eight pixels at a time where SSE2 is there (every x86-64 has it),
+// skipping eight untouched ones at once, as composed lines of text have gaps between their glyphs.
 void PaintSolidRow(uint32_t* pixels, const uint8_t* coverage, size_t span, uint32_t solid) {
   size_t i = 0;
 #if defined(__SSE2__)
   const __m128i ink_color = _mm_set1_epi32(static_cast<int>(solid));
-  for (; i + 4 <= span; i += 4) {
-    uint32_t four = 0;
-    std::memcpy(&four, coverage + i, sizeof four);
-    if (four == 0) continue;
-    __m128i ink = _mm_cvtsi32_si128(static_cast<int>(four));
-    ink = _mm_unpacklo_epi8(ink, ink);
+  const auto paint_four = [&](__m128i ink, uint32_t* at) {
     ink = _mm_unpacklo_epi16(ink, ink);  // each coverage byte spread over its pixel: 0 or all ones
-    auto* at = reinterpret_cast<__m128i*>(pixels + i);
-    const __m128i under = _mm_loadu_si128(at);
-    _mm_storeu_si128(at, _mm_or_si128(_mm_andnot_si128(ink, under), _mm_and_si128(ink, ink_color)));
+    auto* four = reinterpret_cast<__m128i*>(at);
+    const __m128i under = _mm_loadu_si128(four);
+    _mm_storeu_si128(four, _mm_or_si128(_mm_andnot_si128(ink, under), _mm_and_si128(ink, ink_color)));
+  };
+  for (; i + 8 <= span; i += 8) {
+    uint64_t eight = 0;
+    std::memcpy(&eight, coverage + i, sizeof eight);
+    if (eight == 0) continue;
+    __m128i ink = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(coverage + i));
+    ink = _mm_unpacklo_epi8(ink, ink);
+    paint_four(ink, pixels + i);
+    paint_four(_mm_unpackhi_epi64(ink, ink), pixels + i + 4);
   }
 #endif
   for (; i < span; ++i) {
