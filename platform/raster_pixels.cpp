@@ -40,6 +40,10 @@ void FillPixels(uint32_t* pixels, size_t count, uint32_t value) {
 
 }  // namespace
 
+void FillRun(uint32_t* pixels, size_t count, uint32_t value) {
+  FillPixels(pixels, count, value);
+}
+
 ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel) {
   if (format == PixelFormat::kColor32) return pixel & kColorBits;
   return pixel == kMonoBlack ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
