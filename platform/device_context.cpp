@@ -146,6 +146,12 @@ void DeviceContext::FrameRect(const Rect& rect, ColorRef color) {
   target.FillSides(left, right, top, bottom, value);
 }
 
+void DeviceContext::FrameSides(const Rect& rect, ColorRef color) {
+  if (bitmap_ == nullptr || rect.IsEmpty()) return;
+  Target().FillSides(rect.left, rect.right, rect.top, rect.bottom,
+                     raster::PixelValue(bitmap_->format(), color));
+}
+
 void DeviceContext::SetPixelV(int32_t x, int32_t y, ColorRef color) {
   if (bitmap_ == nullptr || !DrawingBounds().Contains(x, y)) return;
   Target().Fill(x, y, int64_t{x} + 1, int64_t{y} + 1, raster::PixelValue(bitmap_->format(), color));

@@ -99,6 +99,9 @@ class DeviceContext {
   void FillRect(const Rect& rect, ColorRef color);
   // Draws the one-pixel outline just inside rect.
   void FrameRect(const Rect& rect, ColorRef color);
+  // Fills the columns rect.left and rect.right - 1 over rect's rows, as two one-pixel-wide FillRect calls
+  // would, in one pass down the rows.
+  void FrameSides(const Rect& rect, ColorRef color);
   // Fills bands of rect thickness pixels deep, one per colour, stacked from its bottom edge upwards (from
   // its right edge leftwards when horizontal), as one FillRect per band would; rect ends as the last band's
   // far edge left it. The bounds are found once for all bands.

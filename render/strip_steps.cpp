@@ -21,7 +21,7 @@ namespace {
 // [SECTION] Constants
 constexpr int32_t kLightOffset = 5;
 constexpr int32_t kDarkOffset = -15;
-constexpr int64_t kPictureInset = 4;   // picture left = head left + 4
+constexpr int64_t kPictureInset = 4;  // picture left = head left + 4
 constexpr uint32_t kCaptionFormat = kDtCenter | kDtVCenter | kDtWordBreak;
 // No glyph advances further than this many line heights for each byte of its UTF-8 text; real fonts stay
 // far below one.
@@ -74,11 +74,10 @@ HeadSpan SpanOf(TabStripState& st, int32_t index) {
 void PaintOutline(StripPass& p, int64_t left, int64_t right) {
   const OleColor frame = p.state.mFrameColor;
   const int64_t th = p.m.tab_height;
-  p.canvas.Line(left, kHeadTop + 2, left, th, frame);
+  // Both sides and both corner pixels share their colour, so each pair is painted in one pass.
+  p.canvas.Columns(left, right, kHeadTop + 2, th, frame);
   p.canvas.Line(left + 2, kHeadTop, right - 1, kHeadTop, frame);
-  p.canvas.Line(right, kHeadTop + 2, right, th, frame);
-  p.canvas.Pixel(left + 1, kHeadTop + 1, frame);
-  p.canvas.Pixel(right - 1, kHeadTop + 1, frame);
+  p.canvas.Columns(left + 1, right - 1, kHeadTop + 1, kHeadTop + 2, frame);
 }
 
 // [SECTION] Selection
@@ -103,13 +102,12 @@ void PaintSelectedHead(StripPass& p, int32_t selected) {
   p.canvas.Pixel(s.left + 1, 0, st.mBackColorForm);
   p.canvas.Pixel(s.left + head_width + 3, 0, st.mBackColorForm);
 
-  p.canvas.Line(s.left, s.top + 2, s.left, s.bottom - 1, st.mFrameColor);
-  p.canvas.Line(s.right, s.top + 2, s.right, s.bottom - 1, st.mFrameColor);
+  // Everything of the frame colour, so pairs of columns go in one pass.
+  p.canvas.Columns(s.left, s.right, s.top + 2, s.bottom - 1, st.mFrameColor);
   p.canvas.Line(s.left + 2, s.top, s.right - 1, s.top, st.mFrameColor);
   // The fill of a selected first tab covers the page frame's left column just below the strip.
   p.canvas.Pixel(0, int64_t{p.m.tab_height} + 1, st.mFrameColor);
-  p.canvas.Pixel(s.left + 1, s.top + 1, st.mFrameColor);
-  p.canvas.Pixel(s.right - 1, s.top + 1, st.mFrameColor);
+  p.canvas.Columns(s.left + 1, s.right - 1, s.top + 1, s.top + 2, st.mFrameColor);
 
   if (st.mHasFocus != kFalse) PaintFocusBand(p, s);
 }

@@ -1,5 +1,8 @@
 #include "render/tab_strip_canvas.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/vb_bool.h"
 #include "render/xp_wells.h"
 
@@ -66,6 +69,20 @@ void TabStripCanvas::Line(int64_t x1, int64_t y1, int64_t x2, int64_t y2, OleCol
   const Span columns = RunOf(dx1, dx2);
   const Span rows = RunOf(dy1, dy2);
   dc_.FillRect(Rect{columns.from, rows.from, columns.to, rows.to}, SurfaceColor(color));
+}
+
+void TabStripCanvas::Columns(int64_t x1, int64_t x2, int64_t top, int64_t bottom, OleColor color) {
+  const int32_t near = SaturateToInt32(std::min(x1, x2));
+  const int32_t far = SaturateToInt32(std::max(x1, x2));
+  const int32_t dy1 = SaturateToInt32(Row(top));
+  const int32_t dy2 = SaturateToInt32(Row(bottom));
+  if (dy1 == dy2) return;
+  const Span rows = RunOf(dy1, dy2);
+  // Line paints nothing in a column at the 32-bit limit, as its run there is empty.
+  constexpr int32_t kLast = std::numeric_limits<int32_t>::max();
+  if (near == kLast) return;
+  const int32_t right = far == kLast ? near + 1 : far + 1;
+  dc_.FrameSides(Rect{near, rows.from, right, rows.to}, SurfaceColor(color));
 }
 
 void TabStripCanvas::Pixel(int64_t x, int64_t y, OleColor color) {

@@ -46,6 +46,10 @@ class TabStripCanvas {
   // mirrors exactly the set of pixels painted, so the excluded end stays excluded.
   void Line(int64_t x1, int64_t y1, int64_t x2, int64_t y2, OleColor color);
   void Pixel(int64_t x, int64_t y, OleColor color);
+  // The lines from (x1, top) towards (x1, bottom) and from (x2, top) towards (x2, bottom) in one colour, as
+  // two Line calls paint them, in one pass down the rows; with top equal to bottom - 1 (or bottom + 1) the
+  // two pixels of row top.
+  void Columns(int64_t x1, int64_t x2, int64_t top, int64_t bottom, OleColor color);
 
  private:
   int64_t Row(int64_t y) const { return mirrored_ ? int64_t{height_} - 1 - y : y; }

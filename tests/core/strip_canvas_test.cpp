@@ -48,5 +48,38 @@ TEST(StripCanvas, RowAndColumnLinesPaintWhatDrawLinePaints) {
   }
 }
 
+// Two columns in one pass, at every scale and under a clip box, as the two lines they stand for.
+TEST(StripCanvas, ColumnPairsPaintWhatTheirTwoLinesPaint) {
+  std::mt19937 rng(47);
+  for (int run = 0; run < 5000; ++run) {
+    const bool mirrored = rng() % 2 == 0;
+    const int32_t height = static_cast<int32_t>(rng() % 14) + 1;
+    const int32_t scale = static_cast<int32_t>(rng() % 3) + 1;
+    const int64_t x1 = Coordinate(rng);
+    const int64_t x2 = rng() % 4 == 0 ? x1 : Coordinate(rng);
+    const int64_t top = Coordinate(rng);
+    const int64_t bottom = rng() % 3 == 0 ? top + 1 : Coordinate(rng);
+    const Rect clip{static_cast<int32_t>(rng() % 6), static_cast<int32_t>(rng() % 6),
+                    static_cast<int32_t>(rng() % 14), static_cast<int32_t>(rng() % 16)};
+    const auto draw = [&](Bitmap& bitmap, bool paired) {
+      DeviceContext dc(&bitmap);
+      dc.SetScale(scale);
+      if (run % 2 == 0) dc.SetClipBox(clip);
+      TabStripCanvas canvas(dc, mirrored, height);
+      if (paired) {
+        canvas.Columns(x1, x2, top, bottom, 0x345678);
+      } else {
+        canvas.Line(x1, top, x1, bottom, 0x345678);
+        canvas.Line(x2, top, x2, bottom, 0x345678);
+      }
+    };
+    Bitmap paired(12 * scale, height * scale);
+    Bitmap lines(12 * scale, height * scale);
+    draw(paired, true);
+    draw(lines, false);
+    ASSERT_TRUE(paired == lines) << "run " << run;
+  }
+}
+
 }  // namespace
 }  // namespace vellumar
