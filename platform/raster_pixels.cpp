@@ -9,7 +9,7 @@ namespace vellumar::raster {
 namespace {
 
 // Below this many pixels the string store's start-up costs more than it saves.
-constexpr size_t kStringStoreMinimum = 64;
+constexpr size_t kStringStoreMinimum = 128;
 
 // Short runs (the rows of a tab body, a bar of text) store two pixels at a time, eight per step: gcc's -O2
 // loop for std::fill_n stores one pixel at a time, at half the speed.
