@@ -79,6 +79,13 @@ void PaintSolidRow(uint32_t* pixels, const uint8_t* coverage, size_t span, uint3
     paint_four(ink, pixels + i);
     paint_four(_mm_unpackhi_epi64(ink, ink), pixels + i + 4);
   }
+  if (i + 4 <= span) {
+    uint32_t four = 0;
+    std::memcpy(&four, coverage + i, sizeof four);
+    const __m128i ink = _mm_cvtsi32_si128(static_cast<int>(four));
+    paint_four(_mm_unpacklo_epi8(ink, ink), pixels + i);
+    i += 4;
+  }
 #endif
   for (; i < span; ++i) {
     const uint32_t ink = 0u - static_cast<uint32_t>(coverage[i] >> 7);
