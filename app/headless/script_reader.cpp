@@ -33,7 +33,6 @@ constexpr ArgSpec kMouseArgs[] = {{"X", ScriptArgKind::kSingle},
                                   {"SHIFT", ScriptArgKind::kInt16}};
 constexpr ArgSpec kPointArgs[] = {{"X", ScriptArgKind::kInt32}, {"Y", ScriptArgKind::kInt32}};
 constexpr ArgSpec kKeyArgs[] = {{"CODE", ScriptArgKind::kInt16}, {"SHIFT", ScriptArgKind::kInt16}};
-constexpr ArgSpec kFileArgs[] = {{"FILE", ScriptArgKind::kString}};
 constexpr ArgSpec kPaintArgs[] = {{"FILE", ScriptArgKind::kString}, {"SCALE", ScriptArgKind::kInt32}};
 constexpr ArgSpec kFormArgs[] = {{"FORM", ScriptArgKind::kString}, {"NAME", ScriptArgKind::kString}};
 
