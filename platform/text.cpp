@@ -172,7 +172,8 @@ int32_t LaidOutText::Draw(DeviceContext& dc, const Rect& rect, uint32_t format) 
 const std::vector<std::optional<LineInk>>* LaidOutText::InkFor(const InkMemory& now,
                                                                const LineInkSource& source) const {
   if (!SameFonts(ink_, now)) ink_ = now;
-  if (++ink_.drawings < 2) return nullptr;
+  if (ink_.drawings < 2) ++ink_.drawings;
+  if (ink_.drawings < 2) return nullptr;
   if (ink_.lines.size() != lines_.size()) {
     size_t budget = kMaxInkBytes;
     ink_.lines.clear();

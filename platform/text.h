@@ -60,7 +60,7 @@ class LaidOutText {
     int64_t scale = 0;
     bool underline = false;
     bool strikeout = false;
-    int drawings = 0;  // in these fonts so far
+    int drawings = 0;  // in these fonts so far, counted up to 2
     std::vector<std::optional<LineInk>> lines;
     friend bool SameFonts(const InkMemory& a, const InkMemory& b) {
       return a.font == b.font && a.glyphs == b.glyphs && a.scale == b.scale && a.underline == b.underline &&

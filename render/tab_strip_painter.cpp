@@ -388,11 +388,11 @@ void TabStripPainter::RedrawWhole(StripPass& p, const Rect& image, int32_t range
     Redraw(p, image, range, Clearing::kCls);
     return;
   }
+  Redraw(p, strip, range, Clearing::kCoveredByStrip);
   for (const Rect& rest : {Rect{image.left, image.top, image.right, strip.top},
                            Rect{image.left, strip.bottom, image.right, image.bottom}}) {
     if (!rest.IsEmpty()) Redraw(p, rest, range, Clearing::kCls);
   }
-  Redraw(p, strip, range, Clearing::kCoveredByStrip);
 }
 
 // [SECTION] Captions
