@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "platform/device_context.h"
 #include "platform/picture.h"
@@ -137,6 +138,58 @@ TEST(RasterClipBox, EveryCallPaintsWhatItPaintsUnclippedInsideTheBoxOnly) {
         ASSERT_EQ(clipped.Pixel(x, y), expected) << "run " << run << " at " << x << "," << y;
       }
     }
+  }
+}
+
+// The calls that stand for several fills, against those fills one by one: bands against one FillRect per
+// band (rect left as the band loop leaves it), a pair of sides against two one-pixel-wide FillRects.
+TEST(RasterClipBox, BandsAndSidesPaintWhatTheirSingleFillsPaint) {
+  std::mt19937 rng(8821);
+  for (int run = 0; run < 6000; ++run) {
+    const PixelFormat format = Any(rng, 6) == 0 ? PixelFormat::kMono1 : PixelFormat::kColor32;
+    const Bitmap start = RandomBitmap(rng, format, static_cast<int32_t>(Any(rng, 16) + 1),
+                                      static_cast<int32_t>(Any(rng, 12) + 1));
+    const auto scale = static_cast<int32_t>(Any(rng, 3) + 1);
+    const bool clipped = Any(rng, 2) == 0;
+    const Rect clip = RandomRect(rng);
+    const Rect rect = RandomRect(rng);
+    const int32_t thickness = Any(rng, 8) == 0 ? Coordinate(rng) : static_cast<int32_t>(Any(rng, 4));
+    const bool horizontal = Any(rng, 2) == 0;
+    std::vector<ColorRef> colors(Any(rng, 20));
+    for (ColorRef& color : colors) color = kPalette[Any(rng, 6)];
+    const auto context = [&](Bitmap& bitmap) {
+      DeviceContext dc(&bitmap);
+      dc.SetScale(scale);
+      if (clipped) dc.SetClipBox(clip);
+      return dc;
+    };
+    SCOPED_TRACE("run " + std::to_string(run));
+
+    Bitmap banded = start;
+    Rect banded_rect = rect;
+    context(banded).FillBands(banded_rect, thickness, horizontal, colors);
+    Bitmap single = start;
+    Rect single_rect = rect;
+    DeviceContext dc = context(single);
+    for (const ColorRef color : colors) {
+      int32_t& near_edge = horizontal ? single_rect.left : single_rect.top;
+      near_edge = SaturatingSub(horizontal ? single_rect.right : single_rect.bottom, thickness);
+      dc.FillRect(single_rect, color);
+      (horizontal ? single_rect.right : single_rect.bottom) = near_edge;
+    }
+    ASSERT_EQ(banded_rect, single_rect);
+    ASSERT_TRUE(banded == single);
+
+    Bitmap sides = start;
+    context(sides).FrameSides(rect, colors.empty() ? 0 : colors.front());
+    Bitmap columns = start;
+    if (!rect.IsEmpty()) {
+      DeviceContext column_dc = context(columns);
+      const ColorRef color = colors.empty() ? 0 : colors.front();
+      column_dc.FillRect(Rect{rect.left, rect.top, SaturatingAdd(rect.left, 1), rect.bottom}, color);
+      column_dc.FillRect(Rect{SaturatingSub(rect.right, 1), rect.top, rect.right, rect.bottom}, color);
+    }
+    ASSERT_TRUE(sides == columns);
   }
 }
 
