@@ -26,9 +26,11 @@ void FillShortRun(uint32_t* pixels, size_t count, uint32_t value) {
   if (i < count) pixels[i] = value;
 }
 
+}  // namespace
+
 // Long runs use the processor's string store, which writes whole cache lines without reading them first and
 // so keeps pace with memset.
-void FillPixels(uint32_t* pixels, size_t count, uint32_t value) {
+void FillRun(uint32_t* pixels, size_t count, uint32_t value) {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
   if (count >= kStringStoreMinimum) {
     __asm__ __volatile__("rep stosl" : "+D"(pixels), "+c"(count) : "a"(value) : "memory");
@@ -36,12 +38,6 @@ void FillPixels(uint32_t* pixels, size_t count, uint32_t value) {
   }
 #endif
   FillShortRun(pixels, count, value);
-}
-
-}  // namespace
-
-void FillRun(uint32_t* pixels, size_t count, uint32_t value) {
-  FillPixels(pixels, count, value);
 }
 
 ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel) {
@@ -60,7 +56,7 @@ void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, 
   const auto span = static_cast<size_t>(right - left);
   if (span == static_cast<size_t>(width)) {
     // Whole rows are contiguous: one run covers the block.
-    FillPixels(bitmap.Row(static_cast<int32_t>(top)), span * static_cast<size_t>(bottom - top), value);
+    FillRun(bitmap.Row(static_cast<int32_t>(top)), span * static_cast<size_t>(bottom - top), value);
     return;
   }
   if (span == 1) {
@@ -69,7 +65,7 @@ void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, 
     return;
   }
   for (int64_t y = top; y < bottom; ++y) {
-    FillPixels(bitmap.Row(static_cast<int32_t>(y)) + left, span, value);
+    FillRun(bitmap.Row(static_cast<int32_t>(y)) + left, span, value);
   }
 }
 
