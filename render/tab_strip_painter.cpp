@@ -380,19 +380,22 @@ void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range, Clea
   dc.ClearClipBox();
 }
 
-// The strip background covers the strip's rows whole, so they are drawn without clearing them first, and
-// the rest of the image as usual.
+// The strip background covers the strip's rows whole, so only the rows beside it are cleared; the whole image
+// is then drawn in one pass, which keeps each pixel's sequence of steps and walks the tabs once.
 void TabStripPainter::RedrawWhole(StripPass& p, const Rect& image, int32_t range) {
   const Rect strip = Intersect(p.canvas.ToDevice(StripBox{0, 0, p.m.width, p.m.tab_height}), image);
-  if (strip.IsEmpty() || strip.left != image.left || strip.right != image.right) {
+  const bool spans = !strip.IsEmpty() && strip.left == image.left && strip.right == image.right;
+  if (!spans || (strip.top != image.top && strip.bottom != image.bottom)) {
     Redraw(p, image, range, Clearing::kCls);
     return;
   }
-  Redraw(p, strip, range, Clearing::kCoveredByStrip);
-  for (const Rect& rest : {Rect{image.left, image.top, image.right, strip.top},
-                           Rect{image.left, strip.bottom, image.right, image.bottom}}) {
-    if (!rest.IsEmpty()) Redraw(p, rest, range, Clearing::kCls);
+  const Rect rest = strip.top == image.top ? Rect{image.left, strip.bottom, image.right, image.bottom}
+                                           : Rect{image.left, image.top, image.right, strip.top};
+  if (!rest.IsEmpty()) {
+    p.canvas.dc().SetClipBox(rest);
+    p.surface.Cls();
   }
+  Redraw(p, image, range, Clearing::kClearedBefore);
 }
 
 // [SECTION] Captions

@@ -118,8 +118,8 @@ class TabStripPainter final : private CaptionMeasure {
   Rect Footprint(StripPass& p, int32_t index, const Rect& image);
   // PlaceCaption, once a paint.
   const CaptionPlace& Place(StripPass& p, int32_t index);
-  // How a redrawn area starts: cleared by Cls, or left to the strip background that covers it whole.
-  enum class Clearing { kCls, kCoveredByStrip };
+  // How a redrawn area starts: cleared by Cls, or cleared already where the strip background does not cover it.
+  enum class Clearing { kCls, kClearedBefore };
   void Redraw(StripPass& p, const Rect& area, int32_t range, Clearing clearing);
   void RedrawWhole(StripPass& p, const Rect& image, int32_t range);
 
