@@ -82,11 +82,18 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   TakeContentChanges(p);
   const Look now = Observe(p);
   const int32_t range = DrawnRange(p, now);
-  const DamageRegion damage = FindDamage(p, now, first_moved, range);
-  if (damage.rects().size() == 1 && damage.rects().front() == now.image) {
-    RedrawWhole(p, now.image, range);
+  if (NeedsWholeImage(p, now)) {
+    // Clearing before the tabs are placed keeps what placing reads in the cache for drawing.
+    const Clearing clearing = ClearBesideStrip(p, now.image);
+    for (int32_t i = 1; i <= range; ++i) tabs_[static_cast<size_t>(i)].footprint = Footprint(p, i, now.image);
+    Redraw(p, now.image, range, clearing);
   } else {
-    for (const Rect& area : damage.rects()) Redraw(p, area, range, Clearing::kCls);
+    const DamageRegion damage = FindDamage(p, now, first_moved, range);
+    if (damage.rects().size() == 1 && damage.rects().front() == now.image) {
+      Redraw(p, now.image, range, ClearBesideStrip(p, now.image));
+    } else {
+      for (const Rect& area : damage.rects()) Redraw(p, area, range, Clearing::kCls);
+    }
   }
 
   drawn_ = true;
@@ -286,11 +293,6 @@ int32_t TabStripPainter::DrawnRange(const StripPass& p, const Look& look) const 
 DamageRegion TabStripPainter::FindDamage(StripPass& p, const Look& now, int32_t first_moved, int32_t range) {
   DamageRegion damage;
   const Rect& image = now.image;
-  if (NeedsWholeImage(p, now)) {
-    for (int32_t i = 1; i <= range; ++i) tabs_[static_cast<size_t>(i)].footprint = Footprint(p, i, image);
-    damage.Add(image);
-    return damage;
-  }
   const Look& was = look_;
   const int32_t reach = std::max(drawn_range_, range);
   const bool every_tab = all_content_changed_ || was.back != now.back || was.fore != now.fore ||
@@ -380,22 +382,20 @@ void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range, Clea
   dc.ClearClipBox();
 }
 
-// The strip background covers the strip's rows whole, so only the rows beside it are cleared; the whole image
-// is then drawn in one pass, which keeps each pixel's sequence of steps and walks the tabs once.
-void TabStripPainter::RedrawWhole(StripPass& p, const Rect& image, int32_t range) {
+// The strip background covers the strip's rows whole, so only the rows beside it are cleared; the image is
+// then drawn in one pass, which keeps each pixel's sequence of steps and walks the tabs once. Says how the
+// drawing must start.
+TabStripPainter::Clearing TabStripPainter::ClearBesideStrip(StripPass& p, const Rect& image) {
   const Rect strip = Intersect(p.canvas.ToDevice(StripBox{0, 0, p.m.width, p.m.tab_height}), image);
   const bool spans = !strip.IsEmpty() && strip.left == image.left && strip.right == image.right;
-  if (!spans || (strip.top != image.top && strip.bottom != image.bottom)) {
-    Redraw(p, image, range, Clearing::kCls);
-    return;
-  }
+  if (!spans || (strip.top != image.top && strip.bottom != image.bottom)) return Clearing::kCls;
   const Rect rest = strip.top == image.top ? Rect{image.left, strip.bottom, image.right, image.bottom}
                                            : Rect{image.left, image.top, image.right, strip.top};
   if (!rest.IsEmpty()) {
     p.canvas.dc().SetClipBox(rest);
     p.surface.Cls();
   }
-  Redraw(p, image, range, Clearing::kClearedBefore);
+  return Clearing::kClearedBefore;
 }
 
 // [SECTION] Captions

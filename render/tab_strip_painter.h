@@ -111,17 +111,17 @@ class TabStripPainter final : private CaptionMeasure {
   bool IsIrregular(const cTabs& record) const;
   int32_t DrawnRange(const StripPass& p, const Look& look) const;
 
-  // Damage: what differs from the last picture.
+  // Damage: what differs from the last picture, when it is not the whole image.
   DamageRegion FindDamage(StripPass& p, const Look& now, int32_t first_moved, int32_t range);
   bool NeedsWholeImage(const StripPass& p, const Look& now) const;
   void Retouch(StripPass& p, int32_t index, int32_t range, const Rect& image, DamageRegion& damage);
   Rect Footprint(StripPass& p, int32_t index, const Rect& image);
   // PlaceCaption, once a paint.
   const CaptionPlace& Place(StripPass& p, int32_t index);
-  // How a redrawn area starts: cleared by Cls, or cleared already where the strip background does not cover it.
+  // How a redrawn area starts: cleared by Cls, or already cleared beside the strip background.
   enum class Clearing { kCls, kClearedBefore };
   void Redraw(StripPass& p, const Rect& area, int32_t range, Clearing clearing);
-  void RedrawWhole(StripPass& p, const Rect& image, int32_t range);
+  Clearing ClearBesideStrip(StripPass& p, const Rect& image);
 
   void CheckFont(const DeviceContext& dc);
   Rect MeasuredCaption(StripPass& p, int32_t index, const Rect& head) override;
