@@ -67,7 +67,7 @@ void TabStripPainter::Paint(TabStripState& state, PaintSurface& surface, const S
 }
 
 void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, const StripLayout& layout) {
-  state.mImageManipulation = std::make_unique<cImageManipulation>();
+  state.mImageManipulation.emplace();
   const Rect client = GetClientRectOf(surface.Windows(), surface.hWnd());
   const StripMetrics m{SaturateToInt32(client.Width()), SaturateToInt32(client.Height()), state.mTabHeight};
   TabStripCanvas canvas(surface.hDC(), layout.Mirrored(), m.height);
@@ -370,9 +370,12 @@ void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range, Clea
     if (Meets(tabs_[static_cast<size_t>(i)].footprint, area)) candidates_.push_back(i);
   }
   for (int32_t i : candidates_) PaintOutline(p, i);
-  if (!candidates_.empty() && banded_in_ != paint_number_) {
-    bands_ = BodyBands(p);
-    banded_in_ = paint_number_;
+  if (!candidates_.empty()) {
+    const BandKey key{p.state.mBackColor, SurfaceColor(p.state.mBackColor), p.m.tab_height, &p.layout};
+    if (banded_for_ != key) {
+      bands_ = BodyBands(p);
+      banded_for_ = key;
+    }
   }
   for (int32_t i : candidates_) {
     if (i != p.skip_body) PaintBody(p, i, bands_);

@@ -139,9 +139,17 @@ class TabStripPainter final : private CaptionMeasure {
   std::optional<StdFont> measured_font_;                      // the font the captions were measured in
   uint32_t font_epoch_ = 1;                                   // counts fonts measured in
 
-  uint64_t paint_number_ = 0;    // counts paints, for what is worked out once a paint
-  std::vector<ColorRef> bands_;  // the body gradient's colours, as worked out in paint banded_in_
-  uint64_t banded_in_ = 0;
+  uint64_t paint_number_ = 0;  // counts paints, for what is worked out once a paint
+  // What the body gradient's colours are worked out from.
+  struct BandKey {
+    OleColor back = 0;
+    ColorRef back_on_surface = 0;  // a system colour may land as another colour later
+    int32_t tab_height = 0;
+    const StripLayout* layout = nullptr;
+    friend bool operator==(const BandKey&, const BandKey&) = default;
+  };
+  std::vector<ColorRef> bands_;  // the body gradient's colours, worked out for banded_for_
+  std::optional<BandKey> banded_for_;
 
   // Pixel memory.
   bool drawn_ = false;                     // the image holds the last paint

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ namespace vellumar {
 enum eTabAlignment : int32_t { reg_Top = 0, reg_Bottom = 1 };
 
 struct TabStripState {
-  std::unique_ptr<cImageManipulation> mImageManipulation;  // picture painter, alive during one paint
+  std::optional<cImageManipulation> mImageManipulation;  // picture painter, alive during one paint
   int32_t mAlignment = 0;       // Alignment (any value; 0/2/3 top, 1 bottom, else nothing painted)
   int32_t mSelectedTab = 0;     // selected tab, 1-based; 0 is painted as 1
   int32_t mHotTab = 0;          // tab under the mouse, 0 = none

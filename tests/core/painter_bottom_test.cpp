@@ -55,7 +55,7 @@ TEST(PainterBottom, WorkedExampleMatchesThePixelMap) {
   EXPECT_EQ(st.mTabRects[1], (Rect{0, 176, 64, 200}));
   EXPECT_EQ(st.mTabRects[2], (Rect{64, 178, 124, 178}));
   EXPECT_EQ(st.mPageRect, (Rect{0, 0, 300, 178}));
-  EXPECT_EQ(st.mImageManipulation, nullptr);
+  EXPECT_FALSE(st.mImageManipulation);
   for (int32_t i : {1, 2}) {
     EXPECT_EQ(st.Record(i).TabLeft, i == 1 ? 2 : 64);
     EXPECT_EQ(st.Record(i).TabTop, kExampleHeight - 2 * kExampleTabHeight);

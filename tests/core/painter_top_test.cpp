@@ -58,7 +58,7 @@ TEST(PainterTop, WorkedExampleMatchesThePixelMap) {
   EXPECT_EQ(st.mPageRect, (Rect{0, 22, 300, 200}));
   EXPECT_EQ(surface->cls_count(), 1);
   EXPECT_EQ(surface->refresh_count(), 1);
-  EXPECT_EQ(st.mImageManipulation, nullptr);
+  EXPECT_FALSE(st.mImageManipulation);
   for (int32_t i : {1, 2}) {
     const cTabs& record = st.Record(i);
     EXPECT_EQ(record.TabLeft, i == 1 ? 2 : 64);
