@@ -66,6 +66,8 @@ class DeviceContext {
   // without the box, less those outside it. Reading pixels is not limited.
   void SetClipBox(const Rect& box) { clip_box_ = box; }
   void ClearClipBox() { clip_box_.reset(); }
+  const std::optional<Rect>& clip_box() const { return clip_box_; }
+  void SetClipBox(const std::optional<Rect>& box) { clip_box_ = box; }
   // Where drawing calls may write, in logical pixels: the bitmap's rectangle (its partial blocks included)
   // cut to the clip box; empty without a bitmap.
   Rect DrawingBounds() const;

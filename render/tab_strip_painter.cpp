@@ -74,6 +74,10 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   const int32_t count = std::max(0, std::min(state.mNumberOfTabs, state.Capacity()));
   StripPass p{state, surface, layout, canvas, *this, m, count, state.mSelectedTab};
   ++paint_number_;
+  // An image this painter did not draw last is drawn whole. Clearing it before anything else, as a full
+  // repaint starts, means what the paint reads afterwards is read once after the clear, not also before it.
+  const std::optional<Clearing> cleared =
+      ImageIsNew(surface) ? std::optional(ClearBesideStrip(p, canvas.dc().DrawingBounds())) : std::nullopt;
   CheckFont(canvas.dc());
 
   WriteBackColors(state, count);
@@ -84,7 +88,7 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   const int32_t range = DrawnRange(p, now);
   if (NeedsWholeImage(p, now)) {
     // Clearing before the tabs are placed keeps what placing reads in the cache for drawing.
-    const Clearing clearing = ClearBesideStrip(p, now.image);
+    const Clearing clearing = cleared ? *cleared : ClearBesideStrip(p, now.image);
     for (int32_t i = 1; i <= range; ++i) tabs_[static_cast<size_t>(i)].footprint = Footprint(p, i, now.image);
     Redraw(p, now.image, range, clearing);
   } else {
@@ -319,9 +323,13 @@ DamageRegion TabStripPainter::FindDamage(StripPass& p, const Look& now, int32_t 
   return damage;
 }
 
+bool TabStripPainter::ImageIsNew(PaintSurface& surface) const {
+  return !drawn_ || surface_ != &surface || serial_ != surface.ImageSerial();
+}
+
 bool TabStripPainter::NeedsWholeImage(const StripPass& p, const Look& now) const {
   const Look& was = look_;
-  if (!drawn_ || surface_ != &p.surface || serial_ != p.surface.ImageSerial()) return true;
+  if (ImageIsNew(p.surface)) return true;
   if (now.image != Rect{0, 0, now.m.width, now.m.height} || was.image != now.image) return true;
   return was.mirrored != now.mirrored || was.m.width != now.m.width || was.m.height != now.m.height ||
          was.m.tab_height != now.m.tab_height || was.frame != now.frame;
@@ -395,8 +403,11 @@ TabStripPainter::Clearing TabStripPainter::ClearBesideStrip(StripPass& p, const 
   const Rect rest = strip.top == image.top ? Rect{image.left, strip.bottom, image.right, image.bottom}
                                            : Rect{image.left, image.top, image.right, strip.top};
   if (!rest.IsEmpty()) {
-    p.canvas.dc().SetClipBox(rest);
+    DeviceContext& dc = p.canvas.dc();
+    const std::optional<Rect> clip = dc.clip_box();
+    dc.SetClipBox(rest);
     p.surface.Cls();
+    dc.SetClipBox(clip);
   }
   return Clearing::kClearedBefore;
 }

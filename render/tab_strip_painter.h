@@ -113,6 +113,7 @@ class TabStripPainter final : private CaptionMeasure {
 
   // Damage: what differs from the last picture, when it is not the whole image.
   DamageRegion FindDamage(StripPass& p, const Look& now, int32_t first_moved, int32_t range);
+  bool ImageIsNew(PaintSurface& surface) const;
   bool NeedsWholeImage(const StripPass& p, const Look& now) const;
   void Retouch(StripPass& p, int32_t index, int32_t range, const Rect& image, DamageRegion& damage);
   Rect Footprint(StripPass& p, int32_t index, const Rect& image);
