@@ -30,12 +30,16 @@ struct Rect {
 
 // Clamps a 64-bit intermediate into the 32-bit coordinate range.
 constexpr int32_t SaturateToInt32(int64_t value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
-constexpr int32_t SaturatingAdd(int32_t a, int32_t b) { return SaturateToInt32(int64_t{a} + b); }
-constexpr int32_t SaturatingSub(int32_t a, int32_t b) { return SaturateToInt32(int64_t{a} - b); }
+constexpr int32_t SaturatingAdd(int32_t a, int32_t b) {
+  return SaturateToInt32(int64_t{a} + b);
+}
+constexpr int32_t SaturatingSub(int32_t a, int32_t b) {
+  return SaturateToInt32(int64_t{a} - b);
+}
 
 // The intersection of two rectangles; empty (all zero) when they do not overlap.
 constexpr Rect Intersect(const Rect& a, const Rect& b) {
@@ -46,8 +50,12 @@ constexpr Rect Intersect(const Rect& a, const Rect& b) {
 }
 
 // The GDI rectangle helpers, saturating at the 32-bit limits.
-constexpr void CopyRect(Rect& dest, const Rect& source) { dest = source; }
-constexpr void SetRectEmpty(Rect& rect) { rect = Rect{}; }
+constexpr void CopyRect(Rect& dest, const Rect& source) {
+  dest = source;
+}
+constexpr void SetRectEmpty(Rect& rect) {
+  rect = Rect{};
+}
 constexpr void OffsetRect(Rect& rect, int32_t dx, int32_t dy) {
   rect = Rect{SaturatingAdd(rect.left, dx), SaturatingAdd(rect.top, dy), SaturatingAdd(rect.right, dx),
               SaturatingAdd(rect.bottom, dy)};

@@ -14,9 +14,15 @@ using ColorRef = uint32_t;
 constexpr ColorRef Rgb(int red, int green, int blue) {
   return static_cast<ColorRef>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(ColorRef c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(ColorRef c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(ColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(ColorRef c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(ColorRef c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(ColorRef c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // System colour indices used by name in the code (COLOR_... of the old platform).
 enum SystemColorIndex : int {

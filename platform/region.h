@@ -18,7 +18,11 @@ class Region {
   Rect rect_;
 };
 
-inline Region CreateRectRgnIndirect(const Rect& rect) { return Region(rect); }
-inline bool PtInRegion(const Region& region, int32_t x, int32_t y) { return region.Contains(x, y); }
+inline Region CreateRectRgnIndirect(const Rect& rect) {
+  return Region(rect);
+}
+inline bool PtInRegion(const Region& region, int32_t x, int32_t y) {
+  return region.Contains(x, y);
+}
 
 }  // namespace vellumar

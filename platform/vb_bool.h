@@ -9,6 +9,8 @@ using VbBool = int16_t;
 inline constexpr VbBool kTrue = -1;
 inline constexpr VbBool kFalse = 0;
 
-constexpr VbBool ToVbBool(bool value) { return value ? kTrue : kFalse; }
+constexpr VbBool ToVbBool(bool value) {
+  return value ? kTrue : kFalse;
+}
 
 }  // namespace vellumar

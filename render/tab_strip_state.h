@@ -20,15 +20,15 @@ enum eTabAlignment : int32_t { reg_Top = 0, reg_Bottom = 1 };
 
 struct TabStripState {
   std::optional<cImageManipulation> mImageManipulation;  // picture painter, alive during one paint
-  int32_t mAlignment = 0;       // Alignment (any value; 0/2/3 top, 1 bottom, else nothing painted)
-  int32_t mSelectedTab = 0;     // selected tab, 1-based; 0 is painted as 1
-  int32_t mHotTab = 0;          // tab under the mouse, 0 = none
-  VbBool mMouseInPage = kFalse;  // pointer seen over the page and hover cleared
-  VbBool mHasFocus = kFalse;    // control has the focus: the focus band is drawn
-  std::string mAccessKeys;      // access-key characters of all tabs in tab order
+  int32_t mAlignment = 0;               // Alignment (any value; 0/2/3 top, 1 bottom, else nothing painted)
+  int32_t mSelectedTab = 0;             // selected tab, 1-based; 0 is painted as 1
+  int32_t mHotTab = 0;                  // tab under the mouse, 0 = none
+  VbBool mMouseInPage = kFalse;         // pointer seen over the page and hover cleared
+  VbBool mHasFocus = kFalse;            // control has the focus: the focus band is drawn
+  std::string mAccessKeys;              // access-key characters of all tabs in tab order
   std::vector<int32_t> mAccessKeyTabs;  // the tab number each character of mAccessKeys came from
-  int16_t mPreviousTab = 0;     // PreviousTab of the next TabPressed
-  int32_t mTabHeight = 0;       // TabHeight: height of the strip in pixels
+  int16_t mPreviousTab = 0;             // PreviousTab of the next TabPressed
+  int32_t mTabHeight = 0;               // TabHeight: height of the strip in pixels
   OleColor mBackColor = 0;
   OleColor mBackColorForm = 0;
   OleColor mForeColor = 0;
@@ -42,10 +42,10 @@ struct TabStripState {
   OleColor mRegisterFocusColor0 = 0;
   OleColor mRegisterFocusColor1 = 0;
   OleColor mRegisterFocusColor2 = 0;
-  int32_t mNumberOfTabs = 0;          // number of tabs
-  std::vector<cTabsRef> mTabs;        // slot 0 unused; size - 1 is the capacity; empty slots are null
-  std::vector<Rect> mTabRects;        // head rectangle per tab (index 0 unused), written by the painters
-  Rect mPageRect;                     // page area, written by the painters
+  int32_t mNumberOfTabs = 0;    // number of tabs
+  std::vector<cTabsRef> mTabs;  // slot 0 unused; size - 1 is the capacity; empty slots are null
+  std::vector<Rect> mTabRects;  // head rectangle per tab (index 0 unused), written by the painters
+  Rect mPageRect;               // page area, written by the painters
 
   // Record i, creating it when the slot is empty. The caller guarantees 0 <= i < mTabs.size().
   cTabs& Record(int32_t i) {

@@ -10,10 +10,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/designer/screenshot_probe.h"
 #include "app/designer/designer_demo_form.h"
 #include "app/designer/designer_services.h"
 #include "app/designer/designer_window.h"
+#include "app/designer/screenshot_probe.h"
 #include "pages/about_box.h"
 #include "pages/page_services.h"
 #include "pages/property_sheet.h"
