@@ -79,6 +79,7 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   const std::optional<Clearing> cleared =
       ImageIsNew(surface) ? std::optional(ClearBesideStrip(p, canvas.dc().DrawingBounds())) : std::nullopt;
   CheckFont(canvas.dc());
+  p.line_height = line_height_;
 
   WriteBackColors(state, count);
   const int32_t first_moved = LayOut(p);
@@ -105,6 +106,7 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   serial_ = surface.ImageSerial();
   look_ = now;
   drawn_range_ = range;
+  line_height_ = p.line_height;
   state.mImageManipulation.reset();
   surface.Refresh();
 }
@@ -416,10 +418,12 @@ TabStripPainter::Clearing TabStripPainter::ClearBesideStrip(StripPass& p, const 
 
 // A caption measured in another font is measured again.
 void TabStripPainter::CheckFont(const DeviceContext& dc) {
-  const StdFont font = dc.font() ? *dc.font() : StdFont{};
+  static const StdFont kNoFont;
+  const StdFont& font = dc.font() ? *dc.font() : kNoFont;
   if (measured_font_ == font) return;
   measured_font_ = font;
   ++font_epoch_;
+  line_height_ = -1;
 }
 
 // The measurement depends on the caption, the font and the head's width; a result that reached the 32-bit

@@ -139,6 +139,7 @@ class TabStripPainter final : private CaptionMeasure {
   bool all_content_changed_ = false;                          // too many to list
   std::optional<StdFont> measured_font_;                      // the font the captions were measured in
   uint32_t font_epoch_ = 1;                                   // counts fonts measured in
+  int32_t line_height_ = -1;  // of measured_font_, once a paint has asked for it
 
   uint64_t paint_number_ = 0;  // counts paints, for what is worked out once a paint
   // What the body gradient's colours are worked out from.
