@@ -62,12 +62,11 @@ class DeviceContext {
   int32_t scale() const { return scale_; }
 
   // Limits every drawing call to box as well as to the bitmap, as IntersectClipRect does on a context
-  // without a clip region; ClearClipBox lifts the limit. Each call paints exactly the pixels it would paint
-  // without the box, less those outside it. Reading pixels is not limited.
-  void SetClipBox(const Rect& box) { clip_box_ = box; }
+  // without a clip region; no box, or ClearClipBox, lifts the limit. Each call paints exactly the pixels it
+  // would paint without the box, less those outside it. Reading pixels is not limited.
+  void SetClipBox(const std::optional<Rect>& box) { clip_box_ = box; }
   void ClearClipBox() { clip_box_.reset(); }
   const std::optional<Rect>& clip_box() const { return clip_box_; }
-  void SetClipBox(const std::optional<Rect>& box) { clip_box_ = box; }
   // Where drawing calls may write, in logical pixels: the bitmap's rectangle (its partial blocks included)
   // cut to the clip box; empty without a bitmap.
   Rect DrawingBounds() const;
