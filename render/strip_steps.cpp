@@ -215,9 +215,16 @@ Rect CaptionFootprint(const CaptionPlace& place) {
               std::max(text.right, picture.right), std::max(text.bottom, picture.bottom)};
 }
 
-void PaintStripAndFrame(StripPass& p) {
+void PaintStrip(StripPass& p) {
   p.canvas.Fill(StripBox{0, 0, p.m.width, p.m.tab_height}, p.state.mBackColorForm);
-  p.canvas.Frame(StripBox{0, p.m.tab_height, p.m.width, p.m.height}, p.state.mFrameColor);
+}
+
+void PaintPageFrame(StripPass& p) {
+  p.canvas.Frame(PageFrameBox(p.m), p.state.mFrameColor);
+}
+
+StripBox PageFrameBox(const StripMetrics& m) {
+  return StripBox{0, m.tab_height, m.width, m.height};
 }
 
 void PaintOutline(StripPass& p, int32_t index) {

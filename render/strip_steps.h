@@ -74,7 +74,11 @@ Rect CaptionFootprint(const CaptionPlace& place);
 
 // The steps, in the order of a paint. Lines and pixels go through the canvas, so that a clip box on the
 // surface's device context limits them all.
-void PaintStripAndFrame(StripPass& p);
+void PaintStrip(StripPass& p);
+// The page's frame, drawn after the strip background; left out where the page was cleared with its frame.
+void PaintPageFrame(StripPass& p);
+// The page's frame in top-layout coordinates: the rows below the strip, whole.
+StripBox PageFrameBox(const StripMetrics& m);
 void PaintOutline(StripPass& p, int32_t index);
 void PaintBody(StripPass& p, int32_t index, const std::vector<ColorRef>& bands);
 // The selected head with its focus band, and the hot band; a selection outside the tabs paints neither head.
