@@ -149,9 +149,9 @@ void DeviceContext::FrameRect(const Rect& rect, ColorRef color) {
 void DeviceContext::FillFramed(const Rect& rect, ColorRef inside, ColorRef frame) {
   if (bitmap_ == nullptr || rect.IsEmpty()) return;
   const int64_t scale = scale_;
+  // Inside the drawing bounds, the rows start at or below the bitmap's top; its last block may be partial.
   const bool whole_rows = rect.left == 0 && rect.right * scale == bitmap_->width();
-  if (whole_rows && rect.top >= 0 && rect.bottom * scale <= bitmap_->height() &&
-      Intersect(rect, DrawingBounds()) == rect) {
+  if (whole_rows && rect.bottom * scale <= bitmap_->height() && Intersect(rect, DrawingBounds()) == rect) {
     const PixelFormat format = bitmap_->format();
     raster::FillFramedRows(*bitmap_, rect.top * scale, rect.bottom * scale, scale,
                            raster::PixelValue(format, inside), raster::PixelValue(format, frame));
