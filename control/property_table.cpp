@@ -1,9 +1,7 @@
 #include "control/property_table.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "control/vellumar.h"
+#include "platform/ascii_case.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -112,12 +110,6 @@ constexpr PropertyInfo kProperties[] = {
                                                                       ControlPropertyType::kLong),
 };
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 }  // namespace
 
 std::span<const PropertyInfo> PropertyTable() {
@@ -126,7 +118,7 @@ std::span<const PropertyInfo> PropertyTable() {
 
 const PropertyInfo* FindProperty(std::string_view name) {
   for (const PropertyInfo& info : kProperties) {
-    if (EqualsIgnoringCase(info.name, name)) return &info;
+    if (EqualsIgnoringAsciiCase(info.name, name)) return &info;
   }
   return nullptr;
 }

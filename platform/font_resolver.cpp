@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/ascii_case.h"
+
 namespace vellumar {
 namespace {
 
@@ -30,18 +32,9 @@ struct FcPatternDeleter {
 };
 using FcPatternPtr = std::unique_ptr<FcPattern, FcPatternDeleter>;
 
-bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 const WineFamily* FindWineFamily(std::string_view family) {
   for (const WineFamily& wine : kWineFamilies) {
-    if (EqualsIgnoreAsciiCase(wine.family, family)) return &wine;
+    if (EqualsIgnoringAsciiCase(wine.family, family)) return &wine;
   }
   return nullptr;
 }
@@ -62,7 +55,7 @@ bool HasFamily(const FcPattern* pattern, std::string_view family) {
   for (int n = 0;; ++n) {
     const std::string_view name = StringOf(pattern, FC_FAMILY, n);
     if (name.empty()) return false;
-    if (EqualsIgnoreAsciiCase(name, family)) return true;
+    if (EqualsIgnoringAsciiCase(name, family)) return true;
   }
 }
 
@@ -98,7 +91,7 @@ void AddWineCandidates(FcConfig* config, const WineFamily& wine, bool bold, bool
   // Only the TrueType files carry a Unicode character map; the family's .fon siblings do not.
   std::optional<FontFile> match = MatchWithFontconfig(config, wine.family, bold, italic, true);
   if (match && match->path.size() >= 4 &&
-      EqualsIgnoreAsciiCase(std::string_view(match->path).substr(match->path.size() - 4), ".ttf")) {
+      EqualsIgnoringAsciiCase(std::string_view(match->path).substr(match->path.size() - 4), ".ttf")) {
     out.push_back(std::move(*match));
   }
   if (bold && !wine.bold_file.empty()) {

@@ -4,10 +4,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 
+#include "platform/ascii_case.h"
 #include "platform/error_text.h"
 #include "platform/file_error.h"
 #include "platform/form_file.h"
@@ -84,21 +84,11 @@ std::string ReadFormBytes(const std::string& path) {
   return bytes;
 }
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 const FormControl* FindControl(const Form& form, std::string_view name) {
   for (const FormControl& control : form.controls) {
-    if (SameNameIgnoringCase(control.name, name)) return &control;
+    if (EqualsIgnoringAsciiCase(control.name, name)) return &control;
   }
   return nullptr;
 }

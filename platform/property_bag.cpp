@@ -1,11 +1,11 @@
 #include "platform/property_bag.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
 
+#include "platform/ascii_case.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -20,12 +20,6 @@ constexpr double kInt32Max = std::numeric_limits<int32_t>::max();
 
 [[noreturn]] void ThrowInvalid(const InvalidProperty& invalid) {
   throw HostError::WithDetail(invalid.number, invalid.detail);
-}
-
-std::string AsciiLower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

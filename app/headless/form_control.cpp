@@ -3,12 +3,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <string>
 #include <vector>
 
 #include "control/vellumar.h"
+#include "platform/ascii_case.h"
 #include "platform/error_text.h"
 #include "platform/file_error.h"
 #include "platform/geometry.h"
@@ -28,12 +28,6 @@ int32_t TopBelow(const Form& form) {
     bottom = std::max(bottom, int64_t{other.top} + std::max(other.height, 0));
   }
   return SaturateToInt32(bottom + kFormMargin);
-}
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
 }
 
 }  // namespace
@@ -86,7 +80,7 @@ ControlPlace StoreControl(FormControl control, const std::string& path, bool kee
   Form form;
   if (keep_others && SomethingAt(path)) form = LoadForm(path);
   const auto same = std::ranges::find_if(form.controls, [&](const FormControl& other) {
-    return SameNameIgnoringCase(other.name, control.name);
+    return EqualsIgnoringAsciiCase(other.name, control.name);
   });
   FormControl* stored = nullptr;
   if (same != form.controls.end()) {

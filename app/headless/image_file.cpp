@@ -1,10 +1,9 @@
 #include "app/headless/image_file.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "platform/error_text.h"
 #include "platform/form_file_atomic.h"
 #include "platform/host_error.h"
@@ -18,11 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool HasBmpExtension(const fs::path& path) {
-  std::string extension = path.extension().string();
-  std::ranges::transform(extension, extension.begin(), [](char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  });
-  return extension == ".bmp";
+  return EqualsIgnoringAsciiCase(path.extension().string(), ".bmp");
 }
 
 // Makes the missing folders above path, outermost first, and remembers them so that a failure can take them

@@ -1,11 +1,11 @@
 #include "app/headless/script_lexer.h"
 
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <limits>
 
 #include "app/headless/script_command.h"
+#include "platform/ascii_case.h"
 #include "platform/error_text.h"
 
 namespace vellumar {
@@ -18,26 +18,10 @@ bool IsDelimiter(char c) {
   return IsBlank(c) || c == '(' || c == ')' || c == '"' || c == '#';
 }
 bool IsNameStart(char c) {
-  return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_';
+  return IsAsciiLetter(c) || c == '_';
 }
 bool IsNameChar(char c) {
-  return IsNameStart(c) || std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-bool IsDigit(char c) {
-  return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-bool IsHexDigit(char c) {
-  return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
+  return IsNameStart(c) || IsAsciiDigit(c);
 }
 
 std::string ByteName(unsigned char c) {
@@ -91,7 +75,7 @@ class Lexer {
       Fail("name or number longer than " + std::to_string(kMaxScriptAtomBytes) + " bytes");
     }
     if (IsNameStart(atom.front())) return Word(atom);
-    if (IsDigit(atom.front()) || atom.front() == '-')
+    if (IsAsciiDigit(atom.front()) || atom.front() == '-')
       return ScriptToken{ScriptToken::Kind::kValue, {}, Number(atom)};
     Fail("unexpected " + ByteName(static_cast<unsigned char>(atom.front())) +
          " (text and file paths go in double quotes)");
@@ -103,9 +87,9 @@ class Lexer {
         Fail("'" + Excerpt(atom) + "' is not a name (text and file paths go in double quotes)");
       }
     }
-    if (EqualsIgnoringCase(atom, "True")) return ScriptToken{ScriptToken::Kind::kValue, {}, true};
-    if (EqualsIgnoringCase(atom, "False")) return ScriptToken{ScriptToken::Kind::kValue, {}, false};
-    if (EqualsIgnoringCase(atom, "Nothing"))
+    if (EqualsIgnoringAsciiCase(atom, "True")) return ScriptToken{ScriptToken::Kind::kValue, {}, true};
+    if (EqualsIgnoringAsciiCase(atom, "False")) return ScriptToken{ScriptToken::Kind::kValue, {}, false};
+    if (EqualsIgnoringAsciiCase(atom, "Nothing"))
       return ScriptToken{ScriptToken::Kind::kValue, {}, ScriptNothing{}};
     return ScriptToken{ScriptToken::Kind::kName, std::string(atom), {}};
   }
@@ -120,13 +104,13 @@ class Lexer {
       return Hex(body.substr(2), bad);
     }
     size_t digits = 0;
-    while (digits < body.size() && IsDigit(body[digits])) ++digits;
+    while (digits < body.size() && IsAsciiDigit(body[digits])) ++digits;
     if (digits == 0) Fail(bad);
     bool fraction = false;
     if (digits < body.size()) {
       if (body[digits] != '.' || digits + 1 == body.size()) Fail(bad);
       for (size_t i = digits + 1; i < body.size(); ++i) {
-        if (!IsDigit(body[i])) Fail(bad);
+        if (!IsAsciiDigit(body[i])) Fail(bad);
       }
       fraction = true;
     }
@@ -144,7 +128,7 @@ class Lexer {
 
   ScriptNumber Hex(std::string_view digits, const std::string& bad) const {
     for (char c : digits) {
-      if (!IsHexDigit(c)) Fail(bad);
+      if (!IsAsciiHexDigit(c)) Fail(bad);
     }
     ScriptNumber number;
     number.hex = true;

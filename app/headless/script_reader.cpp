@@ -1,13 +1,13 @@
 #include "app/headless/script_reader.h"
 
 #include <array>
-#include <cctype>
 #include <limits>
 #include <span>
 #include <string>
 
 #include "app/headless/script_lexer.h"
 #include "control/property_table.h"
+#include "platform/ascii_case.h"
 #include "platform/error_text.h"
 
 namespace vellumar {
@@ -70,20 +70,10 @@ constexpr Signature kMethods[] = {
     {"ShowAboutBox", CommandKind::kCall, {}, 0},
 };
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 template <size_t N>
 const Signature* Find(const Signature (&table)[N], std::string_view name) {
   for (const Signature& signature : table) {
-    if (EqualsIgnoringCase(signature.name, name)) return &signature;
+    if (EqualsIgnoringAsciiCase(signature.name, name)) return &signature;
   }
   return nullptr;
 }
@@ -117,10 +107,10 @@ class LineParser {
 
   ScriptCommand Parse() {
     const std::string keyword = ExpectName("a command");
-    if (EqualsIgnoringCase(keyword, "cursor")) return Cursor();
-    if (EqualsIgnoringCase(keyword, "set")) return Set();
-    if (EqualsIgnoringCase(keyword, "get")) return Get();
-    if (EqualsIgnoringCase(keyword, "call")) return Call();
+    if (EqualsIgnoringAsciiCase(keyword, "cursor")) return Cursor();
+    if (EqualsIgnoringAsciiCase(keyword, "set")) return Set();
+    if (EqualsIgnoringAsciiCase(keyword, "get")) return Get();
+    if (EqualsIgnoringAsciiCase(keyword, "call")) return Call();
     const Signature* signature = Find(kCommands, keyword);
     if (signature == nullptr) Fail("unknown command '" + Excerpt(keyword) + "'");
     command_.kind = signature->kind;
@@ -163,7 +153,7 @@ class LineParser {
   }
 
   ScriptCommand Cursor() {
-    if (!AtEnd() && Peek().kind == ScriptToken::Kind::kName && EqualsIgnoringCase(Peek().name, "out")) {
+    if (!AtEnd() && Peek().kind == ScriptToken::Kind::kName && EqualsIgnoringAsciiCase(Peek().name, "out")) {
       ++pos_;
       ExpectEnd("cursor out");
       command_.kind = CommandKind::kCursorOut;
