@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "control/tab_keys.h"
 #include "control/vellumar.h"
 #include "platform/error_text.h"
 #include "platform/host_error.h"
@@ -40,10 +41,6 @@ void Step(const std::function<void()>& step) {
   } catch (const std::exception&) {
     // Loading goes on with the next step: a damaged or missing value must not lose the others.
   }
-}
-
-std::string TabKey(const char* prefix, int32_t index) {
-  return prefix + std::to_string(index);
 }
 
 // A load and a save refuse the same tab counts, with the same words.
@@ -114,10 +111,10 @@ void Vellumar::ReadProperties(const PropertyBag& bag) {
   painter_.Forget();
   for (int32_t i = 1; i <= s_.mNumberOfTabs; ++i) {
     cTabs& record = Reach(i);
-    Step([&] { record.TabWidth = ToInt32(bag.ReadProperty(TabKey("TabWidth", i))); });
-    Step([&] { record.TabCaption = ToString(bag.ReadProperty(TabKey("TabText", i))); });
+    Step([&] { record.TabWidth = ToInt32(bag.ReadProperty(TabKey(kTabWidthKey, i))); });
+    Step([&] { record.TabCaption = ToString(bag.ReadProperty(TabKey(kTabTextKey, i))); });
     Step([&] {
-      StdPictureRef picture = ToPicture(bag.ReadProperty(TabKey("TabPicture", i)));
+      StdPictureRef picture = ToPicture(bag.ReadProperty(TabKey(kTabPictureKey, i)));
       pictures_.Charge(picture.get());
       record.SetTabIcon(std::move(picture));
     });
@@ -158,9 +155,9 @@ void Vellumar::WriteProperties(PropertyBag& bag) {
   bag.Reserve(bag.size() + 3 * static_cast<size_t>(std::max(s_.mNumberOfTabs, 0)));
   for (int32_t i = 1; i <= s_.mNumberOfTabs; ++i) {
     const cTabs& record = Reach(i);
-    bag.WriteProperty(TabKey("TabWidth", i), PropertyValue::Int32(record.TabWidth));
-    bag.WriteProperty(TabKey("TabText", i), PropertyValue::String(record.TabCaption));
-    bag.WriteProperty(TabKey("TabPicture", i), PropertyValue::Picture(record.TabIcon()),
+    bag.WriteProperty(TabKey(kTabWidthKey, i), PropertyValue::Int32(record.TabWidth));
+    bag.WriteProperty(TabKey(kTabTextKey, i), PropertyValue::String(record.TabCaption));
+    bag.WriteProperty(TabKey(kTabPictureKey, i), PropertyValue::Picture(record.TabIcon()),
                       PropertyValue::Nothing());
   }
 }

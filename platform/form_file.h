@@ -12,7 +12,13 @@
 //       {"key": "X", "type": "nothing"}, {"key": "Y", "type": "empty"}]}]}
 //
 // A picture's kind is "bitmap", "icon" or "none"; its format "bmp", "ico" or "png" (bitmaps are BMP or PNG
-// files, icons ICO files). Members not named here are ignored.
+// files, icons ICO files). Members not named here are not read, but kept as they were found: those of the
+// form in Form::unknown_members, those of a control in its bag's outer_members(), those of an entry in its
+// EntryExtras, where earlier entries of the same key (ASCII case ignored) are kept too; the writer puts them
+// all back, so that what a later version or a user's tool stored survives a save by this one.
+//
+// The writer puts one bag entry a line; a form whose text would then be larger than kMaxFormFileBytes is
+// written without any spacing, so that every form that loads can be saved back.
 //
 // Reading refuses a whole file (HostError kErrInvalidFormFile, "FILE: what is wrong") when it is too large,
 // nested too deeply, not JSON, of another format or version, or when its structure is wrong: the root, a
@@ -57,12 +63,21 @@ struct FormControl {
   int32_t width = 0;
   int32_t height = 0;
   PropertyBag bag;
+  // The control's JSON object as it was read, for a control that is written back untouched: when not
+  // empty, the writer puts this text in place of the members above, which must then be what a load of it
+  // gives. Empty for a control made by the program.
+  std::string source{};
 };
 
 struct Form {
   std::vector<FormControl> controls;
+  UnknownMembers unknown_members{};  // of the form's own object
 };
 
+// Whether two control names are the same one, as a form file matches them (ASCII case ignored).
+bool SameControlName(std::string_view a, std::string_view b);
+// Why control is not taken as one of class expected: control "OK" is a "CommandButton", not a Vellumar.
+std::string OtherClassProblem(const FormControl& control, std::string_view expected);
 // The first control of that name (ASCII case ignored), or null.
 const FormControl* FindControl(const Form& form, std::string_view name);
 

@@ -1,11 +1,15 @@
 // [SECTION] Index
+//   TrackingIterator the text as the parser reads it, telling how far it has read
 //   EntryBuilder     one bag entry's JSON, built from the parser's events
 //   FormReader       the parser's event handler: the form's structure, checked as it streams by
 //   ParseFormDocument
 #include "platform/form_file_parser.h"
 
 #include <bit>
+#include <cstddef>
+#include <iterator>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,17 +18,58 @@
 #include "platform/file_error.h"
 #include "platform/form_file_value.h"
 #include "platform/host_error.h"
+#include "platform/picture_budget.h"
 
 namespace vellumar::form_file {
 namespace {
 
 using nlohmann::json;
 
+// [SECTION] TrackingIterator
+
+// Walks the text for the parser and records how far it has read, so that the handler can cut out the text
+// of what it has just been told about. The parser reads a token's characters and, after a number, one more.
+class TrackingIterator {
+ public:
+  using iterator_category = std::input_iterator_tag;
+  using value_type = char;
+  using difference_type = std::ptrdiff_t;
+  using pointer = const char*;
+  using reference = const char&;
+
+  TrackingIterator(const char* at, const char** reached) : at_(at), reached_(reached) {}
+  reference operator*() const { return *at_; }
+  TrackingIterator& operator++() {
+    *reached_ = ++at_;
+    return *this;
+  }
+  TrackingIterator operator++(int) {
+    TrackingIterator before = *this;
+    ++*this;
+    return before;
+  }
+  bool operator==(const TrackingIterator& other) const { return at_ == other.at_; }
+
+ private:
+  const char* at_;
+  const char** reached_;
+};
+
+// The JSON text of a member's value, from what follows its name: the colon and spacing around it dropped.
+std::string MemberValueText(std::string_view text) {
+  const size_t start = text.find_first_not_of(" \t\r\n:");
+  const size_t end = text.find_last_not_of(" \t\r\n");
+  if (start == std::string_view::npos || end < start) return {};
+  return std::string(text.substr(start, end - start + 1));
+}
+
 // [SECTION] EntryBuilder
 
 class EntryBuilder {
  public:
   bool active() const { return !open_.empty(); }
+  // Containers open, the entry itself counted; 1 while a member of the entry is read.
+  size_t depth() const { return open_.size(); }
 
   void Scalar(json value) { Place(std::move(value)); }
   void Open(bool object) { open_.push_back(Place(object ? json::object() : json::array())); }
@@ -92,6 +137,8 @@ struct PendingEntry {
   PropertyValue value;
   std::optional<HostError> error;  // why value could not be read; empty when value holds the entry
   std::string encoded;
+  std::string_view text;   // the entry's object as it stands in the file
+  UnknownMembers members;  // of a readable entry; an unreadable one keeps all of them in encoded
 };
 
 // The parser's message without its "[json.exception...] " tag, and the text it last read (which can be a
@@ -113,22 +160,41 @@ std::string JsonErrorText(std::string_view text) {
 struct ControlInProgress {
   FormControl control;
   std::vector<PendingEntry> entries;
+  UnknownMembers members;
   unsigned seen = 0;
   size_t number = 0;  // 1-based position in the form
+  size_t start = 0;   // where its object begins in the text
+};
+
+// Where unknown members are kept: the form's, a control's and an entry's own members.
+enum class Level { kForm, kControl, kEntry };
+
+// A member whose value is being read, at a level that keeps unknown members.
+struct MemberInProgress {
+  std::string name;
+  Level level;
+  size_t after_name;  // where the text of its name ends
 };
 
 // The parser's event handler. A structural fault stops the parse (a handler call returns false) and leaves
 // its description in problem().
 class FormReader {
  public:
-  FormReader(std::string file_name, int64_t picture_pixel_budget)
-      : file_name_(std::move(file_name)), budget_(picture_pixel_budget, kMaxFormFileBytes) {}
+  FormReader(std::string_view text, std::string file_name, int64_t picture_pixel_budget)
+      : text_(text),
+        reached_(text.data()),
+        file_name_(std::move(file_name)),
+        budget_(picture_pixel_budget, kMaxFormFileBytes) {}
+
+  TrackingIterator begin() { return TrackingIterator(text_.data(), &reached_); }
+  TrackingIterator end() { return TrackingIterator(text_.data() + text_.size(), &reached_); }
 
   bool null() { return Scalar(nullptr); }
   bool boolean(bool value) { return Scalar(value); }
-  bool number_integer(json::number_integer_t value) { return Scalar(value); }
-  bool number_unsigned(json::number_unsigned_t value) { return Scalar(value); }
-  bool number_float(json::number_float_t value, const std::string&) { return Scalar(value); }
+  // The parser has read one character past a number.
+  bool number_integer(json::number_integer_t value) { return Scalar(value, 1); }
+  bool number_unsigned(json::number_unsigned_t value) { return Scalar(value, 1); }
+  bool number_float(json::number_float_t value, const std::string&) { return Scalar(value, 1); }
   bool string(std::string& value) { return Scalar(std::move(value)); }
   bool binary(json::binary_t&) { return Fail("binary data"); }
   bool start_object(size_t) { return Open(true); }
@@ -137,8 +203,13 @@ class FormReader {
   bool end_array() { return Close(); }
   bool key(std::string& name) {
     if (entry_.active()) {
+      if (entry_.depth() == 1) member_ = {name, Level::kEntry, Position()};
       entry_.Key(std::move(name));
     } else {
+      const Role role = frames_.back().role;
+      if (role == Role::kRoot || role == Role::kControl) {
+        member_ = {name, role == Role::kRoot ? Level::kForm : Level::kControl, Position()};
+      }
       frames_.back().key = std::move(name);
     }
     return true;
@@ -162,20 +233,49 @@ class FormReader {
                                  : "control " + std::to_string(c.number);
   }
 
-  bool Scalar(json value) {
+  size_t Position() const { return static_cast<size_t>(reached_ - text_.data()); }
+
+  // Keeps the member whose value ends at end when its level does not know it.
+  void EndMember(size_t end) {
+    if (!member_) return;
+    const MemberInProgress& member = *member_;
+    const bool known = member.level == Level::kEntry     ? IsEntryMember(member.name)
+                       : member.level == Level::kControl ? ControlMember(member.name).has_value()
+                                                         : IsFormMember(member.name);
+    if (!known) {
+      UnknownMembers& kept = member.level == Level::kEntry     ? entry_members_
+                             : member.level == Level::kControl ? control_->members
+                                                               : form_.unknown_members;
+      kept.push_back(
+          {member.name, MemberValueText(text_.substr(member.after_name, end - member.after_name))});
+    }
+    member_.reset();
+  }
+
+  static bool IsFormMember(const std::string& name) {
+    return name == "format" || name == "version" || name == "controls";
+  }
+
+  // lookahead: characters the parser has read beyond the value.
+  bool Scalar(json value, size_t lookahead = 0) {
     if (entry_.active()) {
       entry_.Scalar(std::move(value));
+      if (entry_.depth() == 1) EndMember(Position() - lookahead);
       return true;
     }
     if (frames_.empty()) return Fail("the document is not a JSON object");
     Frame& frame = frames_.back();
     switch (frame.role) {
       case Role::kRoot:
-        return RootMember(frame.key, value);
+        if (!RootMember(frame.key, value)) return false;
+        EndMember(Position() - lookahead);
+        return true;
       case Role::kControls:
         return Fail("control " + std::to_string(control_count_ + 1) + ": is not an object");
       case Role::kControl:
-        return ControlScalar(frame.key, value);
+        if (!ControlScalar(frame.key, value)) return false;
+        EndMember(Position() - lookahead);
+        return true;
       case Role::kBag:
         return Fail(ControlLabel() + ", entry " + std::to_string(entry_count_ + 1) + ": is not an object");
       case Role::kSkipped:
@@ -301,6 +401,7 @@ class FormReader {
     if (!object) return Fail("control " + std::to_string(control_count_ + 1) + ": is not an object");
     control_.emplace();
     control_->number = ++control_count_;
+    control_->start = Position() - 1;
     entry_count_ = 0;
     frames_.push_back({Role::kControl, {}});
     return true;
@@ -322,16 +423,26 @@ class FormReader {
     if (!object)
       return Fail(ControlLabel() + ", entry " + std::to_string(entry_count_ + 1) + ": is not an object");
     ++entry_count_;
+    entry_start_ = Position() - 1;
+    entry_members_.clear();
     entry_.Open(true);
     return true;
   }
 
   bool Close() {
-    if (entry_.active()) return !entry_.Close() || FinishEntry(entry_.Take());
+    if (entry_.active()) {
+      if (entry_.Close()) return FinishEntry(entry_.Take());
+      if (entry_.depth() == 1) EndMember(Position());
+      return true;
+    }
     const Role role = frames_.back().role;
     frames_.pop_back();
     if (role == Role::kControl) return FinishControl();
     if (role == Role::kRoot) return FinishRoot();
+    if (role == Role::kSkipped && !frames_.empty() &&
+        (frames_.back().role == Role::kRoot || frames_.back().role == Role::kControl)) {
+      EndMember(Position());
+    }
     return true;
   }
 
@@ -340,9 +451,11 @@ class FormReader {
     const auto key = entry.find("key");
     if (key == entry.end()) return Fail(where + "has no \"key\"");
     if (!key->is_string()) return Fail(where + "\"key\" must be a string");
-    PendingEntry pending{key->get<std::string>(), {}, {}, {}};
+    PendingEntry pending{
+        key->get<std::string>(), {}, {}, {}, text_.substr(entry_start_, Position() - entry_start_), {}};
     try {
       pending.value = DecodeValue(entry, budget_);
+      pending.members = std::move(entry_members_);
     } catch (const HostError& error) {
       pending.error = error;
       pending.encoded = entry.dump(-1, ' ', false, json::error_handler_t::replace);
@@ -357,14 +470,40 @@ class FormReader {
       if ((c.seen & (1U << bit)) == 0) return Fail(ControlLabel() + ": has no " + Quoted(kMemberNames[bit]));
     }
     const std::string context = PathExcerpt(file_name_) + ": " + ControlLabel() + ", key ";
-    c.control.bag.Reserve(c.entries.size());
+    PropertyBag& bag = c.control.bag;
+    bag.Reserve(c.entries.size());
+    std::vector<std::string_view> texts;  // by place in the bag: the text of the entry that holds the key
+    texts.reserve(c.entries.size());
     for (PendingEntry& entry : c.entries) {
       if (entry.error) {
         const HostError placed = entry.error->Within(context + Quoted(entry.key));
         entry.value = PropertyValue::Invalid({placed.number(), placed.detail(), std::move(entry.encoded)});
       }
-      c.control.bag.WriteProperty(entry.key, std::move(entry.value));
+      auto extras = std::make_shared<EntryExtras>();
+      extras->members = std::move(entry.members);
+      const bool repeated = bag.Contains(entry.key);
+      if (repeated) {
+        if (const std::shared_ptr<const EntryExtras> earlier = bag.Extras(entry.key)) {
+          extras->shadowed = earlier->shadowed;
+          extras->shadowed_pixels = earlier->shadowed_pixels;
+        }
+        const PropertyValue earlier_value = bag.ReadProperty(entry.key);
+        if (earlier_value.type() == PropertyType::kPicture) {
+          extras->shadowed_pixels += CostOf(ToPicture(earlier_value).get()).pixels;
+        }
+      }
+      const size_t place = bag.WriteProperty(entry.key, std::move(entry.value));
+      if (repeated) {
+        extras->shadowed.emplace_back(texts[place]);
+        texts[place] = entry.text;
+      } else {
+        texts.push_back(entry.text);
+      }
+      const bool any = !extras->members.empty() || !extras->shadowed.empty();
+      if (any || repeated) bag.SetExtras(entry.key, any ? std::move(extras) : nullptr);
     }
+    bag.SetOuterMembers(std::move(c.members));
+    c.control.source = std::string(text_.substr(c.start, Position() - c.start));
     form_.controls.push_back(std::move(c.control));
     control_.reset();
     return true;
@@ -377,8 +516,13 @@ class FormReader {
     return true;
   }
 
+  std::string_view text_;
+  const char* reached_;  // how far the parser has read text_
   std::string file_name_;
   PictureBudget budget_;
+  std::optional<MemberInProgress> member_;
+  size_t entry_start_ = 0;        // where the entry being read begins in the text
+  UnknownMembers entry_members_;  // of the entry being read
   std::vector<Frame> frames_;
   EntryBuilder entry_;
   std::optional<ControlInProgress> control_;
@@ -396,8 +540,8 @@ class FormReader {
 // [SECTION] ParseFormDocument
 
 Form ParseFormDocument(std::string_view text, const std::string& file_name, int64_t picture_pixel_budget) {
-  FormReader reader(file_name, picture_pixel_budget);
-  if (!json::sax_parse(text.begin(), text.end(), &reader)) {
+  FormReader reader(text, file_name, picture_pixel_budget);
+  if (!json::sax_parse(reader.begin(), reader.end(), &reader)) {
     const std::string& problem = reader.problem();
     throw FileError(kErrInvalidFormFile, file_name, problem.empty() ? "invalid JSON" : problem);
   }

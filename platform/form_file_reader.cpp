@@ -86,9 +86,18 @@ std::string ReadFormBytes(const std::string& path) {
 
 }  // namespace
 
+bool SameControlName(std::string_view a, std::string_view b) {
+  return EqualsIgnoringAsciiCase(a, b);
+}
+
+std::string OtherClassProblem(const FormControl& control, std::string_view expected) {
+  return "control " + Quoted(control.name) + " is a " + Quoted(control.class_name) + ", not a " +
+         std::string(expected);
+}
+
 const FormControl* FindControl(const Form& form, std::string_view name) {
   for (const FormControl& control : form.controls) {
-    if (EqualsIgnoringAsciiCase(control.name, name)) return &control;
+    if (SameControlName(control.name, name)) return &control;
   }
   return nullptr;
 }

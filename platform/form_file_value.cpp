@@ -1,5 +1,6 @@
 #include "platform/form_file_value.h"
 
+#include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <charconv>
@@ -163,6 +164,13 @@ void EncodeInvalid(const InvalidProperty& invalid, ordered_json& entry) {
 }
 
 }  // namespace
+
+bool IsEntryMember(std::string_view name) {
+  static constexpr std::string_view kMembers[] = {
+      "key",    "type",    "value",  "value_base64", "bits",          "name", "name_base64", "size",
+      "weight", "charset", "italic", "underline",    "strikethrough", "kind", "format",      "data"};
+  return std::ranges::find(kMembers, name) != std::end(kMembers);
+}
 
 bool IsValidUtf8(std::string_view text) {
   size_t i = 0;

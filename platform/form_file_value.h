@@ -18,6 +18,10 @@ void EncodeValue(const PropertyValue& value, nlohmann::ordered_json& entry);
 // 481 for a bad picture, 7 when the picture budget is spent) with a description of the problem alone.
 PropertyValue DecodeValue(const nlohmann::json& entry, PictureBudget& budget);
 
+// True for the members of an entry that this program reads ("key", "type" and the fields of any type); the
+// others are unknown to it.
+bool IsEntryMember(std::string_view name);
+
 // True when text is well-formed UTF-8 (no overlong forms, surrogates or code points above U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 

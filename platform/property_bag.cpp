@@ -257,6 +257,16 @@ const PropertyBag::Entry* PropertyBag::Find(std::string_view name) const {
   return found == index_.end() ? nullptr : &entries_[found->second];
 }
 
+void PropertyBag::SetExtras(std::string_view name, std::shared_ptr<const EntryExtras> extras) {
+  const auto found = index_.find(AsciiLower(name));
+  if (found != index_.end()) entries_[found->second].extras = std::move(extras);
+}
+
+std::shared_ptr<const EntryExtras> PropertyBag::Extras(std::string_view name) const {
+  const Entry* entry = Find(name);
+  return entry != nullptr ? entry->extras : nullptr;
+}
+
 void PropertyBag::Reserve(size_t count) {
   entries_.reserve(count);
   index_.reserve(count);
@@ -267,13 +277,14 @@ PropertyValue PropertyBag::ReadProperty(std::string_view name, const PropertyVal
   return entry != nullptr ? entry->value : default_value;
 }
 
-void PropertyBag::WriteProperty(std::string_view name, PropertyValue value) {
+size_t PropertyBag::WriteProperty(std::string_view name, PropertyValue value) {
   const auto [slot, inserted] = index_.try_emplace(AsciiLower(name), entries_.size());
   if (inserted) {
-    entries_.push_back(Entry{std::string(name), std::move(value)});
+    entries_.push_back(Entry{std::string(name), std::move(value), nullptr});
   } else {
     entries_[slot->second].value = std::move(value);
   }
+  return slot->second;
 }
 
 void PropertyBag::WriteProperty(std::string_view name, PropertyValue value,

@@ -88,6 +88,22 @@ StdFontRef ToFont(const PropertyValue& value);
 // The stored picture; null for nothing and for empty (an absent key: no picture).
 StdPictureRef ToPicture(const PropertyValue& value);
 
+// A member of a JSON object in a form file that this program does not read: its name and its value's JSON
+// text as it was found, so that a save can write it back unchanged.
+struct UnknownMember {
+  std::string name;
+  std::string json;
+};
+using UnknownMembers = std::vector<UnknownMember>;
+
+// What a form file held beside one stored value and a load kept without using it.
+struct EntryExtras {
+  UnknownMembers members;             // of the entry's own object, written back after its value's members
+  std::vector<std::string> shadowed;  // earlier entries of the key (ASCII case ignored), as JSON objects, in
+                                      // file order; written back just before the entry, so they never win
+  int64_t shadowed_pixels = 0;        // what the pictures among them cost when they were read
+};
+
 // An ordered store of named values. Keys are matched without regard to ASCII case, as the old host's bag did;
 // the first write of a key fixes its place in the order, later writes replace its value in place.
 //
@@ -104,14 +120,25 @@ class PropertyBag {
   struct Entry {
     std::string key;
     PropertyValue value;
+    std::shared_ptr<const EntryExtras> extras{};  // null for an entry without any
   };
 
   // The stored value of name, or default_value when the key is absent.
   PropertyValue ReadProperty(std::string_view name, const PropertyValue& default_value = {}) const;
-  // Stores value under name, replacing an earlier value of the key.
-  void WriteProperty(std::string_view name, PropertyValue value);
+  // Stores value under name, replacing an earlier value of the key. Returns the entry's place in entries().
+  size_t WriteProperty(std::string_view name, PropertyValue value);
   // Stores value under name unless it equals default_value or is "nothing" (see above).
   void WriteProperty(std::string_view name, PropertyValue value, const PropertyValue& default_value);
+
+  // Attaches extras to the entry of name, replacing any it had; nothing when the key is absent.
+  void SetExtras(std::string_view name, std::shared_ptr<const EntryExtras> extras);
+  // The extras of the entry of name; null when it has none or the key is absent.
+  std::shared_ptr<const EntryExtras> Extras(std::string_view name) const;
+
+  // The members of the object that holds the bag in a form file (its control) that this program does not
+  // read, kept with the bag so that whoever saves the bag again can write them back.
+  const UnknownMembers& outer_members() const { return outer_members_; }
+  void SetOuterMembers(UnknownMembers members) { outer_members_ = std::move(members); }
 
   // Makes room for count keys in all, so that filling a large bag does not rehash on the way.
   void Reserve(size_t count);
@@ -127,6 +154,7 @@ class PropertyBag {
 
   std::vector<Entry> entries_;
   std::unordered_map<std::string, size_t> index_;  // ASCII-lowercased key -> position in entries_
+  UnknownMembers outer_members_;
 };
 
 }  // namespace vellumar

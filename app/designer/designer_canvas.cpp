@@ -62,14 +62,29 @@ void FormCanvas::Clear() {
   std::vector<VellumarWidget*> gone;
   gone.swap(controls_);
   for (VellumarWidget* control : gone) delete control;
+  unplaced_.clear();
+  form_members_.clear();
   UpdateMinimumSize();
 }
 
 VellumarWidget* FormCanvas::Find(const QString& name) const {
+  const std::string wanted = name.toStdString();
   for (VellumarWidget* control : controls_) {
-    if (control->objectName().compare(name, Qt::CaseInsensitive) == 0) return control;
+    if (SameControlName(control->objectName().toStdString(), wanted)) return control;
   }
   return nullptr;
+}
+
+void FormCanvas::SetUnplaced(std::vector<Unplaced> controls, UnknownMembers form_members) {
+  unplaced_ = std::move(controls);
+  form_members_ = std::move(form_members);
+}
+
+bool FormCanvas::NameTaken(const QString& name) const {
+  const std::string wanted = name.toStdString();
+  return Find(name) != nullptr || std::ranges::any_of(unplaced_, [&](const Unplaced& kept) {
+           return SameControlName(kept.control.name, wanted);
+         });
 }
 
 VellumarWidget* FormCanvas::ControlAt(QPoint position) const {

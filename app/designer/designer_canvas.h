@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/qt/vellumar_widget.h"
+#include "platform/form_file.h"
 
 class QAction;
 
@@ -36,9 +37,24 @@ class FormCanvas final : public QWidget {
                              const QRect& geometry);
   // Removes and destroys a control of this canvas; anything else is ignored.
   void RemoveControl(VellumarWidget* control);
+  // Removes every control, the unplaced ones too.
   void Clear();
-  // The control of that name (case ignored, as form files match names), or null.
+  // The control of that name (ASCII case ignored, as form files match names), or null.
   VellumarWidget* Find(const QString& name) const;
+
+  // A control of the form file that the canvas does not show (of another class, or a later one of a name
+  // already used), kept so that a save writes it back as it was found, at its place in the form's order.
+  struct Unplaced {
+    size_t position;  // among the form's controls
+    FormControl control;
+  };
+  // What the form the canvas shows held beside its controls: the unplaced controls, in form order, and the
+  // form's own unknown members.
+  void SetUnplaced(std::vector<Unplaced> controls, UnknownMembers form_members);
+  const std::vector<Unplaced>& unplaced() const { return unplaced_; }
+  const UnknownMembers& formMembers() const { return form_members_; }
+  // Whether a control, placed or not, goes by that name (ASCII case ignored).
+  bool NameTaken(const QString& name) const;
   // The topmost control at a canvas position, or null.
   VellumarWidget* ControlAt(QPoint position) const;
   // Where a new control goes: at the left, two grid squares below the lowest control.
@@ -76,8 +92,10 @@ class FormCanvas final : public QWidget {
   void UpdateMinimumSize();
 
   std::vector<VellumarWidget*> controls_;  // children, in form order
-  QPointer<VellumarWidget> selected_;      // the selected control, or null
-  DesignOverlay* overlay_;                 // child on top of the controls, shown in design mode
+  std::vector<Unplaced> unplaced_;         // in form order
+  UnknownMembers form_members_;
+  QPointer<VellumarWidget> selected_;  // the selected control, or null
+  DesignOverlay* overlay_;             // child on top of the controls, shown in design mode
   bool design_mode_ = true;
   QList<QAction*> control_actions_;
   QList<QAction*> form_actions_;

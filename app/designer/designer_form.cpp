@@ -1,6 +1,7 @@
 #include "app/designer/designer_form.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -27,11 +28,18 @@ QRect ClampedGeometry(const FormControl& control) {
 
 Form CaptureForm(const FormCanvas& canvas) {
   Form form;
-  form.controls.reserve(canvas.controls().size());
+  form.unknown_members = canvas.formMembers();
+  form.controls.reserve(canvas.controls().size() + canvas.unplaced().size());
   for (VellumarWidget* widget : canvas.controls()) {
     FormControl control;
     control.class_name = kVellumarClass;
     control.name = widget->objectName().toStdString();
+    for (const FormCanvas::Unplaced& kept : canvas.unplaced()) {
+      if (kept.control.class_name != kVellumarClass && SameControlName(kept.control.name, control.name)) {
+        throw HostError::WithDetail(kErrInvalidFormFile, OtherClassProblem(kept.control, kVellumarClass) +
+                                                             "; a save does not replace it");
+      }
+    }
     const QRect geometry = widget->geometry();
     control.left = geometry.left();
     control.top = geometry.top();
@@ -44,6 +52,10 @@ Form CaptureForm(const FormCanvas& canvas) {
     }
     form.controls.push_back(std::move(control));
   }
+  for (const FormCanvas::Unplaced& kept : canvas.unplaced()) {
+    const size_t at = std::min(kept.position, form.controls.size());
+    form.controls.insert(form.controls.begin() + static_cast<std::ptrdiff_t>(at), kept.control);
+  }
   return form;
 }
 
@@ -54,21 +66,25 @@ QStringList PlaceForm(FormCanvas& canvas, const Form& form) {
     QRect geometry;
   };
   std::vector<Placed> placed;
+  std::vector<FormCanvas::Unplaced> unplaced;
   QStringList notes;
-  const auto taken = [&](const QString& name) {
-    return std::ranges::any_of(
-        placed, [&](const Placed& p) { return p.name.compare(name, Qt::CaseInsensitive) == 0; });
-  };
-  for (const FormControl& control : form.controls) {
-    const QString name = QString::fromStdString(control.name);
+  for (size_t position = 0; position < form.controls.size(); ++position) {
+    const FormControl& control = form.controls[position];
     if (control.class_name != kVellumarClass) {
-      notes << QStringLiteral("Das Steuerelement %1 der Klasse %2 wird nicht unterstützt und fehlt.")
+      notes << QStringLiteral(
+                   "Das Steuerelement %1 der Klasse %2 wird nicht unterstützt; es wird nicht gezeigt, "
+                   "bleibt aber beim Speichern erhalten.")
                    .arg(Quoted(control.name), Quoted(control.class_name));
+      unplaced.push_back({position, control});
       continue;
     }
-    if (taken(name)) {
-      notes << QStringLiteral("Der Name %1 kommt mehrfach vor; nur das erste Steuerelement wird gezeigt.")
+    // As the command-line host finds controls: the first of a name, whatever its class.
+    if (FindControl(form, control.name) != &control) {
+      notes << QStringLiteral(
+                   "Der Name %1 kommt mehrfach vor; nur das erste Steuerelement wird gezeigt, die "
+                   "übrigen bleiben beim Speichern erhalten.")
                    .arg(Quoted(control.name));
+      unplaced.push_back({position, control});
       continue;
     }
     try {
@@ -82,9 +98,11 @@ QStringList PlaceForm(FormCanvas& canvas, const Form& form) {
       notes << QStringLiteral("Lage oder Größe von %1 lag außerhalb der Form und wurde angepasst.")
                    .arg(Quoted(control.name));
     }
-    placed.push_back({std::make_unique<VellumarWidget>(control.bag), name, geometry});
+    placed.push_back(
+        {std::make_unique<VellumarWidget>(control.bag), QString::fromStdString(control.name), geometry});
   }
   canvas.Clear();
+  canvas.SetUnplaced(std::move(unplaced), form.unknown_members);
   for (Placed& p : placed) canvas.AddControl(std::move(p.widget), p.name, p.geometry);
   return notes;
 }
@@ -92,7 +110,7 @@ QStringList PlaceForm(FormCanvas& canvas, const Form& form) {
 QString NextControlName(const FormCanvas& canvas) {
   for (int number = 1;; ++number) {
     const QString name = QStringLiteral("%1%2").arg(QString::fromUtf8(kVellumarClass)).arg(number);
-    if (canvas.Find(name) == nullptr) return name;
+    if (!canvas.NameTaken(name)) return name;
   }
 }
 

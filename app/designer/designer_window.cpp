@@ -20,6 +20,7 @@
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "platform/error_text.h"
+#include "platform/form_file_lock.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -292,7 +293,9 @@ bool DesignerWindow::SettleChanges() {
 
 bool DesignerWindow::WriteForm(const std::string& path) {
   try {
-    SaveForm(CaptureForm(*canvas_), path);
+    const Form form = CaptureForm(*canvas_);
+    const FormFileLock lock(path);
+    SaveForm(form, path);
   } catch (const HostError& error) {
     Message(
         QStringLiteral("Die Datei konnte nicht gespeichert werden: %1").arg(QString::fromUtf8(error.what())),

@@ -17,6 +17,8 @@
 #include "pages/about_box.h"
 #include "pages/page_services.h"
 #include "pages/property_sheet.h"
+#include "platform/form_file.h"
+#include "platform/form_file_lock.h"
 #include "platform/host_error.h"
 #include "platform/signal_cleanup.h"
 
@@ -70,7 +72,9 @@ vellumar::Form DemoForm() {
 
 int SaveDemo(const std::string& path) {
   try {
-    vellumar::SaveForm(DemoForm(), path);
+    const vellumar::Form form = DemoForm();
+    const vellumar::FormFileLock lock(path);
+    vellumar::SaveForm(form, path);
   } catch (const vellumar::HostError& error) {
     std::cerr << "vellumar-designer: " << error.what() << "\n";
     return kExitFailure;

@@ -46,8 +46,7 @@ const FormControl& PickFormControl(const Form& form, const std::string& path, st
     ThrowNoControl(path, "no control named " + Quoted(name) + " (the form has " + QuotedList(names) + ")");
   }
   if (picked->class_name != kVellumarClass) {
-    ThrowNoControl(path, "control " + Quoted(picked->name) + " is a " + Quoted(picked->class_name) +
-                             ", not a " + std::string(kVellumarClass));
+    ThrowNoControl(path, OtherClassProblem(*picked, kVellumarClass));
   }
   return *picked;
 }
@@ -76,7 +75,9 @@ FormControl CaptureControl(Vellumar& control, const ControlPlace& place) {
   return captured;
 }
 
-ControlPlace StoreControl(FormControl control, const std::string& path, bool keep_others) {
+ControlPlace StoreControl(FormControl control, const std::string& path, bool keep_others,
+                          std::chrono::milliseconds lock_timeout) {
+  const FormFileLock lock(path, lock_timeout);
   Form form;
   if (keep_others && SomethingAt(path)) form = LoadForm(path);
   const auto same = std::ranges::find_if(form.controls, [&](const FormControl& other) {
@@ -84,8 +85,12 @@ ControlPlace StoreControl(FormControl control, const std::string& path, bool kee
   });
   FormControl* stored = nullptr;
   if (same != form.controls.end()) {
+    if (same->class_name != control.class_name) {
+      ThrowNoControl(path, OtherClassProblem(*same, kVellumarClass) + "; a save does not replace it");
+    }
     control.left = same->left;
     control.top = same->top;
+    if (control.bag.outer_members().empty()) control.bag.SetOuterMembers(same->bag.outer_members());
     *same = std::move(control);
     stored = &*same;
   } else {

@@ -2,11 +2,13 @@
 // its place and size, and storing a control into a form file beside the controls already there.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/form_file.h"
+#include "platform/form_file_lock.h"
 
 namespace vellumar {
 
@@ -46,11 +48,15 @@ void CheckLoadable(const FormControl& saved, const std::string& path);
 // failing write passes on.
 FormControl CaptureControl(Vellumar& control, const ControlPlace& place);
 
-// Stores control in the form file at path, atomically (SaveForm). With keep_others false the file becomes a
-// form of this one control. With keep_others true and a form already at path, its other controls stay as
-// they are: a control of the same name (ASCII case ignored) is replaced where it stands, keeping its left and
-// top, and a new name is appended below the lowest control. A file there that cannot be loaded is left
-// untouched and its error passes on. Returns the place the control was stored at.
-ControlPlace StoreControl(FormControl control, const std::string& path, bool keep_others);
+// Stores control in the form file at path, atomically (SaveForm), holding the form's lock (FormFileLock,
+// waiting at most lock_timeout) from the read to the rename. With keep_others false the file becomes a form
+// of this one control. With keep_others true and a form already at path, its other controls and its own
+// members stay exactly as they were written: a control of the same name (ASCII case ignored) is replaced
+// where it stands, keeping its left, top and unknown members, and a new name is appended below the lowest
+// control. A file there that cannot be loaded is left untouched and its error passes on; so is a form whose
+// control of that name is of another class (HostError kErrInvalidFormFile). Returns the place the control
+// was stored at.
+ControlPlace StoreControl(FormControl control, const std::string& path, bool keep_others,
+                          std::chrono::milliseconds lock_timeout = kFormLockTimeout);
 
 }  // namespace vellumar

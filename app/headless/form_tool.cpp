@@ -12,6 +12,7 @@
 #include "platform/device_context.h"
 #include "platform/error_text.h"
 #include "platform/form_file.h"
+#include "platform/form_file_lock.h"
 #include "platform/host_error.h"
 
 namespace vellumar {
@@ -89,6 +90,9 @@ int NewFormCommand(const std::string& path, std::ostream& err) {
     place.height = kNewFormHeight;
     Form form;
     form.controls.push_back(CaptureControl(hosted.control(), place));
+    // Held while the file is made, so that a save that found no form there does not replace this one.
+    std::optional<FormFileLock> lock;
+    if (!SomethingAt(path)) lock.emplace(path);
     SaveNewForm(form, path);
   });
 }

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,9 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "app/headless/form_control.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
 #include "platform/form_file.h"
+#include "platform/form_file_lock.h"
+#include "platform/host_error.h"
 #include "platform/picture.h"
 
 namespace vellumar {
@@ -372,6 +377,117 @@ TEST_F(FormScriptTest, NoFilesAreTouchedWhenFileAccessIsOff) {
   const std::string refused = "error 70: Permission denied: file access is disabled in this run\n";
   EXPECT_TRUE(out.str().ends_with(refused + refused)) << out.str();
   EXPECT_FALSE(fs::exists(form));
+}
+
+// A save by name keeps the form's other controls and its own members exactly as they were written, and
+// the control it saves again keeps its own unknown members and those of its entries; so does a plain
+// load and save.
+TEST_F(FormScriptTest, WhatASaveDoesNotTouchStaysAsItWasFound) {
+  const std::string other =
+      R"({"class": "Vellumar", "name": "Other", "tabIndex": 2, "left": 0, "top": 0, "width": 10, )"
+      R"("height": 10, "bag": [{"key": "TabText1", "type": "string", "value": "a", "lang": "de"}, )"
+      R"({"key": "tabtext1", "type": "string", "value": "b", "since": 3}]})";
+  const fs::path form =
+      File("form.vform", R"({"format": "vellumar-form", "version": 1, "author": "Ann", )"
+                         R"("controls": [)" +
+                             other + ", " +
+                             FormText(R"({"key":"TabHeight","type":"int","value":30,"lang":"x"})", "Main")
+                                 .substr(FormText("").find('[') + 1));
+  ASSERT_EQ(Errors("load " + Quoted(form) + " Main\nset TabHeight 31\nsave " + Quoted(form) + " Main\nsave " +
+                   Quoted(folder_ / "plain.vform")),
+            Lines{});
+  const std::string text = ReadFile(form);
+  EXPECT_NE(text.find(other), std::string::npos) << text;
+  EXPECT_NE(text.find(R"("author": "Ann",)"), std::string::npos) << text;
+  EXPECT_NE(text.find(R"({"key":"TabHeight","type":"int","value":31,"lang":"x"})"), std::string::npos)
+      << text;
+  const std::string plain = ReadFile(folder_ / "plain.vform");
+  EXPECT_NE(plain.find(R"({"key":"TabHeight","type":"int","value":31,"lang":"x"})"), std::string::npos)
+      << plain;
+}
+
+// An entry kept because its tab was beyond the stored count stays beyond the count: a tab added later does
+// not get it, and it is still in the file.
+TEST_F(FormScriptTest, AKeptTabEntryNeverComesBackToATabMadeLater) {
+  FormControl control{"Vellumar", "Vellumar1", 8, 8, 200, 90, {}};
+  control.bag.WriteProperty("NumberOfTabs", PropertyValue::Int32(2));
+  control.bag.WriteProperty("TabText1", PropertyValue::String("a"));
+  control.bag.WriteProperty("TabText2", PropertyValue::String("b"));
+  control.bag.WriteProperty("TabPicture3",
+                            PropertyValue::Picture(LoadPicture((kPictures / "star16.bmp").string())));
+  control.bag.WriteProperty("tabtext3", PropertyValue::String("alt"));
+  Form saved;
+  saved.controls.push_back(std::move(control));
+  const fs::path form = folder_ / "form.vform";
+  SaveForm(saved, form.string());
+  ASSERT_EQ(Errors("load " + Quoted(form) + "\ncall AddTab 40 \"neu\"\nsave " + Quoted(form) + "\nload " +
+                   Quoted(form)),
+            Lines{});
+  EXPECT_EQ(Get("TabPicture(3)"), "= Nothing");
+  EXPECT_EQ(Get("TabCaption(3)"), "= \"neu\"");
+  const PropertyBag bag = LoadForm(form.string()).controls[0].bag;
+  EXPECT_EQ(ToPicture(bag.ReadProperty("TabPicture4"))->Width(), 423);
+  EXPECT_EQ(ToString(bag.ReadProperty("TabText4")), "alt");
+  ASSERT_EQ(Errors("call DeleteTab\ncall DeleteTab\nsave " + Quoted(form)), Lines{});
+  EXPECT_EQ(ToString(LoadForm(form.string()).controls[0].bag.ReadProperty("TabText4")), "alt");
+}
+
+// A save by name never replaces a control of another class: it is refused, naming the control and its
+// class, and the form stays as it was.
+TEST_F(FormScriptTest, ASaveDoesNotReplaceAControlOfAnotherClass) {
+  const std::string text =
+      R"({"format": "vellumar-form", "version": 1, "controls": [{"class": "CommandButton", )"
+      R"("name": "OK", "left": 0, "top": 0, "width": 80, "height": 24, "bag": [)"
+      R"({"key": "Caption", "type": "string", "value": "OK"}]}]})";
+  const fs::path form = File("form.vform", text);
+  const Lines errors = Errors("new 100 30\nsave " + Quoted(form) + " ok");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("control \"OK\" is a \"CommandButton\", not a Vellumar"), std::string::npos)
+      << errors[0];
+  EXPECT_EQ(ReadFile(form), text);
+}
+
+// Two processes that each store many controls into one form by name, at the same time, end with every
+// control in the form: each read, change and rename holds the form's lock.
+TEST_F(FormScriptTest, ConcurrentSavesIntoOneFormKeepEveryControl) {
+  constexpr int kEach = 40;
+  const fs::path form = folder_ / "form.vform";
+  std::string command;
+  for (const std::string who : {"A", "B"}) {
+    std::string script = "new 60 30\n";
+    for (int i = 0; i < kEach; ++i)
+      script += "save " + Quoted(form) + " \"" + who + std::to_string(i) + "\"\n";
+    command += "'" + std::string(VELLUMAR_TOOL) + "' run " + Quoted(File(who + ".vscript", script)) + " & " +
+               who + "=$!; ";
+  }
+  ASSERT_EQ(std::system(("s=0; " + command + "wait $A || s=1; wait $B || s=1; exit $s").c_str()), 0);
+  EXPECT_EQ(LoadForm(form.string()).controls.size(), size_t{2 * kEach});
+}
+
+// A save waits for a save of the same form that holds its lock (through a link to it, or of a form not
+// there yet) and, when that takes too long, fails naming the file and leaves everything as it was.
+TEST_F(FormScriptTest, ASaveThatCannotGetTheLockFailsNamingTheFile) {
+  const fs::path form = folder_ / "form.vform";
+  ASSERT_EQ(Errors("new\nsave " + Quoted(form)), Lines{});
+  const std::string before = ReadFile(form);
+  fs::create_symlink("form.vform", folder_ / "link.vform");
+  for (const std::string name : {"form.vform", "link.vform", "new.vform"}) {
+    const fs::path path = folder_ / name;
+    const FormFileLock held((name == "link.vform" ? form : path).string());
+    const auto start = std::chrono::steady_clock::now();
+    std::string error = "no error";
+    try {
+      StoreControl(FormControl{"Vellumar", "X", 0, 0, 10, 10, {}}, path.string(), true,
+                   std::chrono::milliseconds(200));
+    } catch (const HostError& failure) {
+      error = failure.what();
+    }
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(error, "Permission denied: " + path.string() +
+                         ": cannot save: another save of this form did not finish within 200 ms");
+  }
+  EXPECT_EQ(ReadFile(form), before);
+  EXPECT_FALSE(fs::exists(folder_ / "new.vform"));
 }
 
 }  // namespace

@@ -260,6 +260,53 @@ TEST(FormFile, InvalidEntriesAreWrittenBackUnchanged) {
   EXPECT_EQ(ToInt32(second.controls[0].bag.ReadProperty("TabWidth2")), 60);
 }
 
+Form SmallForm(int32_t width);
+
+// The form with every control written from its values, as a save of controls loaded from it writes them.
+Form FromValues(Form form) {
+  for (FormControl& control : form.controls) control.source.clear();
+  return form;
+}
+
+// Members this program does not read, at every level, and earlier entries of a key (in another case) come
+// back as they were found: a control written back untouched as its text, one written from its values with
+// the same members and entries, and neither can change what the next load reads.
+TEST(FormFile, WhatALoadDoesNotReadIsWrittenBackAsFound) {
+  const std::string other =
+      R"({"class": "Vellumar", "name": "Other", "tabIndex": 2, "left": 0, "top": 0, "width": 10, )"
+      R"("height": 10, "bag": [{"key": "TabText1", "type": "string", "value": "a", "lang": "de"}, )"
+      R"({"key": "tabtext1", "type": "string", "value": "b"}]})";
+  const std::string text =
+      R"({"format": "vellumar-form", "author": {"name": "Ann", "tools": [1, 2.50]}, "version": 1, )"
+      R"("controls": [)" +
+      other +
+      R"(, {"class": "Vellumar", "name": "Main", "left": 1, "top": 2, "width": 30, "height": 40, )"
+      R"("tabIndex": [3, {"x": null}], "bag": [{"key": "TabHeight", "since": 1.0e2, "type": "int", )"
+      R"("value": 30, "lang": "x"}, {"key": "Font", "type": "int", "value": 1}, )"
+      R"({"key": "FONT", "type": "int", "value": 2, "note": "later"}]}]})";
+  const Form form = ParseForm(text, "f.vform");
+  EXPECT_NE(SerializeForm(form, "f.vform").find(other), std::string::npos);
+
+  const std::string rewritten = SerializeForm(FromValues(form), "f.vform");
+  for (const std::string piece : {R"("author": {"name": "Ann", "tools": [1, 2.50]},)", R"("tabIndex": 2,)",
+                                  R"("tabIndex": [3, {"x": null}],)",
+                                  R"({"key": "TabText1", "type": "string", "value": "a", "lang": "de"},)",
+                                  R"({"key":"TabText1","type":"string","value":"b"})",
+                                  R"({"key":"TabHeight","type":"int","value":30,"since":1.0e2,"lang":"x"})",
+                                  R"({"key": "Font", "type": "int", "value": 1},)",
+                                  R"({"key":"Font","type":"int","value":2,"note":"later"})"}) {
+    EXPECT_NE(rewritten.find(piece), std::string::npos) << piece << "\n" << rewritten;
+  }
+  const Form again = ParseForm(rewritten, "f.vform");
+  EXPECT_EQ(ToString(again.controls[0].bag.ReadProperty("TabText1")), "b");
+  EXPECT_EQ(ToInt32(again.controls[1].bag.ReadProperty("Font")), 2);
+  EXPECT_EQ(SerializeForm(FromValues(again), "f.vform"), rewritten);
+
+  // A form without such members is written to the same bytes as before.
+  const std::string plain = SerializeForm(SmallForm(7), "f.vform");
+  EXPECT_EQ(SerializeForm(FromValues(ParseForm(plain, "f.vform")), "f.vform"), plain);
+}
+
 // [SECTION] Saving
 
 Form SmallForm(int32_t width) {
@@ -435,6 +482,28 @@ TEST(FormFile, SaveRefusesAFormLargerThanALoadReads) {
             "Out of memory: " + path + ": a load would refuse the form: larger than 64 MiB");
   EXPECT_EQ(ReadAll(path), before);
   EXPECT_EQ(dir.FileCount(), 1u);
+}
+
+// A compact form close to the size limit loads, so it saves back, changed or not, although one entry a line
+// would take it past the limit; the save then writes it compactly.
+TEST(FormFile, EveryFormThatLoadsCanBeSavedBack) {
+  constexpr int kEntries = 200000;
+  std::string entries;
+  for (int i = 0; i < kEntries; ++i) {
+    entries += R"({"key":"K)" + std::to_string(i) + R"(","type":"int","value":)" + std::to_string(i) + "},";
+  }
+  const size_t frame = FormWithEntries(R"({"key":"Pad","type":"string","value":""})").size();
+  const size_t room = static_cast<size_t>(kMaxFormFileBytes) - frame - entries.size() - (size_t{64} << 10);
+  const std::string text = FormWithEntries(entries + R"({"key":"Pad","type":"string","value":")" +
+                                           std::string(room, 'p') + R"("})");
+  Form form = FromValues(ParseForm(text, "big.vform"));
+  form.controls[0].bag.WriteProperty("K7", PropertyValue::Int32(-7));
+  const std::string saved = SerializeForm(form, "big.vform");
+  EXPECT_LE(static_cast<int64_t>(saved.size()), kMaxFormFileBytes);
+  const Form loaded = ParseForm(saved, "big.vform");
+  EXPECT_EQ(loaded.controls[0].bag.size(), size_t{kEntries} + 1);
+  EXPECT_EQ(ToInt32(loaded.controls[0].bag.ReadProperty("K7")), -7);
+  EXPECT_EQ(ToString(loaded.controls[0].bag.ReadProperty("Pad")).size(), room);
 }
 
 // [SECTION] Hostile files

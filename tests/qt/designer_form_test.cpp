@@ -87,6 +87,21 @@ TEST(DesignerForm, PlacingSkipsWhatItCannotShowAndSaysSo) {
   EXPECT_TRUE(notes[2].contains(QStringLiteral("„Weit“")));
   ASSERT_EQ(canvas.controls().size(), 3u);
   EXPECT_EQ(canvas.Find(QStringLiteral("Weit"))->geometry(), QRect(0, 264, kMaxControlSide, 184));
+
+  // What is not shown is saved back, as it was and where it was; no new control takes its name.
+  const Form saved = CaptureForm(canvas);
+  ASSERT_EQ(saved.controls.size(), 5u);
+  EXPECT_EQ(saved.controls[2].class_name, "CommandButton");
+  EXPECT_EQ(saved.controls[2].name, "Befehl1");
+  EXPECT_EQ(saved.controls[3].name, "VELLUMAR1");
+  EXPECT_EQ(saved.controls[4].name, "Weit");
+  const Form stranger_only = ParseForm(
+      R"({"format": "vellumar-form", "version": 1, "controls": [{"class": "CommandButton", "name": "Vellumar1", )"
+      R"("left": 0, "top": 0, "width": 8, "height": 8, "bag": [], "tabIndex": 1}]})",
+      "f.vform");
+  PlaceForm(canvas, stranger_only);
+  EXPECT_EQ(NextControlName(canvas), QStringLiteral("Vellumar2"));
+  EXPECT_EQ(SerializeForm(CaptureForm(canvas), "f.vform"), SerializeForm(stranger_only, "f.vform"));
 }
 
 TEST(DesignerForm, CaptureIsWhatThePlacedControlsHold) {
