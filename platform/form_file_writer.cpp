@@ -2,6 +2,10 @@
 // that would then be too large to load, without any spacing.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/error_text.h"
 #include "platform/file_error.h"
@@ -31,67 +35,85 @@ void CheckName(const std::string& text, const std::string& what, const std::stri
   throw FileError(kErrOutOfMemory, file, "a load would refuse the form: " + problem);
 }
 
-// The spacing of a form file: what ends a line and the indentation of each level.
-struct Layout {
-  const char* newline;
-  const char* form_member;     // a member of the form
-  const char* control;         // a control in "controls"
-  const char* control_member;  // a member of a control
-  const char* entry;           // an entry in "bag"
-  const char* colon;           // between a member's name and its value
-};
-constexpr Layout kReadable{"\n", "  ", "    ", "      ", "        ", ": "};
-constexpr Layout kCompact{"", "", "", "", "", ":"};
+// Indentation of the readable layout.
+constexpr std::string_view kFormMemberIndent = "\n  ";
+constexpr std::string_view kControlIndent = "\n    ";
+constexpr std::string_view kControlMemberIndent = "\n      ";
+constexpr std::string_view kEntryIndent = "\n        ";
 
-// The text grown past kMaxFormFileBytes in a layout that has a more compact one.
-struct TooLarge {};
-
+// Writes the readable layout while it stays within kMaxFormFileBytes; past that, the text so far loses its
+// spacing and the rest is written without any, so that the memory used stays within the limit and every
+// value is encoded once.
 class FormWriter {
  public:
-  FormWriter(const Layout& layout, const std::string& file, int64_t picture_pixel_budget)
-      : layout_(layout), file_(file), budget_(picture_pixel_budget, kMaxFormFileBytes) {}
+  FormWriter(const std::string& file, int64_t picture_pixel_budget)
+      : file_(file), budget_(picture_pixel_budget, kMaxFormFileBytes) {}
 
   std::string Write(const Form& form) {
     out_ = "{";
-    out_ += layout_.newline;
-    Member(layout_.form_member, "format", ordered_json(std::string(kFormFormatName)).dump());
-    Member(layout_.form_member, "version", std::to_string(kFormFormatVersion));
-    for (const UnknownMember& member : form.unknown_members) {
-      Member(layout_.form_member, member.name, member.json);
-    }
-    out_ += layout_.form_member;
-    out_ += "\"controls\"";
-    out_ += layout_.colon;
+    Member(kFormMemberIndent, "format", ordered_json(std::string(kFormFormatName)).dump());
+    Member(kFormMemberIndent, "version", std::to_string(kFormFormatVersion));
+    for (const UnknownMember& member : form.unknown_members)
+      Member(kFormMemberIndent, member.name, member.json);
+    Name(kFormMemberIndent, "controls");
     out_ += "[";
     for (size_t i = 0; i < form.controls.size(); ++i) {
-      out_ += i == 0 ? layout_.newline : std::string(",") + layout_.newline;
+      if (i > 0) out_ += ",";
+      Space(kControlIndent);
       Control(form.controls[i]);
     }
-    if (!form.controls.empty()) {
-      out_ += layout_.newline;
-      out_ += layout_.form_member;
-    }
+    if (!form.controls.empty()) Space(kFormMemberIndent);
     out_ += "]";
-    out_ += layout_.newline;
+    Space("\n");
     out_ += "}\n";
     CheckSize();
     return std::move(out_);
   }
 
  private:
-  void Member(const char* indent, const std::string& name, const std::string& json) {
-    out_ += indent;
+  // Spacing of the readable layout, which a compact text leaves out.
+  void Space(std::string_view spacing) {
+    if (compact_) return;
+    spacing_.push_back({out_.size(), spacing.size()});
+    spacing_bytes_ += static_cast<int64_t>(spacing.size());
+    out_ += spacing;
+  }
+
+  void Name(std::string_view indent, const std::string& name) {
+    Space(indent);
     out_ += ordered_json(name).dump();
-    out_ += layout_.colon;
+    out_ += ":";
+    Space(" ");
+  }
+
+  void Member(std::string_view indent, const std::string& name, const std::string& json) {
+    Name(indent, name);
     out_ += json;
     out_ += ",";
-    out_ += layout_.newline;
   }
 
   void CheckSize() {
-    if (static_cast<int64_t>(out_.size()) <= kMaxFormFileBytes) return;
-    if (&layout_ != &kCompact) throw TooLarge{};
-    ThrowUnloadable(file_, form_file::TooLargeProblem());
+    const auto size = static_cast<int64_t>(out_.size());
+    if (size <= kMaxFormFileBytes) return;
+    if (compact_ || size - spacing_bytes_ > kMaxFormFileBytes) {
+      ThrowUnloadable(file_, form_file::TooLargeProblem());
+    }
+    DropSpacing();
+  }
+
+  void DropSpacing() {
+    char* text = out_.data();
+    size_t to = 0;
+    size_t from = 0;
+    for (const auto& [at, length] : spacing_) {
+      std::memmove(text + to, text + from, at - from);
+      to += at - from;
+      from = at + length;
+    }
+    std::memmove(text + to, text + from, out_.size() - from);
+    out_.resize(to + out_.size() - from);
+    spacing_ = {};
+    compact_ = true;
   }
 
   // Pictures are charged in file order, as a load charges them, so that every picture saved is read back.
@@ -106,7 +128,6 @@ class FormWriter {
 
   void Control(const FormControl& control) {
     const std::string label = "control " + Quoted(control.name);
-    out_ += layout_.control;
     if (!control.source.empty()) {
       for (const PropertyBag::Entry& entry : control.bag.entries()) ChargePictures(entry, label);
       out_ += control.source;
@@ -115,39 +136,32 @@ class FormWriter {
     }
     CheckName(control.class_name, "class", file_);
     CheckName(control.name, "control name", file_);
-    const char* indent = layout_.control_member;
     out_ += "{";
-    out_ += layout_.newline;
-    Member(indent, "class", ordered_json(control.class_name).dump());
-    Member(indent, "name", ordered_json(control.name).dump());
-    Member(indent, "left", std::to_string(control.left));
-    Member(indent, "top", std::to_string(control.top));
-    Member(indent, "width", std::to_string(control.width));
-    Member(indent, "height", std::to_string(control.height));
-    for (const UnknownMember& member : control.bag.outer_members()) Member(indent, member.name, member.json);
-    out_ += indent;
-    out_ += "\"bag\"";
-    out_ += layout_.colon;
+    Member(kControlMemberIndent, "class", ordered_json(control.class_name).dump());
+    Member(kControlMemberIndent, "name", ordered_json(control.name).dump());
+    Member(kControlMemberIndent, "left", std::to_string(control.left));
+    Member(kControlMemberIndent, "top", std::to_string(control.top));
+    Member(kControlMemberIndent, "width", std::to_string(control.width));
+    Member(kControlMemberIndent, "height", std::to_string(control.height));
+    for (const UnknownMember& member : control.bag.outer_members()) {
+      Member(kControlMemberIndent, member.name, member.json);
+    }
+    Name(kControlMemberIndent, "bag");
     out_ += "[";
     const std::vector<PropertyBag::Entry>& entries = control.bag.entries();
     for (size_t i = 0; i < entries.size(); ++i) {
       Entry(entries[i], label, i == 0);
       CheckSize();
     }
-    if (!entries.empty()) {
-      out_ += layout_.newline;
-      out_ += indent;
-    }
+    if (!entries.empty()) Space(kControlMemberIndent);
     out_ += "]";
-    out_ += layout_.newline;
-    out_ += layout_.control;
+    Space(kControlIndent);
     out_ += "}";
   }
 
   void EntrySeparator(bool first) {
     if (!first) out_ += ",";
-    out_ += layout_.newline;
-    out_ += layout_.entry;
+    Space(kEntryIndent);
   }
 
   // The entry, after the earlier entries of its key that a load kept, so that it still wins over them.
@@ -178,10 +192,12 @@ class FormWriter {
     }
   }
 
-  const Layout& layout_;
   const std::string& file_;
   PictureBudget budget_;
   std::string out_;
+  bool compact_ = false;
+  std::vector<std::pair<size_t, size_t>> spacing_;  // where the readable layout put spacing, and how much
+  int64_t spacing_bytes_ = 0;
 };
 
 // What the pictures among the earlier entries of keys cost a load, which no value of the form holds.
@@ -200,12 +216,7 @@ int64_t ShadowedPixels(const Form& form) {
 std::string SerializeForm(const Form& form, const std::string& name_for_errors,
                           int64_t picture_pixel_budget) {
   const int64_t budget = std::max<int64_t>(picture_pixel_budget - ShadowedPixels(form), 0);
-  std::string out;
-  try {
-    out = FormWriter(kReadable, name_for_errors, budget).Write(form);
-  } catch (const TooLarge&) {
-    out = FormWriter(kCompact, name_for_errors, budget).Write(form);
-  }
+  const std::string out = FormWriter(name_for_errors, budget).Write(form);
   const std::string problem = form_file::LimitProblem(out);
   if (!problem.empty()) ThrowUnloadable(name_for_errors, problem);
   return out;

@@ -393,8 +393,8 @@ TEST_F(FormScriptTest, WhatASaveDoesNotTouchStaysAsItWasFound) {
                              other + ", " +
                              FormText(R"({"key":"TabHeight","type":"int","value":30,"lang":"x"})", "Main")
                                  .substr(FormText("").find('[') + 1));
-  ASSERT_EQ(Errors("load " + Quoted(form) + " Main\nset TabHeight 31\nsave " + Quoted(form) + " Main\nsave " +
-                   Quoted(folder_ / "plain.vform")),
+  ASSERT_EQ(Errors("load " + Quoted(form) + " \"Main\"\nset TabHeight 31\nsave " + Quoted(form) +
+                   " \"Main\"\nsave " + Quoted(folder_ / "plain.vform")),
             Lines{});
   const std::string text = ReadFile(form);
   EXPECT_NE(text.find(other), std::string::npos) << text;
@@ -440,7 +440,7 @@ TEST_F(FormScriptTest, ASaveDoesNotReplaceAControlOfAnotherClass) {
       R"("name": "OK", "left": 0, "top": 0, "width": 80, "height": 24, "bag": [)"
       R"({"key": "Caption", "type": "string", "value": "OK"}]}]})";
   const fs::path form = File("form.vform", text);
-  const Lines errors = Errors("new 100 30\nsave " + Quoted(form) + " ok");
+  const Lines errors = Errors("new 100 30\nsave " + Quoted(form) + " \"ok\"");
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("control \"OK\" is a \"CommandButton\", not a Vellumar"), std::string::npos)
       << errors[0];
