@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "platform/error_text.h"
 #include "platform/file_error.h"
@@ -39,6 +40,10 @@ int ErrorNumberFor(int error) {
   }
 }
 
+bool IsRefusal(int error) {
+  return ErrorNumberFor(error) == kErrPermissionDenied;
+}
+
 // The path the caller named, which errors give, and the file that is written, which differs when a link
 // leads there.
 struct Destination {
@@ -48,6 +53,16 @@ struct Destination {
 
 [[noreturn]] void ThrowSaveError(const Destination& to, int error) {
   std::string reason = std::strerror(error);
+  if (to.target != to.path) reason += " (the link leads to " + PathExcerpt(to.target) + ")";
+  throw FileError(ErrorNumberFor(error), to.path, reason);
+}
+
+// A folder that lets the file be written but not the temporary beside it: the save could only go by writing
+// over the file in place, which a failure would leave damaged.
+[[noreturn]] void ThrowNoTemporary(const Destination& to, const std::string& folder, int error) {
+  std::string reason = "the folder " + PathExcerpt(folder) +
+                       " does not allow creating the temporary file that an atomic save needs (" +
+                       std::strerror(error) + ")";
   if (to.target != to.path) reason += " (the link leads to " + PathExcerpt(to.target) + ")";
   throw FileError(ErrorNumberFor(error), to.path, reason);
 }
@@ -91,6 +106,7 @@ class TempFile {
     const int suffix = static_cast<int>(kTempSuffix.size());
     const TerminationSignalsHeld held;
     fd_ = ops.mkstemps ? ops.mkstemps(name_.data(), suffix) : ::mkstemps(name_.data(), suffix);
+    if (fd_ < 0 && IsRefusal(errno)) ThrowNoTemporary(to, DirectoryOf(to.target), errno);
     if (fd_ < 0) ThrowSaveError(to, errno);
     registration_ = RegisteredTemporary(name_);
   }
@@ -117,16 +133,43 @@ class TempFile {
   RegisteredTemporary registration_;  // ends after the destructor's body has removed the file
 };
 
-void WriteAll(const FileWriteOps& ops, const TempFile& file, std::string_view bytes, const Destination& to) {
+void WriteAll(const FileWriteOps& ops, const TempFile& file, std::span<const uint8_t> bytes,
+              const Destination& to) {
   while (!bytes.empty()) {
     const ssize_t written = ops.write ? ops.write(file.fd(), bytes.data(), bytes.size())
                                       : ::write(file.fd(), bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
     if (written < 0) ThrowSaveError(to, errno);
     if (written == 0) ThrowSaveError(to, ENOSPC);
-    bytes.remove_prefix(static_cast<size_t>(written));
+    bytes = bytes.subspan(static_cast<size_t>(written));
   }
 }
+
+// Gathers an encoder's many small pieces into few writes; a piece of a buffer's size or more goes straight
+// through, so what a caller has in memory already is not copied.
+class BufferedFileSink {
+ public:
+  BufferedFileSink(const FileWriteOps& ops, const TempFile& file, const Destination& to)
+      : ops_(ops), file_(file), to_(to) {
+    buffer_.reserve(kWriteBufferBytes);
+  }
+  void Put(std::span<const uint8_t> bytes) {
+    if (buffer_.size() + bytes.size() > kWriteBufferBytes) Flush();
+    if (bytes.size() >= kWriteBufferBytes) return WriteAll(ops_, file_, bytes, to_);
+    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+  }
+  void Flush() {
+    WriteAll(ops_, file_, buffer_, to_);
+    buffer_.clear();
+  }
+
+ private:
+  static constexpr size_t kWriteBufferBytes = size_t{1} << 16;
+  const FileWriteOps& ops_;
+  const TempFile& file_;
+  const Destination& to_;
+  std::vector<uint8_t> buffer_;
+};
 
 // Makes the move into place itself durable; a failure here cannot undo the save, so it is not reported.
 void SyncDirectory(const std::string& path) {
@@ -137,12 +180,22 @@ void SyncDirectory(const std::string& path) {
 }
 
 // The complete temporary file beside target, with the given permissions, ready to be moved into place.
-void WriteTemporary(TempFile& file, std::string_view bytes, mode_t mode, const FileWriteOps& ops,
+void WriteTemporary(TempFile& file, const FileProducer& produce, mode_t mode, const FileWriteOps& ops,
                     const Destination& to) {
   if (::fchmod(file.fd(), mode) != 0) ThrowSaveError(to, errno);
-  WriteAll(ops, file, bytes, to);
+  BufferedFileSink sink(ops, file, to);
+  produce([&sink](std::span<const uint8_t> bytes) { sink.Put(bytes); });
+  sink.Flush();
   if ((ops.fsync ? ops.fsync(file.fd()) : ::fsync(file.fd())) != 0) ThrowSaveError(to, errno);
   if (!file.Close()) ThrowSaveError(to, errno);
+}
+
+FileProducer AllAtOnce(std::span<const uint8_t> bytes) {
+  return [bytes](const ByteSink& sink) { sink(bytes); };
+}
+
+std::span<const uint8_t> AsBytes(std::string_view text) {
+  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }
 
 // Puts the temporary file at target unless something is there. A hard link leaves the temporary name to be
@@ -163,10 +216,10 @@ void PlaceWithoutReplacing(TempFile& file, const FileWriteOps& ops, const Destin
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
+void WriteFileAtomically(const std::string& path, const FileProducer& produce, const FileWriteOps& ops) {
   const Destination to{path, ResolveSaveTarget(path)};
   TempFile file(ops, to);
-  WriteTemporary(file, bytes, ModeForNewFile(to.target), ops, to);
+  WriteTemporary(file, produce, ModeForNewFile(to.target), ops, to);
   const int renamed = ops.rename ? ops.rename(file.name().c_str(), to.target.c_str())
                                  : std::rename(file.name().c_str(), to.target.c_str());
   if (renamed != 0) ThrowSaveError(to, errno);
@@ -174,8 +227,12 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
   SyncDirectory(to.target);
 }
 
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
+  WriteFileAtomically(path, AllAtOnce(AsBytes(bytes)), ops);
+}
+
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, const FileWriteOps& ops) {
-  WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), ops);
+  WriteFileAtomically(path, AllAtOnce(bytes), ops);
 }
 
 void CreateFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops) {
@@ -184,7 +241,7 @@ void CreateFileAtomically(const std::string& path, std::string_view bytes, const
   if (::lstat(path.c_str(), &info) == 0) ThrowAlreadyThere(path);
   const Destination to{path, path};
   TempFile file(ops, to);
-  WriteTemporary(file, bytes, kNewFileMode & ~CurrentUmask(), ops, to);
+  WriteTemporary(file, AllAtOnce(AsBytes(bytes)), kNewFileMode & ~CurrentUmask(), ops, to);
   PlaceWithoutReplacing(file, ops, to);
   SyncDirectory(path);
 }

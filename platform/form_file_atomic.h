@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/byte_sink.h"
+
 namespace vellumar {
 
 // The file system calls of the writers below, each with the contract of its POSIX namesake (failures return
@@ -31,9 +33,15 @@ struct FileWriteOps {
 // temporary file exists a terminating signal removes it (InstallFileSignalHandling). On any failure the
 // temporary file is removed, the file is left as it was, and HostError is thrown with a description
 // "DESCRIPTION: path: reason": 61 when the disk is full, 70 when permission is denied (also on a read-only
-// file system), 76 when the folder does not exist, 75 otherwise, also when path is neither a regular file
-// nor absent (see ResolveSaveTarget) and when the file would exceed the file-size limit.
+// file system; when the folder refuses the temporary file, the reason names the folder), 76 when the folder
+// does not exist, 75 otherwise, also when path is neither a regular file nor absent (see ResolveSaveTarget)
+// and when the file would exceed the file-size limit.
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileWriteOps& ops = {});
+// Makes the file at path hold what produce puts into its sink, as above: the bytes go to the temporary file
+// as they come, so that a large file never has to be held in memory whole. What produce throws ends the
+// save as any failure does.
+using FileProducer = std::function<void(const ByteSink& sink)>;
+void WriteFileAtomically(const std::string& path, const FileProducer& produce, const FileWriteOps& ops = {});
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                          const FileWriteOps& ops = {});
 

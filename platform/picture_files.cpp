@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/bmp_reader.h"
+#include "platform/bmp_writer.h"
 #include "platform/error_text.h"
 #include "platform/form_file_atomic.h"
 #include "platform/ico_reader.h"
@@ -75,7 +76,8 @@ void SavePicture(const StdPicture& picture, const std::string& path) {
   switch (picture.Type()) {
     case PictureType::kBitmap:
       if (picture.bitmap().empty()) pictures::ThrowInvalidPicture();
-      WriteFileAtomically(path, EncodeBmp(picture.bitmap()));
+      WriteFileAtomically(path,
+                          [&picture](const ByteSink& sink) { pictures::WriteBmpTo(picture.bitmap(), sink); });
       return;
     case PictureType::kIcon:
       WriteFileAtomically(path, IconFileBytes(picture));
