@@ -1,15 +1,20 @@
 // Saves that keep their promises about what is at the target: a link leads the save to its file, what is no
 // regular file is left alone, a new file never replaces anything, and a save that is cut short by the
 // file-size limit or a terminating signal leaves the earlier file and no temporary file.
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -157,6 +162,27 @@ TEST(SaveThroughLinks, WhatIsNoRegularFileIsRefusedByNameAndLeftAsItIs) {
   }
 }
 
+// A folder that refuses new files, as a read-only one does for anyone but root.
+TEST(SaveThroughLinks, AFolderThatRefusesTheTemporaryIsNamedAsTheReason) {
+  Scratch dir;
+  const std::string path = dir.Path("form.vform");
+  WriteAll(path, "earlier");
+  for (const int refusal : {EACCES, EROFS}) {
+    FileWriteOps refused;
+    refused.mkstemps = [refusal](char*, int) {
+      errno = refusal;
+      return -1;
+    };
+    const HostError error = ErrorOf([&] { WriteFileAtomically(path, std::string_view("saved"), refused); });
+    EXPECT_EQ(error.number(), kErrPermissionDenied);
+    EXPECT_EQ(std::string(error.what()),
+              "Permission denied: " + path + ": the folder " + dir.path() +
+                  " does not allow creating the temporary file that an atomic save needs (" +
+                  std::strerror(refusal) + ")");
+    EXPECT_EQ(ReadAll(path), "earlier");
+  }
+}
+
 // Something that appears at the path while the file is written: the race that `new` must not lose.
 FileWriteOps IntruderDuringWrite(const std::string& path) {
   FileWriteOps ops;
@@ -257,6 +283,86 @@ TEST(CutShortSaves, ATerminatingSignalRemovesTheTemporariesAndStillEndsTheProgra
               }),
               ::testing::KilledBySignal(SIGINT), "");
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"form.vform"});
+}
+
+// The names in the folder open at fd.
+std::vector<std::string> NamesIn(int fd) {
+  std::vector<std::string> names;
+  DIR* folder = ::fdopendir(::dup(fd));
+  if (folder == nullptr) return names;
+  ::rewinddir(folder);
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  ::closedir(folder);
+  std::ranges::sort(names);
+  return names;
+}
+
+// A folder below parent whose path is longer than PATH_MAX, open; -1 when it cannot be made.
+int MakeDeepFolder(const std::string& parent) {
+  int folder = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const std::string part(200, 'd');
+  for (size_t depth = 0; folder >= 0 && depth * (part.size() + 1) <= PATH_MAX; ++depth) {
+    ::mkdirat(folder, part.c_str(), 0700);
+    const int deeper = ::openat(folder, part.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::close(folder);
+    folder = deeper;
+  }
+  return folder;
+}
+
+// In a forked child working in folder: a save of form.vform that stops inside its write, with its temporary
+// on disk, and says so on ready.
+[[noreturn]] void SaveHeldInItsWrite(int folder, int ready) {
+  InstallFileSignalHandling();
+  if (::fchdir(folder) != 0) std::_Exit(2);
+  FileWriteOps held;
+  held.write = [ready](int fd, const void* data, size_t size) {
+    const ssize_t written = ::write(fd, data, size);
+    if (::write(ready, "!", 1) != 1) std::_Exit(3);
+    for (;;) ::pause();
+    return written;
+  };
+  WriteFileAtomically("form.vform", std::string_view("saved"), held);
+  std::_Exit(0);
+}
+
+TEST(CutShortSaves, EverySignalThatEndsTheProgramRemovesTheTemporaryInAFolderOfAnyDepth) {
+  Scratch dir;
+  fs::create_directory(dir.Path("deep"));
+  fs::create_directory(dir.Path("shallow"));
+  const int deep = MakeDeepFolder(dir.Path("deep"));
+  ASSERT_GE(deep, 0);
+  const int shallow = ::open(dir.Path("shallow").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  for (const int folder : {shallow, deep}) {
+    const int form = ::openat(folder, "form.vform", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ASSERT_EQ(::write(form, "earlier", 7), 7);
+    ::close(form);
+    const std::string where = folder == deep ? "deeper than PATH_MAX" : "shallow";
+    for (const int signal_number :
+         {SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGTERM, SIGHUP, SIGRTMIN + 2}) {
+      int ready[2];
+      ASSERT_EQ(::pipe(ready), 0);
+      const pid_t child = ::fork();
+      if (child == 0) SaveHeldInItsWrite(folder, ready[1]);
+      ::close(ready[1]);
+      char byte = 0;
+      const bool held = ::read(ready[0], &byte, 1) == 1;
+      ::close(ready[0]);
+      ::kill(child, signal_number);
+      int status = 0;
+      ::waitpid(child, &status, 0);
+      EXPECT_TRUE(held) << where << ", signal " << signal_number;
+      EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal_number)
+          << where << ", signal " << signal_number << ": status " << status;
+      EXPECT_EQ(NamesIn(folder), std::vector<std::string>{"form.vform"})
+          << where << ", signal " << signal_number;
+    }
+  }
+  ::close(shallow);
+  ::close(deep);
 }
 
 TEST(TempBitmapFiles, StayPrivateWhenWrittenAndAreGoneAfterwards) {
