@@ -75,7 +75,7 @@ void Render(const RenderRequest& request) {
   } catch (const HostError& error) {
     throw error.Within(where);
   }
-  WriteImageFile(hosted.host().image(), request.out);
+  WriteImageFile(hosted.host().image(), request.out, request.form);
 }
 
 }  // namespace

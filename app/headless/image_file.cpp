@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "platform/ascii_case.h"
+#include "platform/bmp_writer.h"
 #include "platform/error_text.h"
 #include "platform/form_file_atomic.h"
 #include "platform/host_error.h"
-#include "platform/picture.h"
 #include "platform/png_writer.h"
 #include "platform/save_target.h"
 
@@ -54,20 +54,21 @@ class FolderMaker {
 
 }  // namespace
 
-void WriteImageFile(const Bitmap& image, const std::string& path) {
+void WriteImageFile(const Bitmap& image, const std::string& path, const std::string& form) {
   if (image.empty()) {
     throw HostError::WithDetail(kErrInvalidArgument, "the image is empty; there is nothing to write");
   }
   RequireFileName(path);
+  RequireNoFormAt(path, form);
   const fs::path target(path);
   FolderMaker folders;
   try {
     folders.MakeParentsOf(target);
-    if (HasBmpExtension(target)) {
-      WriteFileAtomically(path, EncodeBmp(image));
-    } else {
-      WriteFileAtomically(path, pictures::EncodePng(image));
-    }
+    const bool bmp = HasBmpExtension(target);
+    WriteFileAtomically(path, [&image, bmp](const ByteSink& sink) {
+      if (bmp) return pictures::WriteBmpTo(image, sink);
+      pictures::WritePngTo(image, sink);
+    });
   } catch (...) {
     folders.Undo();
     throw;

@@ -131,6 +131,7 @@ void ScriptRunner::New(const ScriptCommand& command) {
   current_ = std::make_unique<HostedControl>();
   current_->host().SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
   place_ = ControlPlace{};
+  form_.clear();
   current_->control().InitProperties();
   Size(current_->host(), Int32Arg(command, 0, kDefaultWidth), Int32Arg(command, 1, kDefaultHeight));
 }
@@ -146,6 +147,12 @@ void ScriptRunner::Load(const ScriptCommand& command) {
   const Form form = LoadForm(path);
   const FormControl& saved = PickFormControl(form, path, name);
   CheckLoadable(saved, path);
+  if (saved.width < 0 || saved.height < 0) {
+    throw HostError::WithDetail(kErrInvalidFormFile, ControlLocation(path, saved.name) + " was saved at " +
+                                                         std::to_string(saved.width) + " x " +
+                                                         std::to_string(saved.height) +
+                                                         " pixels; a side cannot be negative");
+  }
   // The new control is read and sized aside, its notices held back: until the whole load has succeeded, the
   // current control and the output stay as they were.
   auto loaded = std::make_unique<HostedControl>();
@@ -163,6 +170,7 @@ void ScriptRunner::Load(const ScriptCommand& command) {
   current_->host().SetListener([this](const HostNotice& notice) { Print(FormatNotice(notice)); });
   place_ = ControlPlace{saved.name, saved.left, saved.top, saved.width, saved.height};
   unused_ = std::move(unused);
+  form_ = path;
   for (const std::string& line : notices) Print(line);
 }
 
@@ -184,6 +192,7 @@ void ScriptRunner::Save(const ScriptCommand& command) {
   }
   unused_.WriteBack(captured.bag);
   place_ = StoreControl(std::move(captured), path, named);
+  form_ = path;
 }
 
 void ScriptRunner::RequireFiles() const {
@@ -308,10 +317,10 @@ void ScriptRunner::Paint(const std::string& path, int32_t scale) {
                                                          " x " + std::to_string(host.height()) +
                                                          " pixels); there is nothing to paint");
   }
-  if (scale == host.surface().scale()) return WriteImageFile(host.image(), path);
+  if (scale == host.surface().scale()) return WriteImageFile(host.image(), path, form_);
   host.SetScale(scale);
   try {
-    WriteImageFile(host.image(), path);
+    WriteImageFile(host.image(), path, form_);
   } catch (...) {
     host.SetScale(1);
     throw;

@@ -77,6 +77,7 @@ class ScriptRunner {
   std::unique_ptr<HostedControl> current_;  // the control and its host; null before the first new
   ControlPlace place_;    // the control's name and place on its form; its size is the host's
   UnusedEntries unused_;  // what the load of the current control could not use
+  std::string form_;      // the form file the control was last loaded from or saved to; empty for none
   bool failed_ = false;   // a command raised an error
 };
 

@@ -290,7 +290,12 @@ TEST_F(FormScriptTest, ASaveIntoAReadOnlyFolderKeepsTheEarlierFile) {
   fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
   const Lines denied = Run("save " + Quoted(existing));
   ASSERT_EQ(denied.size(), 1u);
-  EXPECT_EQ(denied[0].rfind("error 70: ", 0), 0u) << denied[0];
+  EXPECT_EQ(denied[0].rfind("error 70: Permission denied: " + existing.string() + ": the folder " +
+                                folder_.string() +
+                                " does not allow creating the temporary file that an atomic save needs",
+                            0),
+            0u)
+      << denied[0];
   fs::permissions(folder_, fs::perms::owner_all);
   EXPECT_EQ(ReadFile(existing), "not a form, and not to be lost");
   EXPECT_EQ(FilesIn(folder_), 1u);
@@ -321,6 +326,9 @@ TEST_F(FormScriptTest, AFailedLoadReplacesNothing) {
        "error 7: Out of memory: " + (folder_ / "f.vform").string() +
            ": control \"Vellumar1\": surface of 2147483647 x 90 pixels is larger than the "
            "host can hold"},
+      {"1", "-1",
+       "error 321: Invalid file format: " + (folder_ / "f.vform").string() +
+           ": control \"Vellumar1\" was saved at -1 x 90 pixels; a side cannot be negative"},
   };
   const fs::path earlier = folder_ / "earlier.vform";
   for (const auto& c : cases) {

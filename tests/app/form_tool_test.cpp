@@ -146,6 +146,53 @@ TEST_F(FormToolTest, RenderFailuresNameTheFileAndTheProblem) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 6);
 }
 
+// A picture never takes the place of a form: not the one it is painted from, by its own name or through a
+// link, nor any other form; the refusal names both files and leaves everything as it was.
+TEST_F(FormToolTest, ARenderOrPaintNeverWritesOverAForm) {
+  const std::string card = Path("card.vform");
+  const std::string other = Path("other.vform");
+  ASSERT_EQ(Run({"new", card}), kExitOk);
+  ASSERT_EQ(Run({"new", other}), kExitOk);
+  fs::copy_file(other, Path("disguised.png"));
+  fs::create_symlink("card.vform", Path("link.png"));
+  const auto bytes_of = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  const std::string before = bytes_of(card);
+  const std::string is_card = "this is the form " + card + " being painted, which a picture would replace";
+  const std::string holds = "the file holds a form";
+  struct Case {
+    std::string script;  // a script to run, or empty for the render below
+    std::string out;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"", card, is_card},
+      {"", Path("link.png"), is_card},
+      {"", other, holds + " (the form being painted is " + card + ")"},
+      {"", Path("disguised.png"), holds + " (the form being painted is " + card + ")"},
+      {"load \"" + card + "\"\npaint \"" + card + "\"", card, is_card},
+      {"load \"" + card + "\"\npaint \"" + Path("link.png") + "\" 2", Path("link.png"), is_card},
+      {"new\npaint \"" + other + "\"", other, holds + ", which"},
+  };
+  for (const Case& c : cases) {
+    const std::string message = "Path/File access error: " + c.out + ": " + c.reason;
+    if (c.script.empty()) {
+      EXPECT_EQ(Run({"render", card, "--out", c.out}), kExitFailure) << c.out;
+      EXPECT_EQ(err_.str().rfind("vellumar render: " + message, 0), 0u) << err_.str();
+    } else {
+      const std::string script = File("paint.vscript", c.script + "\n");
+      EXPECT_EQ(Run({"run", script}), kExitFailure) << c.script;
+      EXPECT_NE(out_.str().find("error 75: " + message), std::string::npos) << out_.str();
+    }
+    EXPECT_EQ(bytes_of(card), before) << c.out;
+    EXPECT_EQ(bytes_of(other), bytes_of(Path("disguised.png"))) << c.out;
+    EXPECT_TRUE(fs::is_symlink(Path("link.png"))) << c.out;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 5);
+}
+
 TEST_F(FormToolTest, MalformedRenderArgumentsShowTheUsage) {
   const std::vector<std::string> bad[] = {
       {"render"},
