@@ -13,7 +13,8 @@
 namespace vellumar::pictures {
 namespace {
 
-constexpr png_uint_32 kMaxSide = static_cast<png_uint_32>(kMaxPicturePixels);
+// The largest side PNG allows; the picture limit is checked on the header's size, with a clear message.
+constexpr png_uint_32 kMaxSide = 0x7fffffff;
 constexpr png_uint_32 kMaxAncillaryChunks = 256;
 constexpr png_alloc_size_t kMaxChunkBytes = png_alloc_size_t{8} << 20;
 // What libpng may allocate for one chunk beyond the bytes of the file itself.
@@ -98,17 +99,29 @@ class PngReadStruct {
 struct DecodeTarget {
   RgbaImage image;
   std::vector<png_bytep> rows;
+  uint64_t claimed_width = 0;  // the header's size, once it has been read
+  uint64_t claimed_height = 0;
+  bool size_refused = false;  // the header's size is one SizeAcceptable refuses
 };
+
+// The bytes of rows the header's image has before any transformation.
+uint64_t RawBytes(png_structp png, png_infop info) {
+  const uint64_t width = png_get_image_width(png, info);
+  const uint64_t bits_per_pixel = uint64_t{png_get_channels(png, info)} * png_get_bit_depth(png, info);
+  return png_get_image_height(png, info) * ((width * bits_per_pixel + 7) / 8);
+}
+
+bool WithinPixelLimit(uint64_t width, uint64_t height) {
+  return width != 0 && height != 0 && width * height <= static_cast<uint64_t>(kMaxPicturePixels);
+}
 
 // Whether the header describes an image we may allocate: within the pixel limit, and with no more row bytes
 // than the compressed data could expand to.
 bool SizeAcceptable(png_structp png, png_infop info, size_t input_size) {
   const uint64_t width = png_get_image_width(png, info);
   const uint64_t height = png_get_image_height(png, info);
-  if (width == 0 || height == 0 || width * height > static_cast<uint64_t>(kMaxPicturePixels)) return false;
-  const uint64_t bits_per_pixel = uint64_t{png_get_channels(png, info)} * png_get_bit_depth(png, info);
-  const uint64_t raw_bytes = height * ((width * bits_per_pixel + 7) / 8);
-  return raw_bytes <= kMaxDeflateRatio * input_size;
+  if (!WithinPixelLimit(width, height)) return false;
+  return RawBytes(png, info) <= kMaxDeflateRatio * input_size;
 }
 
 void SetRgbaTransforms(png_structp png, png_infop info) {
@@ -142,7 +155,12 @@ bool ReadImage(png_structp png, png_infop info, MemorySource* source, DecodeTarg
   // text and profiles from expanding in memory.
   png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(png, info);
-  if (!SizeAcceptable(png, info, source->size)) return false;
+  target->claimed_width = png_get_image_width(png, info);
+  target->claimed_height = png_get_image_height(png, info);
+  if (!SizeAcceptable(png, info, source->size)) {
+    target->size_refused = true;
+    return false;
+  }
   SetRgbaTransforms(png, info);
   if (png_get_rowbytes(png, info) != static_cast<size_t>(png_get_image_width(png, info)) * kRgbaBytes) {
     return false;
@@ -157,6 +175,17 @@ bool ReadImage(png_structp png, png_infop info, MemorySource* source, DecodeTarg
   for (char c : std::string_view(chunk.type, sizeof chunk.type)) type += (c >= 0x20 && c < 0x7F) ? c : '?';
   ThrowInvalidPicture("PNG chunk " + type + " claims " + std::to_string(chunk.length) +
                       " bytes, past the end of the " + std::to_string(file_size) + "-byte file");
+}
+
+// Says what is wrong with a header's size when SizeAcceptable refused it: beyond the picture limit (named as
+// every picture reader names it), or more pixels than the file's few bytes could expand to.
+void ThrowUnacceptableSize(const DecodeTarget& target, size_t file_size) {
+  if (!target.size_refused) return;
+  const uint64_t width = target.claimed_width;
+  const uint64_t height = target.claimed_height;
+  CheckPictureDimensions(static_cast<int64_t>(width), static_cast<int64_t>(height));
+  ThrowInvalidPicture("the PNG image of " + std::to_string(width) + " x " + std::to_string(height) +
+                      " pixels cannot come out of a file of " + std::to_string(file_size) + " bytes");
 }
 
 }  // namespace
@@ -174,6 +203,7 @@ RgbaImage DecodePng(std::span<const uint8_t> bytes) {
   DecodeTarget target;
   if (!ReadImage(reader.png(), reader.info(), &source, &target)) {
     if (source.overlong.seen) ThrowOverlongChunk(source.overlong, source.size);
+    ThrowUnacceptableSize(target, source.size);
     ThrowInvalidPicture();
   }
   return std::move(target.image);

@@ -1,9 +1,11 @@
 #include "app/headless/command_line.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <string>
 
 #include "app/headless/form_tool.h"
@@ -18,13 +20,13 @@ namespace {
 constexpr std::streamoff kMaxScriptBytes = std::streamoff{64} << 20;
 
 constexpr std::string_view kUsage =
-    "usage: vellumar run SCRIPT\n"
+    "usage: vellumar run SCRIPT | vellumar run -\n"
     "       vellumar new FORM.vform\n"
     "       vellumar render FORM.vform --out FILE.png [--size WxH] [--scale S] [--control NAME]\n"
     "\n"
     "  run SCRIPT   create and drive a control without a display, one script command a line, and print\n"
     "               events, property changes, results and errors as they happen; after an error the\n"
-    "               script goes on. Commands:\n"
+    "               script goes on. run - reads the script from standard input. Commands:\n"
     "                 new [W H] | load FORM [NAME] | save FORM [NAME] | size W H\n"
     "                 set PROP[(I)] VALUE | get PROP[(I)] | call METHOD [ARGS]\n"
     "                 cursor X Y | cursor out | mousedown|mousemove|mouseup X Y [BUTTON [SHIFT]]\n"
@@ -41,7 +43,7 @@ constexpr std::string_view kUsage =
     "  render FORM  paint a saved control (the first, or --control NAME) at its saved size (or --size)\n"
     "               into FILE: BMP when it ends in .bmp, PNG otherwise; --scale S (1 to 4) paints it\n"
     "               for a screen of S device pixels per pixel: S times larger, with text and pictures\n"
-    "               rendered at that resolution\n"
+    "               rendered at that resolution. render and paint never write over a form file.\n"
     "\n"
     "Exit status: 0 when everything succeeded; 1 when a script command printed an error, a script line\n"
     "was malformed, a form could not be made or painted, or the output could not be written; 2 for a\n"
@@ -52,8 +54,14 @@ int OutputWritten(std::ostream& out) {
   return out ? kExitOk : kExitFailure;
 }
 
+// The script name "-" stands for standard input, which error messages call by that name.
+constexpr std::string_view kStandardInput = "-";
+constexpr std::string_view kStandardInputName = "standard input";
+
+const std::string kTooLarge = "the script is larger than " + std::to_string(kMaxScriptBytes >> 20) + " MiB";
+
 // Reads the whole script into text, or says in problem why it cannot.
-bool ReadScript(const std::string& path, std::string& text, std::string& problem) {
+bool ReadScriptFile(const std::string& path, std::string& text, std::string& problem) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) {
     problem = "is a folder, not a script";
@@ -71,7 +79,7 @@ bool ReadScript(const std::string& path, std::string& text, std::string& problem
     return false;
   }
   if (size > kMaxScriptBytes) {
-    problem = "the script is larger than 64 MiB";
+    problem = kTooLarge;
     return false;
   }
   file.seekg(0, std::ios::beg);
@@ -83,17 +91,35 @@ bool ReadScript(const std::string& path, std::string& text, std::string& problem
   return true;
 }
 
-int RunScript(const std::string& path, std::ostream& out, std::ostream& err) {
+// Reads in to its end, a piece at a time, refusing to hold more than a script file may have.
+bool ReadScriptStream(std::istream& in, std::string& text, std::string& problem) {
+  std::array<char, 1 << 16> piece{};
+  while (in) {
+    in.read(piece.data(), piece.size());
+    const auto got = static_cast<size_t>(in.gcount());
+    if (got > static_cast<size_t>(kMaxScriptBytes) - text.size()) {
+      problem = kTooLarge;
+      return false;
+    }
+    text.append(piece.data(), got);
+  }
+  if (in.bad()) problem = "cannot read the script";
+  return !in.bad();
+}
+
+int RunScript(const std::string& path, std::istream& in, std::ostream& out, std::ostream& err) {
+  const bool from_input = path == kStandardInput;
+  const std::string name = from_input ? std::string(kStandardInputName) : PathExcerpt(path);
   std::string text;
   std::string problem;
-  if (!ReadScript(path, text, problem)) {
-    err << PathExcerpt(path) << ": " << problem << "\n";
+  if (!(from_input ? ReadScriptStream(in, text, problem) : ReadScriptFile(path, text, problem))) {
+    err << name << ": " << problem << "\n";
     return kExitFailure;
   }
   try {
     ForEachScriptCommand(text, [](const ScriptCommand&) {});
   } catch (const ScriptSyntaxError& error) {
-    err << PathExcerpt(path) << ":" << error.line() << ": " << error.what() << "\n";
+    err << name << ":" << error.line() << ": " << error.what() << "\n";
     return kExitFailure;
   }
   ScriptRunner runner(out);
@@ -105,7 +131,12 @@ int RunScript(const std::string& path, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 2 && args[0] == "run") return RunScript(std::string(args[1]), out, err);
+  return RunCommandLine(args, std::cin, out, err);
+}
+
+int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+  if (args.size() == 2 && args[0] == "run") return RunScript(std::string(args[1]), in, out, err);
   if (args.size() == 2 && args[0] == "new") return NewFormCommand(std::string(args[1]), err);
   if (!args.empty() && args[0] == "render") {
     std::string problem;

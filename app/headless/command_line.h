@@ -1,7 +1,8 @@
-// The command line of the `vellumar` tool: `vellumar run SCRIPT`, `vellumar new FORM`, `vellumar render FORM
-// --out FILE ...`, and the usage text for anything else.
+// The command line of the `vellumar` tool: `vellumar run SCRIPT` (or `-` for standard input), `vellumar new
+// FORM`, `vellumar render FORM --out FILE ...`, and the usage text for anything else.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -18,6 +19,11 @@ inline constexpr int kExitUsage = 2;
 // "SCRIPT:LINE: message" for a malformed line (or "SCRIPT: message" for a script that cannot be read) go to
 // err. A malformed line anywhere stops the script before its first command runs; a command that raises an
 // error prints it and the script goes on, but the exit code is then kExitFailure. Returns the exit code.
+// "run -" reads the script from in, to its end, with the same size limit as a script file, and messages
+// call it "standard input".
+int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
+// The same, with std::cin as in.
 int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 }  // namespace vellumar

@@ -13,6 +13,8 @@
 namespace vellumar {
 namespace {
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 struct ArgSpec {
   std::string_view name;
   ScriptArgKind kind;
@@ -33,7 +35,7 @@ constexpr ArgSpec kMouseArgs[] = {{"X", ScriptArgKind::kSingle},
                                   {"SHIFT", ScriptArgKind::kInt16}};
 constexpr ArgSpec kPointArgs[] = {{"X", ScriptArgKind::kInt32}, {"Y", ScriptArgKind::kInt32}};
 constexpr ArgSpec kKeyArgs[] = {{"CODE", ScriptArgKind::kInt16}, {"SHIFT", ScriptArgKind::kInt16}};
-constexpr ArgSpec kPaintArgs[] = {{"FILE", ScriptArgKind::kString}, {"SCALE", ScriptArgKind::kInt32}};
+constexpr ArgSpec kPaintArgs[] = {{"FILE", ScriptArgKind::kString}, {"SCALE", ScriptArgKind::kScale}};
 constexpr ArgSpec kFormArgs[] = {{"FORM", ScriptArgKind::kString}, {"NAME", ScriptArgKind::kString}};
 
 // cursor, set, get and call have grammars of their own and are handled before this table.
@@ -230,6 +232,8 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line, int line_num
 }
 
 void ForEachScriptCommand(std::string_view text, const std::function<void(const ScriptCommand&)>& visit) {
+  // Editors may begin a UTF-8 file with a byte-order mark; it is no part of the first line.
+  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
   int line_number = 0;
   while (!text.empty()) {
     const size_t end = text.find('\n');

@@ -19,7 +19,7 @@ namespace vellumar {
 std::optional<ScriptCommand> ParseScriptLine(std::string_view line, int line_number);
 
 // Calls visit with each command of text in order, parsing one line at a time; stops at the first malformed
-// line by throwing. Lines end with "\n" or "\r\n".
+// line by throwing. Lines end with "\n" or "\r\n"; a UTF-8 byte-order mark at the start of text is skipped.
 void ForEachScriptCommand(std::string_view text, const std::function<void(const ScriptCommand&)>& visit);
 
 // All commands of a script.

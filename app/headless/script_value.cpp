@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/device_context.h"
+
 namespace vellumar {
 namespace {
 
@@ -63,6 +65,8 @@ bool Fits(const ScriptValue& value, ScriptArgKind kind) {
       return ToInt32(value).has_value();
     case ScriptArgKind::kInt16:
       return ToInt16(value).has_value();
+    case ScriptArgKind::kScale:
+      return ToInt32(value).has_value();
     case ScriptArgKind::kColor:
       return ToColor(value).has_value();
     case ScriptArgKind::kSingle:
@@ -83,6 +87,9 @@ std::string Describe(ScriptArgKind kind) {
       return "a whole number from -2147483648 to 2147483647 (or 0x0 to 0xFFFFFFFF)";
     case ScriptArgKind::kInt16:
       return "a whole number from -32768 to 32767 (or 0x0 to 0xFFFF)";
+    case ScriptArgKind::kScale:
+      return "a whole number from 1 to " + std::to_string(DeviceContext::kMaxScale) +
+             " (device pixels per 96-dpi pixel)";
     case ScriptArgKind::kColor:
       return "a colour from 0x00000000 to 0xFFFFFFFF";
     case ScriptArgKind::kSingle:

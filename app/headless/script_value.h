@@ -31,6 +31,7 @@ using ScriptValue = std::variant<ScriptNothing, ScriptNumber, bool, std::string>
 enum class ScriptArgKind {
   kInt32,    // whole number, -2147483648 .. 2147483647 or 0x0 .. 0xFFFFFFFF
   kInt16,    // whole number, -32768 .. 32767 or 0x0 .. 0xFFFF
+  kScale,    // device pixels per 96-dpi pixel: 1 .. 4, which the host checks; any kInt32 reads
   kColor,    // OLE colour: 0x00000000 .. 0xFFFFFFFF, or a decimal taken as its 32-bit pattern
   kSingle,   // any number within the range of a 32-bit float
   kBoolean,  // True or False, or a number (non-zero is True)

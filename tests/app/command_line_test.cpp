@@ -93,6 +93,29 @@ TEST_F(CommandLineTest, AnUnreadableScriptFailsWithItsName) {
   EXPECT_EQ(err_.str(), folder_.string() + ": is a folder, not a script\n");
 }
 
+// Scripts as editors and pipes hand them over: with a byte-order mark, and on standard input, where the limit
+// on a script's size holds as it does for a file.
+TEST_F(CommandLineTest, AScriptMayBeginWithAByteOrderMarkAndComeFromStandardInput) {
+  const std::string text = "\xEF\xBB\xBFnew 10 10\nget TabHeight\n";
+  const std::string expected =
+      "changed NumberOfTabs\nchanged FontName\nchanged FontBold\nchanged FontSize\n= 22\n";
+  EXPECT_EQ(Run({"run", Script("bom.vscript", text)}), kExitOk) << err_.str();
+  EXPECT_EQ(out_.str(), expected);
+  const std::vector<std::string_view> from_input = {"run", "-"};
+  std::istringstream piped(text);
+  out_.str("");
+  EXPECT_EQ(RunCommandLine(from_input, piped, out_, err_), kExitOk) << err_.str();
+  EXPECT_EQ(out_.str(), expected);
+  std::istringstream malformed("new\nfly\n");
+  err_.str("");
+  EXPECT_EQ(RunCommandLine(from_input, malformed, out_, err_), kExitFailure);
+  EXPECT_EQ(err_.str(), "standard input:2: unknown command 'fly'\n");
+  std::istringstream too_large(std::string((std::size_t{64} << 20) + 1, '#'));
+  err_.str("");
+  EXPECT_EQ(RunCommandLine(from_input, too_large, out_, err_), kExitFailure);
+  EXPECT_EQ(err_.str(), "standard input: the script is larger than 64 MiB\n");
+}
+
 TEST_F(CommandLineTest, AnythingElseShowsTheUsage) {
   for (const std::vector<std::string_view>& args :
        {std::vector<std::string_view>{}, {"run"}, {"render", "a.vform"}, {"run", "a", "b"}}) {

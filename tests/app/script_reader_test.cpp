@@ -135,6 +135,7 @@ TEST(ScriptReader, MalformedLinesNameTheirLineAndTheFault) {
       {"call Fly", 1, "unknown method 'Fly'"},
       {"call GetTabAccessKey", 1, "GetTabAccessKey: K is missing"},
       {"call AddTab 60 \"a\" 5", 1, "PICTURE must be a picture file path in double quotes, or Nothing"},
+      {"paint \"a.png\" 2.5", 1, "paint: SCALE must be a whole number from 1 to 4 (device pixels"},
       {"paint out.png", 1, "'out.png' is not a name"},
       {"paint \"out.png", 1, "string without its closing double quote"},
       {"paint \"a\\nb\"", 1, "unknown escape in string"},

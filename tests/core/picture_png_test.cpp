@@ -96,16 +96,25 @@ TEST(PngReader, RefusesDamagedPngsAndSizesTheDataCannotHold) {
   struct Case {
     const char* name;
     Bytes file;
+    std::string reason;
   };
+  const std::string damaged = "damaged or unsupported PNG data";
   const Case cases[] = {
-      {"signature only", Bytes(valid.begin(), valid.begin() + 8)},
-      {"cut in the header", Bytes(valid.begin(), valid.begin() + 20)},
-      {"cut in the data", Bytes(valid.begin(), valid.end() - 16)},
-      {"damaged data", bad_crc},
-      {"zero width", PatchPngSize(valid, 0, 1)},
-      {"width beyond the format", PatchPngSize(valid, 0x80000000u, 1)},
-      {"a few bytes claiming 16 megapixels", PatchPngSize(valid, 4096, 4096)},
-      {"more pixels than allowed", PatchPngSize(valid, 5000, 5000)},
+      {"signature only", Bytes(valid.begin(), valid.begin() + 8), damaged},
+      {"cut in the header", Bytes(valid.begin(), valid.begin() + 20),
+       "PNG chunk IHDR claims 13 bytes, past the end of the 20-byte file"},
+      {"cut in the data", Bytes(valid.begin(), valid.end() - 16),
+       "PNG chunk IDAT claims 12 bytes, past the end of the 53-byte file"},
+      {"damaged data", bad_crc, damaged},
+      {"zero width", PatchPngSize(valid, 0, 1), damaged},
+      {"width beyond the format", PatchPngSize(valid, 0x80000000u, 1), damaged},
+      {"a few bytes claiming 16 megapixels", PatchPngSize(valid, 4096, 4096),
+       "the PNG image of 4096 x 4096 pixels cannot come out of a file of " + std::to_string(valid.size()) +
+           " bytes"},
+      {"more pixels than allowed", PatchPngSize(valid, 4100, 4100),
+       "an image of 4100 x 4100 pixels is larger than a picture may be (16777216 pixels)"},
+      {"a side beyond the pixels allowed", PatchPngSize(valid, 20000000, 1),
+       "an image of 20000000 x 1 pixels is larger than a picture may be (16777216 pixels)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -114,6 +123,7 @@ TEST(PngReader, RefusesDamagedPngsAndSizesTheDataCannotHold) {
       ADD_FAILURE() << "loaded";
     } catch (const HostError& e) {
       EXPECT_EQ(e.number(), kErrInvalidPicture);
+      EXPECT_EQ(std::string(e.what()), "Invalid picture: " + c.reason);
     }
   }
 }
