@@ -136,16 +136,48 @@ class IdatStream {
   bool emitted_ = false;  // an IDAT chunk has been written
 };
 
-// One byte of a pixel's red, green and blue, as PNG stores them; monochrome pixels are black or white.
-struct PixelBytes {
-  const uint32_t* row;  // null above the first row, where every byte counts as 0
-  bool mono;
-  uint8_t At(size_t x, size_t channel) const {
-    if (row == nullptr) return 0;
-    ColorRef c = row[x];
-    if (mono) c = c != 0 ? Rgb(255, 255, 255) : Rgb(0, 0, 0);
-    return static_cast<uint8_t>(c >> (8 * channel));
+// The RGB bytes of a piece of a row and of the same piece of the row above, each after the bytes of the
+// pixel to the piece's left (zeros at the row's start, and everywhere above the first row), so that every
+// filter reads its neighbours at fixed offsets.
+class Piece {
+ public:
+  explicit Piece(const Bitmap& bitmap) : bitmap_(bitmap) {}
+
+  // Takes the pixels [from, to) of row y; returns the number of bytes.
+  size_t Load(int32_t y, size_t from, size_t to) {
+    if (from == 0) {
+      std::fill_n(row_.begin(), kRgbBytes, uint8_t{0});
+      std::fill_n(above_.begin(), kRgbBytes, uint8_t{0});
+    }
+    const size_t start = from == 0 ? 0 : from - 1;
+    const size_t offset = from == 0 ? kRgbBytes : 0;
+    Fill(row_.data() + offset, y, start, to);
+    Fill(above_.data() + offset, y - 1, start, to);
+    return (to - from) * kRgbBytes;
   }
+  // Byte i of the piece (0-based) is at kRgbBytes + i; its left neighbour kRgbBytes before.
+  const uint8_t* row() const { return row_.data() + kRgbBytes; }
+  const uint8_t* above() const { return above_.data() + kRgbBytes; }
+
+ private:
+  void Fill(uint8_t* out, int32_t y, size_t from, size_t to) const {
+    if (y < 0) {
+      std::fill(out, out + (to - from) * kRgbBytes, uint8_t{0});
+      return;
+    }
+    const uint32_t* pixels = bitmap_.Row(y);
+    const bool mono = bitmap_.format() == PixelFormat::kMono1;
+    for (size_t x = from; x < to; ++x, out += kRgbBytes) {
+      const ColorRef c = mono ? (pixels[x] != 0 ? Rgb(255, 255, 255) : Rgb(0, 0, 0)) : pixels[x];
+      out[0] = static_cast<uint8_t>(RedOf(c));
+      out[1] = static_cast<uint8_t>(GreenOf(c));
+      out[2] = static_cast<uint8_t>(BlueOf(c));
+    }
+  }
+
+  const Bitmap& bitmap_;
+  std::array<uint8_t, (kPiecePixels + 1) * kRgbBytes> row_{};
+  std::array<uint8_t, (kPiecePixels + 1) * kRgbBytes> above_{};
 };
 
 uint8_t PaethPredictor(int a, int b, int c) {
@@ -157,50 +189,77 @@ uint8_t PaethPredictor(int a, int b, int c) {
   return static_cast<uint8_t>((pa <= pb && pa <= pc) ? a : (pb <= pc) ? b : c);
 }
 
-// The filtered byte for the byte x of a row given its left, upper and upper-left neighbours (0 outside).
-uint8_t Filtered(Filter filter, int x, int left, int up, int up_left) {
+// out[i] = byte i less what predict makes of its left, upper and upper-left neighbours.
+template <typename Predict>
+void Subtract(const Piece& piece, size_t n, uint8_t* out, Predict predict) {
+  const uint8_t* x = piece.row();
+  const uint8_t* up = piece.above();
+  const uint8_t* left = x - kRgbBytes;
+  const uint8_t* up_left = up - kRgbBytes;
+  for (size_t i = 0; i < n; ++i) out[i] = static_cast<uint8_t>(x[i] - predict(left[i], up[i], up_left[i]));
+}
+
+// Writes the n bytes of the piece under filter into out.
+void FilterPiece(Filter filter, const Piece& piece, size_t n, uint8_t* out) {
   switch (filter) {
     case kNone:
-      return static_cast<uint8_t>(x);
+      return Subtract(piece, n, out, [](int, int, int) { return 0; });
     case kSub:
-      return static_cast<uint8_t>(x - left);
+      return Subtract(piece, n, out, [](int a, int, int) { return a; });
     case kUp:
-      return static_cast<uint8_t>(x - up);
+      return Subtract(piece, n, out, [](int, int b, int) { return b; });
     case kAvg:
-      return static_cast<uint8_t>(x - (left + up) / 2);
+      return Subtract(piece, n, out, [](int a, int b, int) { return (a + b) / 2; });
     case kPaeth:
     case kFilterCount:
       break;
   }
-  return static_cast<uint8_t>(x - PaethPredictor(left, up, up_left));
+  Subtract(piece, n, out, [](int a, int b, int c) { return PaethPredictor(a, b, c); });
 }
 
-// Calls visit(value, left, up, up_left) for each byte of the pixels [from, to) of row, in order.
-template <typename Visit>
-void ForEachFilteredByte(const PixelBytes& row, const PixelBytes& above, size_t from, size_t to,
-                         Visit visit) {
-  for (size_t x = from; x < to; ++x) {
-    for (size_t channel = 0; channel < kRgbBytes; ++channel) {
-      const int value = row.At(x, channel);
-      const int left = x > 0 ? row.At(x - 1, channel) : 0;
-      const int up = above.At(x, channel);
-      const int up_left = x > 0 ? above.At(x - 1, channel) : 0;
-      visit(value, left, up, up_left);
-    }
+// The sum of the n bytes of the piece under predict, each taken as a distance from zero (128 and above count
+// as negative): the measure by which a filter is chosen.
+template <typename Predict>
+uint64_t Distance(const Piece& piece, size_t n, Predict predict) {
+  const uint8_t* x = piece.row();
+  const uint8_t* up = piece.above();
+  const uint8_t* left = x - kRgbBytes;
+  const uint8_t* up_left = up - kRgbBytes;
+  uint32_t sum = 0;  // at most 128 a byte of a piece
+  for (size_t i = 0; i < n; ++i) {
+    const auto v = static_cast<uint8_t>(x[i] - predict(left[i], up[i], up_left[i]));
+    sum += v < 128 ? v : 256u - v;
   }
+  return sum;
 }
 
-// The filter with the least sum of the bytes taken as distances from zero; the first of equals wins.
-Filter ChooseFilter(const PixelBytes& row, const PixelBytes& above, size_t width, const FilterSet& allowed) {
+uint64_t Distance(Filter filter, const Piece& piece, size_t n) {
+  switch (filter) {
+    case kNone:
+      return Distance(piece, n, [](int, int, int) { return 0; });
+    case kSub:
+      return Distance(piece, n, [](int a, int, int) { return a; });
+    case kUp:
+      return Distance(piece, n, [](int, int b, int) { return b; });
+    case kAvg:
+      return Distance(piece, n, [](int a, int b, int) { return (a + b) / 2; });
+    case kPaeth:
+    case kFilterCount:
+      break;
+  }
+  return Distance(piece, n, [](int a, int b, int c) { return PaethPredictor(a, b, c); });
+}
+
+// The filter with the least sum of distances over the row; the first of equals wins.
+Filter ChooseFilter(Piece& piece, int32_t y, size_t width, const FilterSet& allowed) {
   if (std::count(allowed.begin(), allowed.end(), true) == 1) return kNone;
   std::array<uint64_t, kFilterCount> sums{};
-  ForEachFilteredByte(row, above, 0, width, [&](int value, int left, int up, int up_left) {
+  for (size_t from = 0; from < width; from += kPiecePixels) {
+    const size_t n = piece.Load(y, from, std::min(width, from + kPiecePixels));
     for (size_t f = 0; f < kFilterCount; ++f) {
-      if (!allowed[f]) continue;
-      const unsigned int v = Filtered(static_cast<Filter>(f), value, left, up, up_left);
-      sums[f] += v < 128 ? v : 256 - v;
+      if (allowed[f]) sums[f] += Distance(static_cast<Filter>(f), piece, n);
     }
-  });
+  }
   Filter best = kNone;
   for (size_t f = kSub; f < kFilterCount; ++f) {
     if (allowed[f] && sums[f] < sums[best]) best = static_cast<Filter>(f);
@@ -234,22 +293,17 @@ void WriteHeader(const ByteSink& sink, const Bitmap& bitmap) {
 }
 
 void WriteRows(IdatStream& idat, const Bitmap& bitmap, const FilterSet& allowed) {
-  const bool mono = bitmap.format() == PixelFormat::kMono1;
   const auto width = static_cast<size_t>(bitmap.width());
-  std::array<uint8_t, kPiecePixels * kRgbBytes> piece{};
+  std::array<uint8_t, kPiecePixels * kRgbBytes> filtered{};
+  Piece piece(bitmap);
   for (int32_t y = 0; y < bitmap.height(); ++y) {
-    const PixelBytes row{bitmap.Row(y), mono};
-    const PixelBytes above{y > 0 ? bitmap.Row(y - 1) : nullptr, mono};
-    const Filter filter = ChooseFilter(row, above, width, allowed);
+    const Filter filter = ChooseFilter(piece, y, width, allowed);
     const uint8_t type = filter;
     idat.Put(std::span<const uint8_t>(&type, 1));
     for (size_t from = 0; from < width; from += kPiecePixels) {
-      const size_t to = std::min(width, from + kPiecePixels);
-      size_t n = 0;
-      ForEachFilteredByte(row, above, from, to, [&](int value, int left, int up, int up_left) {
-        piece[n++] = Filtered(filter, value, left, up, up_left);
-      });
-      idat.Put(std::span<const uint8_t>(piece.data(), n));
+      const size_t n = piece.Load(y, from, std::min(width, from + kPiecePixels));
+      FilterPiece(filter, piece, n, filtered.data());
+      idat.Put(std::span<const uint8_t>(filtered.data(), n));
     }
   }
 }
