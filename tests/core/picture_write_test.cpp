@@ -33,11 +33,12 @@ Bytes RgbSamples(const Bitmap& bitmap) {
 }
 
 // Noise, smooth gradients, flat runs and stripes, so that every filter wins somewhere and the data spans
-// from a few bytes (a narrowed compression window) to many IDAT chunks.
+// from a few bytes (a narrowed compression window) to many IDAT chunks; rows a few thousand pixels long
+// cross the pieces the encoder works in.
 Bitmap RandomBitmap(std::mt19937& random) {
-  const int32_t sides[] = {1, 2, 3, 7, 64, 200, 301};
+  const int32_t sides[] = {1, 2, 3, 7, 64, 200, 301, 4097, 8193};
   const int32_t width = sides[random() % std::size(sides)];
-  const int32_t height = sides[random() % std::size(sides)];
+  const int32_t height = sides[random() % (width > 301 ? 4 : 7)];
   const bool mono = random() % 8 == 0;
   Bitmap bitmap(width, height, mono ? PixelFormat::kMono1 : PixelFormat::kColor32);
   const int pattern = static_cast<int>(random() % 4);
