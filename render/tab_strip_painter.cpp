@@ -72,7 +72,11 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   const StripMetrics m{SaturateToInt32(client.Width()), SaturateToInt32(client.Height()), state.mTabHeight};
   TabStripCanvas canvas(surface.hDC(), layout.Mirrored(), m.height);
   const int32_t count = std::max(0, std::min(state.mNumberOfTabs, state.Capacity()));
-  StripPass p{state, surface, layout, canvas, *this, m, count, state.mSelectedTab};
+  // A selection of 0 is painted as the first tab, and that tab gets no unselected body either: its selected
+  // head hides the body only where the head has room, so with a width of 0 or less or a low strip the body
+  // would show on this paint and be gone on the next, which finds the selection 1.
+  const int32_t skip_body = state.mSelectedTab == 0 && count >= 1 ? 1 : state.mSelectedTab;
+  StripPass p{state, surface, layout, canvas, *this, m, count, skip_body};
   ++paint_number_;
   // An image this painter did not draw last is drawn whole. Clearing it before anything else, as a full
   // repaint starts, means what the paint reads afterwards is read once after the clear, not also before it.
