@@ -100,21 +100,21 @@ VellumarAccessibleTab* VellumarAccessible::Tab(int32_t tab) const {
   }
   auto made = std::make_unique<VellumarAccessibleTab>(LiveVellumarWidget(widget_), tab);
   tabs_.insert(tab, QAccessible::registerAccessibleInterface(made.get()));
+  highest_ = std::max(highest_, tab);
   return made.release();  // the registry owns it now
 }
 
 std::vector<QAccessible::Id> VellumarAccessible::DetachTabsAbove(int32_t count) {
-  std::vector<std::pair<int32_t, QAccessible::Id>> above;
-  for (auto it = tabs_.cbegin(); it != tabs_.cend(); ++it) {
-    if (it.key() > count) above.emplace_back(it.key(), it.value());
-  }
-  // The last tab goes first, as DeleteTab removes them.
-  std::ranges::sort(above, std::ranges::greater());
+  // Looked up tab by tab from the highest interface made, so that removing one tab of many costs one
+  // lookup; the last tab goes first, as DeleteTab removes them.
   std::vector<QAccessible::Id> ids;
-  for (const auto& [tab, id] : above) {
-    tabs_.remove(tab);
-    ids.push_back(id);
+  for (int32_t tab = highest_; tab > count; --tab) {
+    if (const auto found = tabs_.constFind(tab); found != tabs_.constEnd()) {
+      ids.push_back(found.value());
+      tabs_.erase(found);
+    }
   }
+  highest_ = std::clamp(count, 0, highest_);
   return ids;
 }
 

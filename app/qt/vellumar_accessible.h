@@ -50,6 +50,7 @@ class VellumarAccessible final : public QAccessibleWidget {
 
   QPointer<QObject> widget_;                          // the widget described (see LiveVellumarWidget)
   mutable QHash<int32_t, QAccessible::Id> tabs_;      // tab number -> registered tab interface
+  mutable int32_t highest_ = 0;                       // no interface in tabs_ is for a tab above this
   std::unique_ptr<VellumarAccessibleEvents> events_;  // announces the widget's changes
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <new>
 #include <string>
 #include <utility>
@@ -59,16 +60,25 @@ QStringList VellumarTabStrip::tabs() const {
   return entries;
 }
 
+// A list as long as Vellumar::kMaxStoredTabs goes through in linear time and with one repaint. Assigned one
+// by one through the control, every tab would cost a repaint (the whole strip, while the widget is resized
+// but not yet shown), and every caption a rebuild of the access keys and every width a new layout of the
+// heads after it. So the records are written together, followed by one access-key update, one repaint and
+// one notification of each property; this leaves the state, the picture, the events and what assistive
+// technology is told that assigning them one by one leaves.
 void VellumarTabStrip::setTabs(const QStringList& tabs) {
   const std::vector<TabEntry> entries = EntriesOf(tabs);
   RunReportingErrors([&] {
     Vellumar& control = this->control();
-    ResizeTabList(static_cast<int32_t>(entries.size()));
-    for (int32_t tab = 1; tab <= static_cast<int32_t>(entries.size()); ++tab) {
-      const TabEntry& entry = entries[static_cast<size_t>(tab - 1)];
-      control.SetTabCaption(tab, ToUtf8(entry.caption));
-      control.SetTabWidth(tab, entry.width);
-    }
+    const auto count = static_cast<int32_t>(entries.size());
+    TruncateTabList(count);
+    const bool grown = ExtendTabList(count);
+    WriteTabEntries(entries);
+    control.SetTabAccessKeys();
+    control.DrawTab();
+    if (grown) emit propertyChanged(QStringLiteral("NumberOfTabs"));
+    emit propertyChanged(QStringLiteral("TabCaption"));
+    emit propertyChanged(QStringLiteral("TabWidth"));
     if (waiting_selection_ && *waiting_selection_ <= control.NumberOfTabs()) {
       const int32_t tab = *waiting_selection_;
       waiting_selection_.reset();
@@ -77,11 +87,50 @@ void VellumarTabStrip::setTabs(const QStringList& tabs) {
   });
 }
 
-// Adds tabs at the end or deletes them from the end until there are count (at least one).
-void VellumarTabStrip::ResizeTabList(int32_t count) {
+// Deletes tabs from the end until there are count (at least one). The tabs above the selection go at once;
+// from the selected tab on, DeleteTab passes the selection down tab by tab and raises TabPressed each time.
+void VellumarTabStrip::TruncateTabList(int32_t count) {
   Vellumar& control = this->control();
-  while (control.NumberOfTabs() > std::max(count, 1)) control.DeleteTab();
-  while (control.NumberOfTabs() < count) control.AddTab();
+  const int32_t kept = std::max(count, 1);
+  const int32_t at_once = std::max(kept, control.SelectedTab());
+  if (control.NumberOfTabs() > at_once) {
+    TabStripState& state = control.mutable_state();
+    state.mNumberOfTabs = at_once;
+    if (state.mHotTab > at_once) state.mHotTab = 0;
+    emit propertyChanged(QStringLiteral("NumberOfTabs"));
+  }
+  while (control.NumberOfTabs() > kept) control.DeleteTab();
+}
+
+// Adds tabs at the end until there are count, with new records; says whether it added any. A slot beyond the
+// list may still hold a deleted tab's record, whose picture is given up through TabPicture first, so that it
+// leaves the form's picture budget as AddTab would take it out.
+bool VellumarTabStrip::ExtendTabList(int32_t count) {
+  Vellumar& control = this->control();
+  const int32_t from = std::max(control.NumberOfTabs(), 0);
+  if (count <= from) return false;
+  const int32_t reused = std::min(count, control.state().Capacity());
+  for (int32_t tab = from + 1; tab <= reused; ++tab) {
+    const cTabsRef& record = control.state().mTabs[static_cast<size_t>(tab)];
+    if (record && record->TabPicture) control.SetTabPicture(tab, nullptr);
+  }
+  TabStripState& state = control.mutable_state();
+  if (state.Capacity() < count) state.mTabs.resize(static_cast<size_t>(count) + 1);
+  for (int32_t tab = from + 1; tab <= count; ++tab)
+    state.mTabs[static_cast<size_t>(tab)] = std::make_shared<cTabs>();
+  state.mNumberOfTabs = count;
+  return true;
+}
+
+// Writes the captions and widths of tabs 1 .. entries.size(), which exist, into their records; the control's
+// painter is told to forget what it laid out, so that the next paint takes them all.
+void VellumarTabStrip::WriteTabEntries(const std::vector<TabEntry>& entries) {
+  TabStripState& state = control().mutable_state();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    cTabs& record = state.Record(static_cast<int32_t>(i + 1));
+    record.TabCaption = ToUtf8(entries[i].caption);
+    record.TabWidth = entries[i].width;
+  }
 }
 
 int VellumarTabStrip::selectedTab() const {

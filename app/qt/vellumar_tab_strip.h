@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/qt/vellumar_widget.h"
 #include "platform/ole_color.h"
@@ -24,6 +25,8 @@
 #include "render/tab_strip_state.h"
 
 namespace vellumar {
+
+struct TabEntry;
 
 class VellumarTabStrip : public VellumarWidget {
   Q_OBJECT
@@ -139,7 +142,9 @@ class VellumarTabStrip : public VellumarWidget {
   const Vellumar& Control() const;
   void AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color);
   QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
-  void ResizeTabList(int32_t count);
+  void TruncateTabList(int32_t count);
+  bool ExtendTabList(int32_t count);
+  void WriteTabEntries(const std::vector<TabEntry>& entries);
   void AssignPicture(int index, const std::function<StdPictureRef()>& picture);
   // Moves tab from to tab to (1-based, both existing) through the tab properties; the selection is left
   // alone.

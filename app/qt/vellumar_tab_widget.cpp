@@ -71,12 +71,21 @@ int PageStepOf(const QKeyEvent& event) {
   return back ? -1 : 1;
 }
 
-// The widgets that can take the focus in page, the page included, in focus-chain order.
+// The widgets that can take the focus in page, the page included, in focus-chain order. Qt keeps a widget's
+// descendants together behind it in its window's chain, so the walk ends once it has met them all rather
+// than going round the whole window.
 std::vector<QWidget*> FocusableIn(QWidget* page) {
   std::vector<QWidget*> found;
   if (page->focusPolicy() != Qt::NoFocus) found.push_back(page);
-  for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
-    if (page->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus) found.push_back(w);
+  const QWidget* window = page->window();
+  qsizetype unmet = 0;
+  for (const QWidget* child : page->findChildren<QWidget*>()) {
+    if (child->window() == window) ++unmet;
+  }
+  for (QWidget* w = page->nextInFocusChain(); unmet > 0 && w != page; w = w->nextInFocusChain()) {
+    if (!page->isAncestorOf(w)) continue;
+    --unmet;
+    if (w->focusPolicy() != Qt::NoFocus) found.push_back(w);
   }
   return found;
 }
@@ -144,8 +153,12 @@ int VellumarTabWidget::insertTab(int index, QWidget* page, const QIcon& icon, co
       page->hide();
       return -1;
     }
-    pages_.insert(pages_.begin() + at, Page{page, page, false});
-    ChainPages();
+    pages_.insert(pages_.begin() + at, Page{page, page, false, nullptr});
+    members_.insert(page);
+    // A new page waits hidden in the page area until its tab is selected.
+    page->hide();
+    PlacePage(*page);
+    ChainPage(at);
     if (waiting_index_ >= 0 && waiting_index_ < count()) {
       const int waiting = waiting_index_;
       waiting_index_ = -1;
@@ -157,16 +170,40 @@ int VellumarTabWidget::insertTab(int index, QWidget* page, const QIcon& icon, co
 }
 
 // Tab runs from the strip through the pages in tab order and on out of the tab widget. A page that came
-// from another window joined the chain at the window's end, and setTabOrder moves one widget at a time.
-void VellumarTabWidget::ChainPages() {
-  QWidget* last = strip_;
-  for (const Page& page : pages_) {
-    if (!page.widget) continue;
-    for (QWidget* w : FocusableIn(page.widget)) {
-      QWidget::setTabOrder(last, w);
-      last = w;
-    }
+// from another window joined the chain at the window's end, and setTabOrder moves one widget at a time: the
+// new page's widgets go behind the last widget chained for the pages before it, which puts them before
+// those of the pages after it. Only the new page is walked, so a form of many pages chains in linear time.
+void VellumarTabWidget::ChainPage(int index) {
+  Page& page = pages_[static_cast<size_t>(index)];
+  QWidget* widget = page.widget;
+  const std::vector<QWidget*> focusable = FocusableIn(widget);
+  QWidget* last = ChainEndBefore(index);
+  QWidget* place = last;
+  // setTabOrder moves only widgets that take the focus, and looks for a widget's predecessor back over
+  // those that take none: a page that takes none would stay behind at the chain's end, where every later
+  // page's search would pass it. So it goes along with its widgets, taking the focus for that moment.
+  const bool carried = widget->focusPolicy() == Qt::NoFocus && widget->focusProxy() == nullptr;
+  if (carried) {
+    widget->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(place, widget);
+    place = widget;
   }
+  for (QWidget* w : focusable) {
+    QWidget::setTabOrder(place, w);
+    place = w;
+    last = w;
+  }
+  if (carried) widget->setFocusPolicy(Qt::NoFocus);
+  page.chain_end = last;
+}
+
+// The last widget chained for the pages before index: the strip when they have none.
+QWidget* VellumarTabWidget::ChainEndBefore(int index) const {
+  for (int i = index - 1; i >= 0; --i) {
+    const QWidget* end = pages_[static_cast<size_t>(i)].chain_end;
+    if (end != nullptr && isAncestorOf(end)) return pages_[static_cast<size_t>(i)].chain_end;
+  }
+  return strip_;
 }
 
 void VellumarTabWidget::removeTab(int index) {
@@ -188,6 +225,7 @@ void VellumarTabWidget::DetachPage(int index) {
 }
 
 void VellumarTabWidget::ForgetPage(int index) {
+  members_.remove(pages_[static_cast<size_t>(index)].identity);
   pages_.erase(pages_.begin() + index);
   if (index < strip_->count()) strip_->removeTab(index);
 }
@@ -234,6 +272,7 @@ int VellumarTabWidget::indexOf(const QWidget* page) const {
 }
 
 int VellumarTabWidget::PageIndexOf(const QObject* object) const {
+  if (!members_.contains(object)) return -1;
   const auto found = std::find_if(pages_.begin(), pages_.end(),
                                   [object](const Page& page) { return page.identity == object; });
   return found == pages_.end() ? -1 : static_cast<int>(found - pages_.begin());
@@ -375,18 +414,19 @@ void VellumarTabWidget::OnStripPressed(const QPoint& position) {
   emit tabBarClicked(index);
 }
 
+// Only the page shown before and the current one change: every other page is hidden already, from the
+// moment it was added.
 void VellumarTabWidget::FollowSelection() {
   if (changing_ > 0) return;
   const int index = currentIndex();
   QWidget* current = widget(index);
-  QWidget* focus = QApplication::focusWidget();
-  for (const Page& page : pages_) {
-    if (page.widget && page.widget != current && page.widget->isAncestorOf(focus)) strip_->setFocus();
+  if (shown_page_ && shown_page_ != current && members_.contains(shown_page_.data())) {
+    if (shown_page_->isAncestorOf(QApplication::focusWidget())) strip_->setFocus();
+    shown_page_->hide();
   }
-  LayOutPages();
-  if (current != nullptr) current->show();
-  for (const Page& page : pages_) {
-    if (page.widget && page.widget != current) page.widget->hide();
+  if (current != nullptr) {
+    PlacePage(*current);
+    current->show();
   }
   if (index == shown_index_ && current == shown_page_) return;
   shown_index_ = index;
@@ -409,10 +449,14 @@ QRect VellumarTabWidget::PageArea() const {
 }
 
 void VellumarTabWidget::LayOutPages() {
-  const QRect area = PageArea();
   for (const Page& page : pages_) {
-    if (page.widget) page.widget->setGeometry(area.isValid() ? area : QRect());
+    if (page.widget) PlacePage(*page.widget);
   }
+}
+
+void VellumarTabWidget::PlacePage(QWidget& page) const {
+  const QRect area = PageArea();
+  page.setGeometry(area.isValid() ? area : QRect());
 }
 
 void VellumarTabWidget::LayOutPagesLater() {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <QtCore/QPointer>
+#include <QtCore/QSet>
 #include <QtGui/QColor>
 #include <QtGui/QFont>
 #include <QtGui/QIcon>
@@ -152,16 +153,20 @@ class VellumarTabWidget : public QWidget {
 
  private:
   struct Page {
-    QPointer<QWidget> widget;  // the page, null once deleted
-    const QObject* identity;   // the page's address, to recognise it while it is being destroyed
-    bool width_fixed = false;  // setTabWidth gave the tab its width
+    QPointer<QWidget> widget;     // the page, null once deleted
+    const QObject* identity;      // the page's address, to recognise it while it is being destroyed
+    bool width_fixed = false;     // setTabWidth gave the tab its width
+    QPointer<QWidget> chain_end;  // the last widget chained for Tab at this page: its own, or the one before
   };
 
   // Shows the current page and hides the others, keeps the focus out of hidden pages, and reports a new
   // current page.
   void FollowSelection();
   void LayOutPages();
-  void ChainPages();
+  // Gives page the page area's geometry.
+  void PlacePage(QWidget& page) const;
+  void ChainPage(int index);
+  QWidget* ChainEndBefore(int index) const;
   void LayOutPagesLater();
   QRect PageArea() const;
   // Drops the page's tab; the page itself is left alone (it may be half destroyed).
@@ -175,6 +180,7 @@ class VellumarTabWidget : public QWidget {
 
   VellumarTabStrip* strip_;       // child, under the pages
   std::vector<Page> pages_;       // page i belongs to the strip's tab at index i
+  QSet<const QObject*> members_;  // the identities of pages_, to recognise a page without a search
   QPointer<QWidget> shown_page_;  // the page last reported current
   int shown_index_ = -1;          // the index last reported current
   int changing_ = 0;              // > 0 while the widget edits the strip and pages together

@@ -1,0 +1,142 @@
+// The largest tab lists through the Qt faces, as forms build them: VellumarTabStrip's tabs property
+// (BM_SetTabs: a new strip given n tabs, BM_SetTabsAgain: a strip of n tabs given n other captions and
+// widths), and VellumarTabWidget filled page by page as QUiLoader fills it (BM_TabWidgetPages: each page
+// made inside the widget with its window title and a line edit, then addPage). The /1 variants run with
+// accessibility on, a screen reader's listener taking every announcement. Times are this thread's CPU
+// time for the whole build, in milliseconds; the goals are 100,000 tabs under 1 s and 10,000 pages under
+// 2 s.
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <benchmark/benchmark.h>
+
+#include <QtGui/QAccessible>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QVBoxLayout>
+#include <QtWidgets/QWidget>
+#include <cstdint>
+
+#include "app/qt/vellumar_tab_strip.h"
+#include "app/qt/vellumar_tab_widget.h"
+#include "bench/bench_support.h"
+
+namespace vellumar {
+namespace {
+
+int64_t announced = 0;
+
+void CountAnnouncement(QAccessibleEvent*) {
+  ++announced;
+}
+
+void IgnoreRootObject(QObject*) {}
+
+// Switches accessibility on or off as an assistive technology does, through the platform.
+void SetActive(bool active) {
+  QPlatformIntegration* integration = QGuiApplicationPrivate::platformIntegration();
+  QPlatformAccessibility* accessibility = integration != nullptr ? integration->accessibility() : nullptr;
+  if (accessibility != nullptr) accessibility->setActive(active);
+}
+
+// Accessibility as a screen reader switches it on, with the widget's interface made, for as long as it lives.
+class Listening {
+ public:
+  Listening(QWidget& widget, bool on) : on_(on) {
+    if (!on_) return;
+    previous_ = QAccessible::installUpdateHandler(&CountAnnouncement);
+    previous_root_ = QAccessible::installRootObjectHandler(&IgnoreRootObject);
+    SetActive(true);
+    static_cast<void>(QAccessible::queryAccessibleInterface(&widget));
+  }
+  ~Listening() {
+    if (!on_) return;
+    SetActive(false);
+    QAccessible::installUpdateHandler(previous_);
+    QAccessible::installRootObjectHandler(previous_root_);
+  }
+  Listening(const Listening&) = delete;
+  Listening& operator=(const Listening&) = delete;
+
+ private:
+  bool on_;
+  QAccessible::UpdateHandler previous_ = nullptr;
+  QAccessible::RootObjectHandler previous_root_ = nullptr;
+};
+
+QStringList Entries(int64_t n, const QString& prefix, int width) {
+  QStringList entries;
+  entries.reserve(n);
+  for (int64_t i = 1; i <= n; ++i) entries << QStringLiteral("%1 %2|%3").arg(prefix).arg(i).arg(width);
+  return entries;
+}
+
+void BM_SetTabs(benchmark::State& state) {
+  const QStringList entries = Entries(state.range(0), QStringLiteral("&Tab"), 60);
+  for (auto _ : state) {
+    VellumarTabStrip strip;
+    strip.resize(800, 200);
+    Listening listening(strip, state.range(1) != 0);
+    const double start = bench::ThreadSeconds();
+    strip.setTabs(entries);
+    state.SetIterationTime(bench::ThreadSeconds() - start);
+    if (strip.count() != entries.size()) state.SkipWithError("tabs lost");
+    if ((state.range(1) != 0) != QAccessible::isActive()) state.SkipWithError("accessibility not as asked");
+  }
+}
+
+void BM_SetTabsAgain(benchmark::State& state) {
+  const QStringList first = Entries(state.range(0), QStringLiteral("Tab"), 60);
+  const QStringList second = Entries(state.range(0), QStringLiteral("&Seite"), 70);
+  for (auto _ : state) {
+    VellumarTabStrip strip;
+    strip.resize(800, 200);
+    strip.setTabs(first);
+    Listening listening(strip, state.range(1) != 0);
+    const double start = bench::ThreadSeconds();
+    strip.setTabs(second);
+    state.SetIterationTime(bench::ThreadSeconds() - start);
+    if (strip.tabs() != second) state.SkipWithError("tabs differ");
+  }
+}
+
+void BM_TabWidgetPages(benchmark::State& state) {
+  const auto n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLineEdit(&window));
+    auto* tabs = new VellumarTabWidget(&window);
+    layout->addWidget(tabs);
+    layout->addWidget(new QLineEdit(&window));
+    window.resize(800, 600);
+    Listening listening(*tabs->tabBar(), state.range(1) != 0);
+    const double start = bench::ThreadSeconds();
+    for (int i = 0; i < n; ++i) {
+      auto* page = new QWidget(tabs);
+      page->setWindowTitle(QStringLiteral("Seite %1").arg(i + 1));
+      new QLineEdit(page);
+      tabs->addPage(page);
+    }
+    state.SetIterationTime(bench::ThreadSeconds() - start);
+    if (tabs->count() != n) state.SkipWithError("pages lost");
+    // Qt asks every new widget to polish itself through a posted event; taken before the widgets go, so that
+    // the teardown does not search the queue once for each.
+    QCoreApplication::sendPostedEvents();
+  }
+}
+
+// One build per run, timed whole, at two sizes, with accessibility off and on.
+void Sizes(benchmark::internal::Benchmark* b, const char* what, int64_t small, int64_t large) {
+  b->ArgNames({what, "a11y"})
+      ->ArgsProduct({{small, large}, {0, 1}})
+      ->Iterations(1)
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_SetTabs)->Apply([](auto* b) { Sizes(b, "tabs", 10000, 100000); });
+BENCHMARK(BM_SetTabsAgain)->Apply([](auto* b) { Sizes(b, "tabs", 10000, 100000); });
+BENCHMARK(BM_TabWidgetPages)->Apply([](auto* b) { Sizes(b, "pages", 2000, 10000); });
+
+}  // namespace
+}  // namespace vellumar
