@@ -2,7 +2,10 @@
 // through the control, a selection that arrives before its tabs, colours and the caption font.
 #include <gtest/gtest.h>
 
+#include <QtGui/QPixmap>
 #include <QtTest/QSignalSpy>
+#include <random>
+#include <vector>
 
 #include "app/qt/vellumar_tab_strip.h"
 #include "control/vellumar.h"
@@ -81,6 +84,82 @@ TEST_F(TabStripTest, ASelectionBeforeItsTabsWaitsForThem) {
   strip_.setSelectedTab(2);
   strip_.setTabs({"A|60", "B|60", "C|60", "D|60", "E|60", "F|60", "G|60", "H|60", "I|60"});
   EXPECT_EQ(strip_.selectedTab(), 2) << "a later selection within the list wins";
+}
+
+// The tabs property assigned the plain way, tab by tab through the control's own properties: what setTabs
+// writes at once must leave the same strip.
+void SetTabsOneByOne(VellumarTabStrip& strip, const QStringList& tabs) {
+  Vellumar& control = strip.control();
+  QStringList entries = tabs.mid(0, Vellumar::kMaxStoredTabs);
+  if (entries.isEmpty()) entries << QStringLiteral("Register|60");
+  const auto count = static_cast<int32_t>(entries.size());
+  while (control.NumberOfTabs() > count) control.DeleteTab();
+  while (control.NumberOfTabs() < count) control.AddTab();
+  for (int32_t tab = 1; tab <= count; ++tab) {
+    const TabEntry entry = ParseTabEntry(entries[tab - 1]);
+    control.SetTabCaption(tab, ToUtf8(entry.caption));
+    control.SetTabWidth(tab, entry.width);
+  }
+}
+
+TEST(TabStripTabs, AssignedAtOnceLeaveWhatAssigningThemOneByOneLeaves) {
+  // Random lists (access keys, empty captions, widths of zero or less), between selections, pictures and
+  // removals, on a strip resized but not yet shown as forms build them: the tabs, pictures, selection,
+  // access keys, every pixel and every TabPressed must match.
+  static const QStringList kCaptions = {
+      "&Datei", "Bearbeiten", "", "&&Mehr", "A caption long enough to wrap", "&Ansicht|x", "Ü&ber"};
+  static const int32_t kWidths[] = {60, 45, 0, -5, 1, 120};
+  std::mt19937 rng(19);
+  const auto pick = [&](size_t n) { return static_cast<int>(rng() % n); };
+  VellumarTabStrip strip;
+  VellumarTabStrip reference;
+  std::vector<int> pressed;
+  std::vector<int> reference_pressed;
+  QObject::connect(&strip, &VellumarWidget::tabPressed, [&](int previous) { pressed.push_back(previous); });
+  QObject::connect(&reference, &VellumarWidget::tabPressed,
+                   [&](int previous) { reference_pressed.push_back(previous); });
+  for (VellumarTabStrip* s : {&strip, &reference}) s->resize(230, 120);
+  for (int step = 0; step < 300; ++step) {
+    SCOPED_TRACE(step);
+    switch (pick(5)) {
+      case 0:
+      case 1: {
+        QStringList tabs;
+        for (int n = pick(12); n > 0; --n) {
+          tabs << QStringLiteral("%1|%2").arg(kCaptions[pick(kCaptions.size())]).arg(kWidths[pick(6)]);
+        }
+        strip.setTabs(tabs);
+        SetTabsOneByOne(reference, tabs);
+        break;
+      }
+      case 2: {
+        const int tab = pick(static_cast<size_t>(strip.count()) + 2) - 1;
+        for (VellumarTabStrip* s : {&strip, &reference}) s->control().SetSelectedTab(tab);
+        break;
+      }
+      case 3: {
+        const int index = pick(static_cast<size_t>(strip.count()) + 1);
+        QPixmap pixmap(5 + pick(20), 8);
+        pixmap.fill(Qt::darkCyan);
+        for (VellumarTabStrip* s : {&strip, &reference}) s->setTabIcon(index, pixmap);
+        break;
+      }
+      default: {
+        const int index = pick(static_cast<size_t>(strip.count()) + 1);
+        for (VellumarTabStrip* s : {&strip, &reference}) s->removeTab(index);
+        break;
+      }
+    }
+    ASSERT_EQ(strip.tabs(), reference.tabs());
+    ASSERT_EQ(strip.control().SelectedTab(), reference.control().SelectedTab());
+    ASSERT_EQ(strip.accessKeys(), reference.accessKeys());
+    ASSERT_EQ(pressed, reference_pressed);
+    for (int i = 0; i < strip.count(); ++i) {
+      ASSERT_EQ(strip.tabIcon(i).isNull(), reference.tabIcon(i).isNull()) << i;
+    }
+    reference.control().DrawTab();
+    ASSERT_TRUE(strip.image() == reference.image());
+  }
 }
 
 TEST_F(TabStripTest, ColoursReadAsRgbAndStoreRgb) {

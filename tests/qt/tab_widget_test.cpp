@@ -236,6 +236,39 @@ TEST_F(TabWidgetTest, TheFocusChainRunsThroughTheCurrentPageOnly) {
   EXPECT_EQ(chain(), (std::vector<QString>{"strip", "e2", "after"}));
 }
 
+TEST_F(TabWidgetTest, TheFocusChainFollowsPagesInsertedAnywhere) {
+  // Pages inserted before and between others, one holding nothing that takes the focus: Tab runs from the
+  // strip into whichever page is current and on out of the tab widget.
+  AddPages(2);
+  auto* empty = new QWidget;
+  tabs_->insertTab(1, empty, QStringLiteral("Leer"));
+  auto* first = new QWidget;
+  (new QLineEdit(first))->setObjectName(QStringLiteral("ef"));
+  tabs_->insertTab(0, first, QStringLiteral("Erste"));
+  auto* last = new QWidget;
+  (new QLineEdit(last))->setObjectName(QStringLiteral("el"));
+  tabs_->insertTab(3, last, QStringLiteral("Vierte"));
+  Show();
+  const std::vector<std::vector<QString>> expected = {{"strip", "ef", "after"},
+                                                      {"strip", "e0", "after"},
+                                                      {"strip", "after"},
+                                                      {"strip", "el", "after"},
+                                                      {"strip", "e1", "after"}};
+  ASSERT_EQ(tabs_->count(), static_cast<int>(expected.size()));
+  for (int current = 0; current < tabs_->count(); ++current) {
+    tabs_->setCurrentIndex(current);
+    before_->setFocus();
+    std::vector<QString> names;
+    for (size_t i = 0; i < expected[static_cast<size_t>(current)].size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      names.push_back(focus == after_ ? "after" : focus == tabs_->tabBar() ? "strip" : focus->objectName());
+    }
+    EXPECT_EQ(names, expected[static_cast<size_t>(current)]) << "page " << current;
+  }
+  EXPECT_EQ(empty->focusPolicy(), Qt::NoFocus) << "a page keeps its own policy";
+}
+
 TEST_F(TabWidgetTest, PagesTheirOwnersDeleteOrTakeAwayLoseTheirTabs) {
   AddPages(4);
   Show();
