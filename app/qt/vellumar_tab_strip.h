@@ -57,10 +57,10 @@ class VellumarTabStrip : public VellumarWidget {
 
   explicit VellumarTabStrip(QWidget* parent = nullptr);
 
-  // One entry per tab, "caption|width" (the caption with its "&" markers). Assigning rebuilds the list
-  // through the control: tabs that stay keep their pictures, missing tabs are added, extra ones deleted
-  // from the end; an empty list leaves one tab "Register" of width 60, as a new control has. Entries past
-  // Vellumar::kMaxStoredTabs are ignored.
+  // One entry per tab, "caption|width" (the caption with its "&" markers). Assigning rebuilds the list as
+  // assigning each caption and width through the control would, in time linear in the list: tabs that stay
+  // keep their pictures, missing tabs are added, extra ones deleted from the end; an empty list leaves one
+  // tab "Register" of width 60, as a new control has. Entries past Vellumar::kMaxStoredTabs are ignored.
   QStringList tabs() const;
   void setTabs(const QStringList& tabs);
   // SelectedTab. A tab beyond the list is refused by the control as always, but is also remembered and

@@ -123,6 +123,7 @@ VellumarTabWidget::~VellumarTabWidget() {
     if (page.widget) page.widget->removeEventFilter(this);
   }
   pages_.clear();
+  members_.clear();
 }
 
 // [SECTION] Pages
@@ -414,8 +415,6 @@ void VellumarTabWidget::OnStripPressed(const QPoint& position) {
   emit tabBarClicked(index);
 }
 
-// Only the page shown before and the current one change: every other page is hidden already, from the
-// moment it was added.
 void VellumarTabWidget::FollowSelection() {
   if (changing_ > 0) return;
   const int index = currentIndex();

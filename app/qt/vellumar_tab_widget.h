@@ -159,8 +159,8 @@ class VellumarTabWidget : public QWidget {
     QPointer<QWidget> chain_end;  // the last widget chained for Tab at this page: its own, or the one before
   };
 
-  // Shows the current page and hides the others, keeps the focus out of hidden pages, and reports a new
-  // current page.
+  // Shows the current page in the page area and hides the one shown before (every other page is hidden from
+  // the moment it is added), keeps the focus out of hidden pages, and reports a new current page.
   void FollowSelection();
   void LayOutPages();
   // Gives page the page area's geometry.
