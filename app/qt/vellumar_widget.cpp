@@ -257,10 +257,12 @@ void VellumarWidget::PressAccessKey(char32_t character) {
   Notify([&] { control_->AccessKeyPress(static_cast<int16_t>(code)); });
 }
 
-void VellumarWidget::GrabAccessKeys() {
-  for (auto it = shortcuts_.constBegin(); it != shortcuts_.constEnd(); ++it) releaseShortcut(it.key());
-  shortcuts_.clear();
-  for (size_t pos = 0; pos < access_keys_.size();) {
+void VellumarWidget::GrabAccessKeys(size_t from) {
+  if (from == 0) {
+    for (auto it = shortcuts_.constBegin(); it != shortcuts_.constEnd(); ++it) releaseShortcut(it.key());
+    shortcuts_.clear();
+  }
+  for (size_t pos = from; pos < access_keys_.size();) {
     const char32_t character = DecodeUtf8(access_keys_, pos);
     const QKeySequence sequence = AltSequence(character);
     if (sequence.isEmpty() ||
@@ -305,8 +307,13 @@ void VellumarWidget::Refresh() {
 
 void VellumarWidget::SetAccessKeys(const std::string& keys) {
   if (keys == access_keys_) return;
+  // A tab added at the end appends its key: grabbing only that keeps filling a strip tab by tab linear. The
+  // old keys end on a character of their own when the first new byte cannot continue a UTF-8 sequence.
+  const size_t kept = access_keys_.size();
+  const bool appended = keys.size() > kept && keys.starts_with(access_keys_) &&
+                        (static_cast<unsigned char>(keys[kept]) & 0xC0) != 0x80;
   access_keys_ = keys;
-  GrabAccessKeys();
+  GrabAccessKeys(appended ? kept : 0);
 }
 
 void VellumarWidget::PropertyChanged(const std::string& name) {

@@ -106,7 +106,8 @@ class VellumarWidget : public QWidget, private SurfaceHost, private VellumarEven
   // rounded up (Qt scales the image down to the screen), 1 to DeviceContext::kMaxScale.
   int32_t DeviceScale() const;
   void PressAccessKey(char32_t character);
-  void GrabAccessKeys();
+  // Grabs Alt plus each access key from byte from of the keys on; from 0 releases every grab first.
+  void GrabAccessKeys(size_t from);
   // When the pointer has left without the control seeing it go (no grab held: a grab that failed, was
   // refused or was ended by someone else), hands the control a move at the last position it saw, so it
   // notices that the pointer is gone, raises MouseOut and clears its hot tab.

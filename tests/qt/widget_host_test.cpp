@@ -198,6 +198,54 @@ TEST_F(WidgetHostTest, AltAndAnAccessKeySelectsItsTab) {
   EXPECT_EQ(control().SelectedTab(), 3);
 }
 
+// Tabs added one by one grab only the key each appends; every other change grabs them all again. A seeded
+// run of additions, caption changes and deletions must leave Alt + each letter, typed in another widget of
+// the window, selecting the tab the control itself names for it.
+TEST_F(WidgetHostTest, AltKeysFollowEveryChangeOfTheCaptions) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* edit = new QLineEdit(&window);
+  auto* widget = new VellumarWidget(&window);
+  layout->addWidget(edit);
+  layout->addWidget(widget);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  const std::vector<std::string> captions = {"&Alpha", "&Beta", "B&ild", "Ohne", "&&Und", "&Ü&ber", "&c"};
+  const std::vector<std::pair<Qt::Key, int16_t>> keys = {
+      {Qt::Key_A, 'a'}, {Qt::Key_B, 'b'}, {Qt::Key_I, 'i'}, {Qt::Key_C, 'c'}, {Qt::Key_Udiaeresis, 0xFC}};
+  uint32_t seed = 7;
+  const auto next = [&seed](uint32_t bound) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % bound;
+  };
+  Vellumar& c = widget->control();
+  for (int step = 0; step < 40; ++step) {
+    const uint32_t action = next(4);
+    std::string caption = captions[next(static_cast<uint32_t>(captions.size()))];
+    if (action <= 1) {
+      int32_t width = 40;
+      StdPictureRef none;
+      c.AddTab(width, caption, none);
+    } else if (action == 2) {
+      c.SetTabCaption(static_cast<int32_t>(next(static_cast<uint32_t>(c.NumberOfTabs())) + 1), caption);
+    } else if (c.NumberOfTabs() > 1) {
+      c.DeleteTab();
+    }
+    for (auto [key, code] : keys) {
+      int16_t asked = code;
+      const int32_t named = c.GetTabAccessKey(asked);
+      const int32_t before = c.SelectedTab();
+      edit->setFocus();
+      QTest::keyClick(edit, key, Qt::AltModifier);
+      // A deleted tab keeps its key until the captions change; selecting it is refused.
+      const bool selectable = named != 0 && named <= c.NumberOfTabs();
+      EXPECT_EQ(c.SelectedTab(), selectable ? named : before) << "step " << step << ", key " << code;
+    }
+  }
+}
+
 TEST_F(WidgetHostTest, AccessKeyReachesTheControlFromElsewhereInItsWindow) {
   QWidget window;
   auto* layout = new QVBoxLayout(&window);
