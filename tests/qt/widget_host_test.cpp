@@ -198,19 +198,31 @@ TEST_F(WidgetHostTest, AltAndAnAccessKeySelectsItsTab) {
   EXPECT_EQ(control().SelectedTab(), 3);
 }
 
+// A window with a line edit above a strip, for keys typed elsewhere in the strip's window.
+struct EditBesideStrip {
+  EditBesideStrip() {
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(edit);
+    layout->addWidget(widget);
+  }
+  bool Shown() {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  }
+  QWidget window;
+  QLineEdit* edit = new QLineEdit(&window);
+  VellumarWidget* widget = new VellumarWidget(&window);
+};
+
 // Tabs added one by one grab only the key each appends; every other change grabs them all again. A seeded
 // run of additions, caption changes and deletions must leave Alt + each letter, typed in another widget of
 // the window, selecting the tab the control itself names for it.
 TEST_F(WidgetHostTest, AltKeysFollowEveryChangeOfTheCaptions) {
-  QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  auto* edit = new QLineEdit(&window);
-  auto* widget = new VellumarWidget(&window);
-  layout->addWidget(edit);
-  layout->addWidget(widget);
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EditBesideStrip window;
+  ASSERT_TRUE(window.Shown());
+  QLineEdit* edit = window.edit;
+  VellumarWidget* widget = window.widget;
 
   const std::vector<std::string> captions = {"&Alpha", "&Beta", "B&ild", "Ohne", "&&Und", "&Ü&ber", "&c"};
   const std::vector<std::pair<Qt::Key, int16_t>> keys = {
@@ -247,16 +259,11 @@ TEST_F(WidgetHostTest, AltKeysFollowEveryChangeOfTheCaptions) {
 }
 
 TEST_F(WidgetHostTest, AccessKeyReachesTheControlFromElsewhereInItsWindow) {
-  QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  auto* edit = new QLineEdit(&window);
-  auto* widget = new VellumarWidget(&window);
-  layout->addWidget(edit);
-  layout->addWidget(widget);
+  EditBesideStrip window;
+  QLineEdit* edit = window.edit;
+  VellumarWidget* widget = window.widget;
   SetCaptions(widget->control(), {"Eins", "&Übersicht"});
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(window.Shown());
   edit->setFocus();
   ASSERT_TRUE(edit->hasFocus());
 
