@@ -25,7 +25,12 @@ WindowHandle QtWindowSystem::WindowFromPoint(Point position) {
 
 Rect QtWindowSystem::GetClientRect(WindowHandle window) {
   if (window != HandleOf(&owner_)) return Rect{};
-  return Rect{0, 0, owner_.width(), owner_.height()};
+  return Rect{0, 0, width_, height_};
+}
+
+void QtWindowSystem::SetClientSize(int width, int height) {
+  width_ = width;
+  height_ = height;
 }
 
 WindowHandle QtWindowSystem::GetCapture() {

@@ -23,8 +23,11 @@ class QtWindowSystem final : public WindowSystem {
   // is what the pointer is over, not the owner. As with the old platform, a disabled widget is not found:
   // the point belongs to the nearest enabled parent, or to no window of ours.
   WindowHandle WindowFromPoint(Point position) override;
-  // The owner's client rectangle; an empty one for any other handle.
+  // The owner's client rectangle as last told to the control (SetClientSize); an empty one for any other
+  // handle. Qt resizes a hidden widget without a resize event until it is shown; reporting the new size
+  // before the image has it would make every paint until then a whole one.
   Rect GetClientRect(WindowHandle window) override;
+  void SetClientSize(int width, int height);
   // QWidget::mouseGrabber().
   WindowHandle GetCapture() override;
   // Grabs the mouse for the owner; a request for any other window is refused, as no other widget is ours
@@ -36,6 +39,8 @@ class QtWindowSystem final : public WindowSystem {
 
  private:
   QWidget& owner_;
+  int width_ = 0;  // the owner's size the control was last sized to, in logical pixels
+  int height_ = 0;
 };
 
 }  // namespace vellumar

@@ -237,6 +237,7 @@ void VellumarWidget::SyncSurfaceSize() {
   const int width = std::max(0, this->width());
   const int height = std::max(0, this->height());
   const int32_t scale = DeviceScale();
+  windows_.SetClientSize(width, height);
   if (width != surface().width() || height != surface().height() || scale != surface().scale()) {
     try {
       surface().Resize(width, height, scale);

@@ -101,6 +101,20 @@ void BM_SetTabsAgain(benchmark::State& state) {
   }
 }
 
+// A strip sized before it is shown, as a form sizes it, given its tabs one by one through addTab.
+void BM_AddTabs(benchmark::State& state) {
+  const auto n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    VellumarTabStrip strip;
+    strip.resize(800, 200);
+    Listening listening(strip, state.range(1) != 0);
+    const double start = bench::ThreadSeconds();
+    for (int i = 0; i < n; ++i) strip.addTab(QStringLiteral("&Tab %1").arg(i + 1), 60);
+    state.SetIterationTime(bench::ThreadSeconds() - start);
+    if (strip.count() != n + 1) state.SkipWithError("tabs lost");
+  }
+}
+
 void BM_TabWidgetPages(benchmark::State& state) {
   const auto n = static_cast<int>(state.range(0));
   for (auto _ : state) {
@@ -140,6 +154,7 @@ void Sizes(benchmark::internal::Benchmark* b, const char* what, int64_t small, i
 }
 BENCHMARK(BM_SetTabs)->Apply([](auto* b) { Sizes(b, "tabs", 10000, 100000); });
 BENCHMARK(BM_SetTabsAgain)->Apply([](auto* b) { Sizes(b, "tabs", 10000, 100000); });
+BENCHMARK(BM_AddTabs)->Apply([](auto* b) { Sizes(b, "tabs", 2000, 10000); });
 BENCHMARK(BM_TabWidgetPages)->Apply([](auto* b) { Sizes(b, "pages", 2000, 10000, true); });
 
 }  // namespace

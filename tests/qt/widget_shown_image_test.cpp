@@ -79,6 +79,22 @@ TEST(WidgetShownImage, ShowsThePersistentImageAfterEveryChange) {
   }
 }
 
+// Qt resizes a hidden widget without telling it until it is shown, as a form sizes its strip before it
+// fills it. The control keeps painting at the size it was told, and is repainted at the new one on show.
+TEST(WidgetShownImage, AStripSizedWhileHiddenPaintsAtItsNewSizeWhenShown) {
+  WatchedWidget widget;
+  widget.resize(333, 77);
+  SetCaptions(widget.control(), {"&Allgemein", "Farben", "&Bilder"});
+  widget.control().SetTabCaption(2, "Lang und breit");
+  widget.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+  QApplication::processEvents();
+  EXPECT_EQ(widget.image().width(), 333);
+  EXPECT_EQ(widget.image().height(), 77);
+  EXPECT_EQ(widget.control().state().mPageRect.right, 333);
+  EXPECT_EQ(DifferingPixels(widget), 0);
+}
+
 TEST(WidgetShownImage, AHoverRepaintsTheTwoHeadsAlone) {
   WatchedWidget widget;
   widget.resize(800, 600);
