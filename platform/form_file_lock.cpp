@@ -15,7 +15,9 @@
 namespace vellumar {
 namespace {
 
-constexpr std::chrono::milliseconds kPollInterval{20};
+// A save that releases the lock often takes it again within a few milliseconds, for its next control: a
+// waiter polling more slowly than that can miss every gap between two saves and wait to its timeout.
+constexpr std::chrono::milliseconds kPollInterval{1};
 
 class Descriptor {
  public:
