@@ -12,7 +12,6 @@
 #include <limits>
 
 #include "platform/text.h"
-#include "render/tab_painter.h"
 #include "render/xp_wells.h"
 
 namespace vellumar {
@@ -177,15 +176,12 @@ Rect HeadFootprint(const StripPass& p, int32_t index) {
   return p.canvas.ToDevice(box);
 }
 
-CaptionPlace PlaceCaption(StripPass& p, int32_t index) {
+CaptionPlace PlaceCaption(StripPass& p, int32_t index, float pic_x, float pic_y) {
   CaptionPlace place;
   if (p.count < 1 || SurfaceIsEmpty(p.m)) return place;
   TabStripState& st = p.state;
   const cTabs& record = st.Record(index);
   const Rect head = st.mTabRects[static_cast<size_t>(index)];
-  float pic_x = 0;
-  float pic_y = 0;
-  GetPictureSize(p.surface, record.TabPicture.get(), pic_x, pic_y);
   const int32_t dx = RoundToPixel(pic_x + kCaptionInset);
   const int32_t picture_width = RoundToPixel(pic_x);
   const int32_t line_height = p.LineHeight();
@@ -215,12 +211,35 @@ Rect CaptionFootprint(const CaptionPlace& place) {
               std::max(text.right, picture.right), std::max(text.bottom, picture.bottom)};
 }
 
+Rect MeasureCaption(DeviceContext& dc, const std::string& caption, const Rect& head) {
+  Rect text = head;
+  MeasureText(dc, caption, CaptionLength(caption), text);
+  return text;
+}
+
+LaidOutText LayOutCaption(const DeviceContext& dc, const std::string& caption, int64_t width,
+                          uint32_t format) {
+  return LaidOutText(dc, caption, CaptionLength(caption), width, format);
+}
+
 void PaintStrip(StripPass& p) {
-  p.canvas.Fill(StripBox{0, 0, p.m.width, p.m.tab_height}, p.state.mBackColorForm);
+  FillStripBackground(p.canvas, StripBackgroundBox(p.m), p.state.mBackColorForm);
+}
+
+void FillStripBackground(TabStripCanvas& canvas, const StripBox& strip, OleColor& color) {
+  canvas.Fill(strip, color);
+}
+
+void FramePage(TabStripCanvas& canvas, const StripBox& page, OleColor& color) {
+  canvas.Frame(page, color);
 }
 
 void PaintPageFrame(StripPass& p) {
-  p.canvas.Frame(PageFrameBox(p.m), p.state.mFrameColor);
+  FramePage(p.canvas, PageFrameBox(p.m), p.state.mFrameColor);
+}
+
+StripBox StripBackgroundBox(const StripMetrics& m) {
+  return StripBox{0, 0, m.width, m.tab_height};
 }
 
 StripBox PageFrameBox(const StripMetrics& m) {

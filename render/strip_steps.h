@@ -40,7 +40,7 @@ class CaptionMeasure {
 // What every step of one paint reads.
 struct StripPass {
   TabStripState& state;
-  PaintSurface& surface;
+  PaintSurface* surface;  // the control's surface; none when a piece of the strip is painted alone
   const StripLayout& layout;
   TabStripCanvas& canvas;
   CaptionMeasure& measure;
@@ -67,7 +67,13 @@ struct CaptionPlace {
   const StdPicture* picture = nullptr;
   Rect picture_area;  // the part of the picture that is drawn, cut at the surface's edges
 };
-CaptionPlace PlaceCaption(StripPass& p, int32_t index);
+// pic_x and pic_y are the size of the tab's picture in pixels, as GetPictureSize gives it.
+CaptionPlace PlaceCaption(StripPass& p, int32_t index, float pic_x, float pic_y);
+
+// A caption measured and laid out afresh, for a CaptionMeasure that keeps nothing or to fill what it keeps.
+Rect MeasureCaption(DeviceContext& dc, const std::string& caption, const Rect& head);
+LaidOutText LayOutCaption(const DeviceContext& dc, const std::string& caption, int64_t width,
+                          uint32_t format);
 
 // The device pixels tab index's picture and caption cover.
 Rect CaptionFootprint(const CaptionPlace& place);
@@ -75,8 +81,13 @@ Rect CaptionFootprint(const CaptionPlace& place);
 // The steps, in the order of a paint. Lines and pixels go through the canvas, so that a clip box on the
 // surface's device context limits them all.
 void PaintStrip(StripPass& p);
+// The strip background and the page's frame on any box; color receives its RGB translation.
+void FillStripBackground(TabStripCanvas& canvas, const StripBox& strip, OleColor& color);
+void FramePage(TabStripCanvas& canvas, const StripBox& page, OleColor& color);
 // The page's frame, drawn after the strip background; left out where the page was cleared with its frame.
 void PaintPageFrame(StripPass& p);
+// The strip's rows in top-layout coordinates, whole.
+StripBox StripBackgroundBox(const StripMetrics& m);
 // The page's frame in top-layout coordinates: the rows below the strip, whole.
 StripBox PageFrameBox(const StripMetrics& m);
 void PaintOutline(StripPass& p, int32_t index);

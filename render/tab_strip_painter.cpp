@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "render/image_manipulation.h"
+#include "render/tab_painter.h"
 #include "render/tab_strip_canvas.h"
 #include "render/xp_wells.h"
 
@@ -76,7 +77,7 @@ void TabStripPainter::PaintNow(TabStripState& state, PaintSurface& surface, cons
   // head hides the body only where the head has room, so with a width of 0 or less or a low strip the body
   // would show on this paint and be gone on the next, which finds the selection 1.
   const int32_t skip_body = state.mSelectedTab == 0 && count >= 1 ? 1 : state.mSelectedTab;
-  StripPass p{state, surface, layout, canvas, *this, m, count, skip_body};
+  StripPass p{state, &surface, layout, canvas, *this, m, count, skip_body};
   ++paint_number_;
   // An image this painter did not draw last is drawn whole. Clearing it before anything else, as a full
   // repaint starts, means what the paint reads afterwards is read once after the clear, not also before it.
@@ -318,7 +319,7 @@ DamageRegion TabStripPainter::FindDamage(StripPass& p, const Look& now, int32_t 
     if (!(RoleOf(was, index) == RoleOf(now, index))) Retouch(p, index, range, image, damage);
   }
   if (was.strip != now.strip) {
-    damage.Add(Clipped(p.canvas.ToDevice(StripBox{0, 0, p.m.width, p.m.tab_height}), image));
+    damage.Add(Clipped(p.canvas.ToDevice(StripBackgroundBox(p.m)), image));
     Retouch(p, was.selected, range, image, damage);
     Retouch(p, now.selected, range, image, damage);
   }
@@ -335,7 +336,7 @@ bool TabStripPainter::ImageIsNew(PaintSurface& surface) const {
 
 bool TabStripPainter::NeedsWholeImage(const StripPass& p, const Look& now) const {
   const Look& was = look_;
-  if (ImageIsNew(p.surface)) return true;
+  if (ImageIsNew(*p.surface)) return true;
   if (now.image != Rect{0, 0, now.m.width, now.m.height} || was.image != now.image) return true;
   return was.mirrored != now.mirrored || was.m.width != now.m.width || was.m.height != now.m.height ||
          was.m.tab_height != now.m.tab_height || was.frame != now.frame;
@@ -360,7 +361,10 @@ Rect TabStripPainter::Footprint(StripPass& p, int32_t index, const Rect& image) 
 const CaptionPlace& TabStripPainter::Place(StripPass& p, int32_t index) {
   TabMemory& tab = tabs_[static_cast<size_t>(index)];
   if (tab.placed_in != paint_number_) {
-    tab.place = PlaceCaption(p, index);
+    float pic_x = 0;
+    float pic_y = 0;
+    GetPictureSize(*p.surface, p.state.Record(index).TabPicture.get(), pic_x, pic_y);
+    tab.place = PlaceCaption(p, index, pic_x, pic_y);
     tab.placed_in = paint_number_;
   }
   return tab.place;
@@ -374,9 +378,9 @@ void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range, Clea
   DeviceContext& dc = p.canvas.dc();
   dc.SetClipBox(area);
   if (clearing == Clearing::kCls) {
-    p.surface.Cls();
+    p.surface->Cls();
   } else {
-    p.surface.Invalidate(area);
+    p.surface->Invalidate(area);
   }
   PaintStrip(p);
   if (clearing != Clearing::kClearedAndFramed) PaintPageFrame(p);
@@ -404,7 +408,7 @@ void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range, Clea
 // then drawn in one pass, which keeps each pixel's sequence of steps and walks the tabs once. Says how the
 // drawing must start.
 TabStripPainter::Clearing TabStripPainter::ClearBesideStrip(StripPass& p, const Rect& image) {
-  const Rect strip = Intersect(p.canvas.ToDevice(StripBox{0, 0, p.m.width, p.m.tab_height}), image);
+  const Rect strip = Intersect(p.canvas.ToDevice(StripBackgroundBox(p.m)), image);
   const bool spans = !strip.IsEmpty() && strip.left == image.left && strip.right == image.right;
   if (!spans || (strip.top != image.top && strip.bottom != image.bottom)) return Clearing::kCls;
   const Rect rest = strip.top == image.top ? Rect{image.left, strip.bottom, image.right, image.bottom}
@@ -419,9 +423,9 @@ TabStripPainter::Clearing TabStripPainter::ClearBesideStrip(StripPass& p, const 
   if (page) {
     OleColor frame = p.state.mFrameColor;
     TranslateInPlace(frame);
-    p.surface.ClsFramed(frame);
+    p.surface->ClsFramed(frame);
   } else {
-    p.surface.Cls();
+    p.surface->Cls();
   }
   dc.SetClipBox(clip);
   return page ? Clearing::kClearedAndFramed : Clearing::kClearedBefore;
@@ -448,9 +452,7 @@ Rect TabStripPainter::MeasuredCaption(StripPass& p, int32_t index, const Rect& h
     return Rect{head.left, head.top, SaturateToInt32(head.left + size.width),
                 SaturateToInt32(head.top + size.height)};
   }
-  const std::string& caption = p.state.Record(index).TabCaption;
-  Rect text = head;
-  MeasureText(p.canvas.dc(), caption, CaptionLength(caption), text);
+  const Rect text = MeasureCaption(p.canvas.dc(), p.state.Record(index).TabCaption, head);
   constexpr int32_t kLimit = std::numeric_limits<int32_t>::max();
   if (text.right < kLimit && text.bottom < kLimit) {
     size = CaptionSize{head.Width(), int64_t{text.right} - head.left, int64_t{text.bottom} - head.top,
@@ -464,8 +466,7 @@ Rect TabStripPainter::MeasuredCaption(StripPass& p, int32_t index, const Rect& h
 const LaidOutText& TabStripPainter::CaptionText(StripPass& p, int32_t index, int64_t width, uint32_t format) {
   TabMemory& tab = tabs_[static_cast<size_t>(index)];
   if (tab.text_epoch != font_epoch_ || tab.text_width != width) {
-    const std::string& caption = p.state.Record(index).TabCaption;
-    tab.text = LaidOutText(p.canvas.dc(), caption, CaptionLength(caption), width, format);
+    tab.text = LayOutCaption(p.canvas.dc(), p.state.Record(index).TabCaption, width, format);
     tab.text_width = width;
     tab.text_epoch = font_epoch_;
   }
