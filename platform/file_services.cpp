@@ -13,32 +13,12 @@
 #include "platform/error_text.h"
 #include "platform/file_error.h"
 #include "platform/host_error.h"
+#include "platform/owned_descriptor.h"
 
 namespace vellumar {
 namespace {
 
 constexpr size_t kCopyChunk = 64 * 1024;
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  // Closes now so that a failing close (a late write error) can be reported.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 bool IsMissing(int error) {
   return error == ENOENT || error == ENOTDIR;
@@ -82,7 +62,7 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 }  // namespace
 
 void FileCopy(const std::string& source, const std::string& dest) {
-  FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  OwnedDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!in.valid()) {
     if (IsMissing(errno)) {
       throw FileError(kErrFileNotFound, source, std::strerror(errno));
@@ -97,7 +77,7 @@ void FileCopy(const std::string& source, const std::string& dest) {
   struct stat dest_info {};
   if (::stat(dest.c_str(), &dest_info) == 0 && SameFile(source_info, dest_info)) return;
 
-  FileDescriptor out(::open(dest.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
+  OwnedDescriptor out(::open(dest.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
   if (!out.valid()) ThrowCopyError(source, dest, std::strerror(errno));
   if (::fstat(out.get(), &dest_info) != 0 || !S_ISREG(dest_info.st_mode)) {
     ThrowCopyError(source, dest, "the destination is not a regular file");

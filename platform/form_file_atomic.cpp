@@ -12,6 +12,7 @@
 
 #include "platform/error_text.h"
 #include "platform/file_error.h"
+#include "platform/path_parts.h"
 #include "platform/save_target.h"
 #include "platform/signal_cleanup.h"
 
@@ -71,17 +72,10 @@ struct Destination {
   throw FileError(kErrFileAlreadyExists, path, "something is there already and was left as it is");
 }
 
-std::string DirectoryOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string TempTemplate(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string base = NameOf(path);
   if (base.size() > kMaxTempBaseName) base.resize(kMaxTempBaseName);
-  const std::string directory = DirectoryOf(path);
+  const std::string directory = FolderOf(path);
   return (directory == "/" ? "" : directory) + "/." + base + "-XXXXXX" + std::string(kTempSuffix);
 }
 
@@ -106,7 +100,7 @@ class TempFile {
     const int suffix = static_cast<int>(kTempSuffix.size());
     const TerminationSignalsHeld held;
     fd_ = ops.mkstemps ? ops.mkstemps(name_.data(), suffix) : ::mkstemps(name_.data(), suffix);
-    if (fd_ < 0 && IsRefusal(errno)) ThrowNoTemporary(to, DirectoryOf(to.target), errno);
+    if (fd_ < 0 && IsRefusal(errno)) ThrowNoTemporary(to, FolderOf(to.target), errno);
     if (fd_ < 0) ThrowSaveError(to, errno);
     registration_ = RegisteredTemporary(name_);
   }
@@ -173,7 +167,7 @@ class BufferedFileSink {
 
 // Makes the move into place itself durable; a failure here cannot undo the save, so it is not reported.
 void SyncDirectory(const std::string& path) {
-  const int fd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);

@@ -10,6 +10,8 @@
 
 #include "platform/file_error.h"
 #include "platform/host_error.h"
+#include "platform/owned_descriptor.h"
+#include "platform/path_parts.h"
 #include "platform/save_target.h"
 
 namespace vellumar {
@@ -18,31 +20,6 @@ namespace {
 // A save that releases the lock often takes it again within a few milliseconds, for its next control: a
 // waiter polling more slowly than that can miss every gap between two saves and wait to its timeout.
 constexpr std::chrono::milliseconds kPollInterval{1};
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  int Release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
-
-std::string FolderOf(const std::string& file) {
-  const size_t slash = file.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : file.substr(0, slash);
-}
 
 // The form file at target opened for its lock, or -1 when it is not there or cannot be opened. Opening
 // changes nothing: no FIFO is waited for, no link followed, nothing truncated.
@@ -80,17 +57,17 @@ struct Outcome {
 
 // Tries once to lock what guards target and checks that it still does.
 Outcome TryLock(const std::string& target) {
-  Descriptor file(OpenFormFile(target));
+  OwnedDescriptor file(OpenFormFile(target));
   const bool on_file = file.get() >= 0;
-  Descriptor object(on_file ? file.Release()
-                            : ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  OwnedDescriptor object(on_file ? file.Release()
+                                 : ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (object.get() < 0) return {Attempt::kUnlockable};
   while (::flock(object.get(), LOCK_EX | LOCK_NB) != 0) {
     if (errno == EWOULDBLOCK) return {Attempt::kBusy};
     if (errno != EINTR) return {Attempt::kUnlockable};
   }
   // Held: the path must still lead to the locked file, or still to no file that could be locked instead.
-  if (on_file ? !SameFile(object.get(), target) : Descriptor(OpenFormFile(target)).get() >= 0) {
+  if (on_file ? !SameFile(object.get(), target) : OwnedDescriptor(OpenFormFile(target)).get() >= 0) {
     return {Attempt::kStale};
   }
   return {Attempt::kLocked, object.Release()};

@@ -14,6 +14,7 @@
 #include "platform/form_file_limits.h"
 #include "platform/form_file_parser.h"
 #include "platform/host_error.h"
+#include "platform/owned_descriptor.h"
 
 namespace vellumar {
 namespace {
@@ -42,24 +43,10 @@ bool IsDenied(int error) {
   throw FileError(number, path, std::string("cannot read: ") + std::strerror(error));
 }
 
-class ReadDescriptor {
- public:
-  explicit ReadDescriptor(int fd) : fd_(fd) {}
-  ReadDescriptor(const ReadDescriptor&) = delete;
-  ReadDescriptor& operator=(const ReadDescriptor&) = delete;
-  ~ReadDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 // The whole file, refused before reading when it is larger than a form may be. The read stops one byte past
 // the limit, so a file that grows meanwhile cannot make it read without end.
 std::string ReadFormBytes(const std::string& path) {
-  const ReadDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  const OwnedDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.get() < 0) ThrowReadError(path, errno);
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) ThrowReadError(path, errno);

@@ -11,25 +11,11 @@
 #include "platform/error_text.h"
 #include "platform/file_error.h"
 #include "platform/host_error.h"
+#include "platform/owned_descriptor.h"
 #include "platform/picture_limits.h"
 
 namespace vellumar::pictures {
 namespace {
-
-class UniqueFd {
- public:
-  explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 [[noreturn]] void ThrowReadError(const std::string& path, int error) {
   const int number = error == ENOENT || error == ENOTDIR ? kErrFileNotFound : kErrPathFileAccess;
@@ -59,7 +45,7 @@ std::vector<uint8_t> ReadAll(int fd, size_t expected, size_t limit, const std::s
 }  // namespace
 
 std::vector<uint8_t> ReadPictureFile(const std::string& path) {
-  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  OwnedDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) ThrowReadError(path, errno);
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) ThrowReadError(path, errno);

@@ -17,6 +17,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/path_parts.h"
+
 namespace vellumar {
 namespace {
 
@@ -93,13 +95,6 @@ void Release(int slot) {
   if (entry.state.compare_exchange_strong(expected, kFree)) ::close(folder);
 }
 
-// The folder part and the name part of path, as the kernel reads them.
-std::pair<std::string, std::string> SplitPath(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return {".", path};
-  return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
-
 }  // namespace
 
 void InstallFileSignalHandling() {
@@ -118,13 +113,14 @@ void InstallFileSignalHandling() {
 }
 
 RegisteredTemporary::RegisteredTemporary(const std::string& path) noexcept {
-  std::pair<std::string, std::string> parts;
+  std::string folder_path;
+  std::string name;
   try {
-    parts = SplitPath(path);
+    folder_path = FolderOf(path);
+    name = NameOf(path);
   } catch (...) {
     return;
   }
-  const auto& [folder_path, name] = parts;
   if (name.empty() || name.size() > NAME_MAX) return;
   const int folder = ::open(folder_path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
   if (folder < 0) return;
