@@ -22,6 +22,11 @@ inline constexpr int32_t kHeadTop = 2;
 // outline columns.
 inline constexpr int32_t kSelectedGrowth = 2;
 
+// Where the heads stand along the strip: the first head's left column, and the distance from one head's right
+// edge to the next head's left edge (x_(i+1) = x_i + w_i + 2: one empty column between heads).
+inline constexpr int32_t kFirstHeadLeft = 2;
+inline constexpr int32_t kHeadGap = 2;
+
 // A caption starts this far right of its head's left edge plus the width of the tab's picture.
 inline constexpr float kCaptionInset = 8.0F;
 

@@ -21,8 +21,6 @@
 namespace vellumar {
 namespace {
 
-constexpr int64_t kFirstHeadLeft = 2;  // x_1
-constexpr int64_t kHeadGap = 2;        // x_(i+1) = x_i + w_i + 2: one empty column between heads
 // More tab changes than this between two paints are not listed one by one: every tab counts as changed.
 constexpr size_t kMaxListedChanges = 64;
 
