@@ -6,6 +6,8 @@
 #include <QtGui/QFont>
 #include <optional>
 
+#include "app/qt/tab_look_source.h"
+
 #include "control/default_look.h"
 #include "platform/ole_color.h"
 #include "platform/std_font.h"
@@ -20,15 +22,6 @@ struct TabLook {
 };
 
 TabLook DefaultTabLook();
-
-// A widget that carries its own look (a VellumarTabBar); the style paints every other tab bar in its own.
-class TabLookSource {
- public:
-  virtual const TabLook& tabLook() const = 0;
-
- protected:
-  ~TabLookSource() = default;
-};
 
 // The colour a Qt widget shows for an OLE colour (system colours translated), invalid when none.
 QColor QColorOfOle(OleColor color);
