@@ -14,9 +14,9 @@ inline constexpr OleColor kDefaultForeColorActive = 0x985038;  // RGB(56, 80, 15
 inline constexpr OleColor kDefaultForeColorHot = 0xFF0000;     // RGB(0, 0, 255)
 inline constexpr OleColor kDefaultFrameColor = 0xA0A098;       // RGB(152, 160, 160)
 inline constexpr OleColor kDefaultMaskColor = 0xFF00FF;        // RGB(255, 0, 255)
-inline constexpr OleColor kDefaultBandColor0 = 0x2890E8;       // RGB(232, 144, 40), outermost line of both bands
-inline constexpr OleColor kDefaultBandColor1 = 0x38D0FF;       // RGB(255, 208, 56)
-inline constexpr OleColor kDefaultBandColor2 = 0x38C8FF;       // RGB(255, 200, 56)
+inline constexpr OleColor kDefaultBandColor0 = 0x2890E8;  // RGB(232, 144, 40), outermost line of both bands
+inline constexpr OleColor kDefaultBandColor1 = 0x38D0FF;  // RGB(255, 208, 56)
+inline constexpr OleColor kDefaultBandColor2 = 0x38C8FF;  // RGB(255, 200, 56)
 inline constexpr const char* kDefaultFontName = "MS Sans Serif";
 inline constexpr float kDefaultFontSize = 8;
 

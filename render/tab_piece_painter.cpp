@@ -52,7 +52,9 @@ bool IsSelected(TabHeadRole role) {
   return role == TabHeadRole::kSelected || role == TabHeadRole::kSelectedFocused;
 }
 
-void TakeColors(TabStripState& st, const TabStripColors& c) {
+}  // namespace
+
+void TakeTabStripColors(TabStripState& st, const TabStripColors& c) {
   st.mBackColor = c.back;
   st.mBackColorForm = c.back_form;
   st.mForeColor = c.fore;
@@ -67,6 +69,8 @@ void TakeColors(TabStripState& st, const TabStripColors& c) {
   st.mRegisterFocusColor1 = c.focus_band[1];
   st.mRegisterFocusColor2 = c.focus_band[2];
 }
+
+namespace {
 
 // The strip of one tab in the head's role, with the rectangle the repaint's layout stores for it.
 void TakeHead(TabStripState& st, const TabHead& head, const StripLayout& layout, const StripMetrics& m) {
@@ -111,12 +115,12 @@ void PaintTabPageFrame(DeviceContext& dc, const Rect& page, OleColor frame) {
   FramePage(canvas, canvas.FromDevice(page), frame);
 }
 
-void PaintTabHead(DeviceContext& dc, const TabStripGeometry& geometry, const TabStripColors& colors,
+Rect PaintTabHead(DeviceContext& dc, const TabStripGeometry& geometry, const TabStripColors& colors,
                   const StdFontRef& font, const TabHead& head) {
   const StripLayout& layout = geometry.bottom ? BottomStripLayout() : TopStripLayout();
   const StripMetrics m{geometry.width, geometry.height, geometry.tab_height};
   TabStripState st;
-  TakeColors(st, colors);
+  TakeTabStripColors(st, colors);
   TakeHead(st, head, layout, m);
   st.mImageManipulation.emplace();
   const FontAndColor restore(dc, font);
@@ -132,7 +136,9 @@ void PaintTabHead(DeviceContext& dc, const TabStripGeometry& geometry, const Tab
   const float pic_x = picture ? DrawingSurface::HimetricToPixels(static_cast<float>(picture->Width())) : 0.0F;
   const float pic_y =
       picture ? DrawingSurface::HimetricToPixels(static_cast<float>(picture->Height())) : 0.0F;
-  PaintCaption(p, kTab, PlaceCaption(p, kTab, pic_x, pic_y));
+  const CaptionPlace place = PlaceCaption(p, kTab, pic_x, pic_y);
+  PaintCaption(p, kTab, place);
+  return place.shows ? place.picture_area : Rect{};
 }
 
 }  // namespace vellumar

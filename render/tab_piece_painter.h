@@ -38,6 +38,10 @@ struct TabStripGeometry {
   bool bottom = false;
 };
 
+struct TabStripState;
+// Gives the state's colour members the thirteen colours.
+void TakeTabStripColors(TabStripState& state, const TabStripColors& colors);
+
 enum class TabHeadRole { kPlain, kSelected, kSelectedFocused, kHot };
 
 // One head: where the control's layout put it (TabLeft) and the tab's own record.
@@ -57,8 +61,9 @@ void PaintTabStripBackground(DeviceContext& dc, const Rect& strip, OleColor back
 void PaintTabPageFrame(DeviceContext& dc, const Rect& page, OleColor frame);
 
 // The head's outline, its body or its selected head with the bands of its role, its picture and its caption
-// in font. The context's font and text colour are left as they were.
-void PaintTabHead(DeviceContext& dc, const TabStripGeometry& geometry, const TabStripColors& colors,
+// in font. The context's font and text colour are left as they were. Returns the part of the picture drawn,
+// empty for none, so that a host can draw a sharper image of it on top.
+Rect PaintTabHead(DeviceContext& dc, const TabStripGeometry& geometry, const TabStripColors& colors,
                   const StdFontRef& font, const TabHead& head);
 
 }  // namespace vellumar

@@ -1,6 +1,7 @@
 #include "app/qt/tab_look.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -47,6 +48,38 @@ StdFontRef StdFontOf(const QFont& font) {
   result->SetUnderline(font.underline());
   result->SetStrikethrough(font.strikeOut());
   return result;
+}
+
+namespace {
+
+double Luminance(const QColor& color) {
+  const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+  const QColor rgb = color.toRgb();
+  return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette PagePalette(QPalette palette, const QColor& page) {
+  constexpr double kReadable = 4.5;
+  const QColor black(Qt::black);
+  const QColor white(Qt::white);
+  const QColor text = ContrastRatio(black, page) >= ContrastRatio(white, page) ? black : white;
+  palette.setColor(QPalette::Window, page);
+  // Labels, check boxes and group titles draw window text straight onto the page; fields and buttons bring
+  // their own backgrounds.
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    if (ContrastRatio(palette.color(group, QPalette::WindowText), page) < kReadable) {
+      palette.setColor(group, QPalette::WindowText, text);
+    }
+  }
+  return palette;
 }
 
 int TabExtentOfHead(int head_width, bool first) {

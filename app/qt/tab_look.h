@@ -4,10 +4,10 @@
 
 #include <QtGui/QColor>
 #include <QtGui/QFont>
+#include <QtGui/QPalette>
 #include <optional>
 
 #include "app/qt/tab_look_source.h"
-
 #include "control/default_look.h"
 #include "platform/ole_color.h"
 #include "platform/std_font.h"
@@ -29,6 +29,12 @@ QColor QColorOfOle(OleColor color);
 OleColor OleColorOf(const QColor& color, OleColor fallback);
 // The control's font for a Qt font: family, point size (pixel sizes converted at 96 dpi), weight and style.
 StdFontRef StdFontOf(const QFont& font);
+
+// palette with the colours of text on a page of page's colour chosen so that they read (black or white,
+// whichever contrasts more, where the palette's own contrast less than 4.5:1).
+QPalette PagePalette(QPalette palette, const QColor& page);
+// The contrast ratio of two colours, 1 to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
 
 // A Qt tab rectangle holds its head and the gap that follows it; the first one also holds the columns left
 // of the first head. Along the strip's depth it holds the strip and the page frame's rows that a selected

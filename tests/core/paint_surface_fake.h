@@ -6,24 +6,13 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/client_rect_windows.h"
 #include "platform/drawing_surface.h"
 #include "render/paint_surface.h"
 
 namespace vellumar::testing {
 
-class ClientRectWindows final : public WindowSystem {
- public:
-  explicit ClientRectWindows(Rect client) : client_(client) {}
-  bool GetCursorPos(Point&) override { return false; }
-  WindowHandle WindowFromPoint(Point) override { return 0; }
-  Rect GetClientRect(WindowHandle) override { return client_; }
-  WindowHandle GetCapture() override { return 0; }
-  void SetCapture(WindowHandle) override {}
-  void ReleaseCapture() override {}
-
- private:
-  Rect client_;
-};
+using vellumar::ClientRectWindows;
 
 class FakePaintSurface final : public PaintSurface {
  public:
