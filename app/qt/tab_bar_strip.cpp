@@ -242,7 +242,7 @@ bool TabBarStrip::Paint(const QTabBar& bar, const TabLook& look, QPainter& paint
     if (part.isEmpty()) continue;
     const QRect source(part.x() * scale, (part.y() + shift) * scale, part.width() * scale,
                        part.height() * scale);
-    painter.drawImage(part, image, source);
+    painter.drawImage(part, image.copy(source).convertToFormat(QImage::Format_RGB32));
   }
   return true;
 }

@@ -15,6 +15,7 @@
 #include "app/qt/tab_buttons.h"
 #include "app/qt/tab_head_image.h"
 #include "platform/device_context.h"
+#include "render/tab_painter_common.h"
 
 namespace vellumar {
 namespace {
@@ -122,6 +123,20 @@ QRect BarAcross(const QStyleOptionTabWidgetFrame& frame) {
   const int width = std::max(0, r.width() - left - frame.rightCornerWidgetSize.width());
   const int y = IsSouth(frame.shape) ? r.bottom() + 1 - bar.height() : r.top();
   return QRect(r.left() + left, y, width, bar.height());
+}
+
+// A horizontal tab's buttons stand inside its head, beside the caption that starts at the head's left edge in
+// either direction: the left button before it, the right button at the head's right end; upright in the
+// strip's rows.
+QRect ButtonInTab(const QStyleOptionTab& tab, bool right) {
+  const QSize size = right ? tab.rightButtonSize : tab.leftButtonSize;
+  if (size.isEmpty()) return {};
+  const QRect& r = tab.rect;
+  const int strip = std::max(0, r.height() - kPageRowsInTab);
+  const int top = r.top() + (IsSouth(tab.shape) ? kPageRowsInTab : 0) + (strip - size.height()) / 2;
+  const int left = right ? r.right() + 1 - kHeadGap - kTabButtonMargin - size.width()
+                         : r.left() + (tab.tabIndex == 0 ? kFirstHeadLeft : 0) + kTabButtonMargin;
+  return QRect(QPoint(left, top), size);
 }
 
 bool BarHasOwnLook(const QWidget* widget) {
@@ -247,6 +262,11 @@ QSize VellumarStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
 
 QRect VellumarStyle::subElementRect(SubElement element, const QStyleOption* option,
                                     const QWidget* widget) const {
+  if (element == SE_TabBarTabLeftButton || element == SE_TabBarTabRightButton) {
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (tab != nullptr && !IsVertical(tab->shape))
+      return ButtonInTab(*tab, element == SE_TabBarTabRightButton);
+  }
   if (const auto* frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option)) {
     if (element == SE_TabWidgetTabBar && BarHasOwnLook(widget)) return BarAcross(*frame);
     if (element == SE_TabWidgetTabContents) {
