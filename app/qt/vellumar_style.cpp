@@ -14,6 +14,7 @@
 
 #include "app/qt/tab_buttons.h"
 #include "app/qt/tab_head_image.h"
+#include "app/qt/tab_look.h"
 #include "platform/device_context.h"
 #include "render/tab_painter_common.h"
 
@@ -151,7 +152,8 @@ bool IsTabBarButton(const QWidget* widget) {
 
 }  // namespace
 
-VellumarStyle::VellumarStyle(QStyle* base) : QProxyStyle(base), look_(DefaultTabLook()) {}
+VellumarStyle::VellumarStyle(QStyle* base)
+    : QProxyStyle(base), look_(std::make_unique<TabLook>(DefaultTabLook())) {}
 
 VellumarStyle::VellumarStyle(const QString& key) : VellumarStyle(QStyleFactory::create(key)) {}
 
@@ -168,14 +170,14 @@ VellumarStyle* VellumarStyle::shared() {
 }
 
 void VellumarStyle::setLook(const TabLook& look) {
-  look_ = look;
+  *look_ = look;
 }
 
 const TabLook& VellumarStyle::lookFor(const QWidget* widget) const {
   if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) widget = tabs->tabBar();
   if (IsTabBarButton(widget)) widget = widget->parentWidget();
   if (const auto* source = dynamic_cast<const TabLookSource*>(widget)) return source->tabLook();
-  return look_;
+  return *look_;
 }
 
 void VellumarStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

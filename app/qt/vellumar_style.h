@@ -5,8 +5,11 @@
 #pragma once
 
 #include <QtWidgets/QProxyStyle>
+#include <memory>
 
-#include "app/qt/tab_look.h"
+namespace vellumar {
+struct TabLook;
+}
 
 namespace vellumar {
 
@@ -25,7 +28,7 @@ class VellumarStyle : public QProxyStyle {
   // is a VellumarStyle already.
   static VellumarStyle* shared();
 
-  const TabLook& look() const { return look_; }
+  const TabLook& look() const { return *look_; }
   void setLook(const TabLook& look);
   // The look widget is painted in: its own, when it or the tab widget's bar carries one.
   const TabLook& lookFor(const QWidget* widget) const;
@@ -49,7 +52,7 @@ class VellumarStyle : public QProxyStyle {
   using QProxyStyle::unpolish;
 
  private:
-  TabLook look_;
+  std::unique_ptr<TabLook> look_;
 };
 
 }  // namespace vellumar
