@@ -1,107 +1,101 @@
-#include <QtGui/QColor>
-#include <QtGui/QFont>
-
-#include "app/qt/vellumar_tab_strip.h"
+// The look's properties, each the tab bar's of the same name.
+#include "app/qt/vellumar_tab_bar.h"
 #include "app/qt/vellumar_tab_widget.h"
 
 namespace vellumar {
 
 int VellumarTabWidget::tabHeight() const {
-  return strip_->tabHeight();
+  return bar_->tabHeight();
 }
-void VellumarTabWidget::setTabHeight(int height) {
-  strip_->setTabHeight(height);
-}
-VellumarTabStrip::Alignment VellumarTabWidget::alignment() const {
-  return strip_->alignment();
-}
-void VellumarTabWidget::setAlignment(VellumarTabStrip::Alignment alignment) {
-  strip_->setAlignment(alignment);
+void VellumarTabWidget::setTabHeight(int value) {
+  bar_->setTabHeight(value);
 }
 QFont VellumarTabWidget::captionFont() const {
-  return strip_->captionFont();
+  return bar_->captionFont();
 }
-void VellumarTabWidget::setCaptionFont(const QFont& font) {
-  strip_->setCaptionFont(font);
-  for (int index = 0; index < count(); ++index) RefitTab(index);
+void VellumarTabWidget::setCaptionFont(const QFont& value) {
+  bar_->setCaptionFont(value);
+}
+void VellumarTabWidget::resetCaptionFont() {
+  bar_->resetCaptionFont();
 }
 QColor VellumarTabWidget::backColor() const {
-  return strip_->backColor();
+  return bar_->backColor();
 }
-void VellumarTabWidget::setBackColor(const QColor& color) {
-  strip_->setBackColor(color);
+void VellumarTabWidget::setBackColor(const QColor& value) {
+  bar_->setBackColor(value);
 }
 QColor VellumarTabWidget::foreColor() const {
-  return strip_->foreColor();
+  return bar_->foreColor();
 }
-void VellumarTabWidget::setForeColor(const QColor& color) {
-  strip_->setForeColor(color);
+void VellumarTabWidget::setForeColor(const QColor& value) {
+  bar_->setForeColor(value);
 }
 QColor VellumarTabWidget::foreColorActive() const {
-  return strip_->foreColorActive();
+  return bar_->foreColorActive();
 }
-void VellumarTabWidget::setForeColorActive(const QColor& color) {
-  strip_->setForeColorActive(color);
+void VellumarTabWidget::setForeColorActive(const QColor& value) {
+  bar_->setForeColorActive(value);
 }
 QColor VellumarTabWidget::foreColorHot() const {
-  return strip_->foreColorHot();
+  return bar_->foreColorHot();
 }
-void VellumarTabWidget::setForeColorHot(const QColor& color) {
-  strip_->setForeColorHot(color);
+void VellumarTabWidget::setForeColorHot(const QColor& value) {
+  bar_->setForeColorHot(value);
 }
 QColor VellumarTabWidget::backColorForm() const {
-  return strip_->backColorForm();
+  return bar_->backColorForm();
 }
-void VellumarTabWidget::setBackColorForm(const QColor& color) {
-  strip_->setBackColorForm(color);
+void VellumarTabWidget::setBackColorForm(const QColor& value) {
+  bar_->setBackColorForm(value);
 }
 QColor VellumarTabWidget::frameColor() const {
-  return strip_->frameColor();
+  return bar_->frameColor();
 }
-void VellumarTabWidget::setFrameColor(const QColor& color) {
-  strip_->setFrameColor(color);
+void VellumarTabWidget::setFrameColor(const QColor& value) {
+  bar_->setFrameColor(value);
 }
 QColor VellumarTabWidget::maskColor() const {
-  return strip_->maskColor();
+  return bar_->maskColor();
 }
-void VellumarTabWidget::setMaskColor(const QColor& color) {
-  strip_->setMaskColor(color);
+void VellumarTabWidget::setMaskColor(const QColor& value) {
+  bar_->setMaskColor(value);
 }
 QColor VellumarTabWidget::mouseMoveColor0() const {
-  return strip_->mouseMoveColor0();
+  return bar_->mouseMoveColor0();
 }
-void VellumarTabWidget::setMouseMoveColor0(const QColor& color) {
-  strip_->setMouseMoveColor0(color);
+void VellumarTabWidget::setMouseMoveColor0(const QColor& value) {
+  bar_->setMouseMoveColor0(value);
 }
 QColor VellumarTabWidget::mouseMoveColor1() const {
-  return strip_->mouseMoveColor1();
+  return bar_->mouseMoveColor1();
 }
-void VellumarTabWidget::setMouseMoveColor1(const QColor& color) {
-  strip_->setMouseMoveColor1(color);
+void VellumarTabWidget::setMouseMoveColor1(const QColor& value) {
+  bar_->setMouseMoveColor1(value);
 }
 QColor VellumarTabWidget::mouseMoveColor2() const {
-  return strip_->mouseMoveColor2();
+  return bar_->mouseMoveColor2();
 }
-void VellumarTabWidget::setMouseMoveColor2(const QColor& color) {
-  strip_->setMouseMoveColor2(color);
+void VellumarTabWidget::setMouseMoveColor2(const QColor& value) {
+  bar_->setMouseMoveColor2(value);
 }
 QColor VellumarTabWidget::registerFocusColor0() const {
-  return strip_->registerFocusColor0();
+  return bar_->registerFocusColor0();
 }
-void VellumarTabWidget::setRegisterFocusColor0(const QColor& color) {
-  strip_->setRegisterFocusColor0(color);
+void VellumarTabWidget::setRegisterFocusColor0(const QColor& value) {
+  bar_->setRegisterFocusColor0(value);
 }
 QColor VellumarTabWidget::registerFocusColor1() const {
-  return strip_->registerFocusColor1();
+  return bar_->registerFocusColor1();
 }
-void VellumarTabWidget::setRegisterFocusColor1(const QColor& color) {
-  strip_->setRegisterFocusColor1(color);
+void VellumarTabWidget::setRegisterFocusColor1(const QColor& value) {
+  bar_->setRegisterFocusColor1(value);
 }
 QColor VellumarTabWidget::registerFocusColor2() const {
-  return strip_->registerFocusColor2();
+  return bar_->registerFocusColor2();
 }
-void VellumarTabWidget::setRegisterFocusColor2(const QColor& color) {
-  strip_->setRegisterFocusColor2(color);
+void VellumarTabWidget::setRegisterFocusColor2(const QColor& value) {
+  bar_->setRegisterFocusColor2(value);
 }
 
 }  // namespace vellumar
