@@ -1,11 +1,10 @@
-// What the widgets need of Designer beyond their properties: the tab widget's pages as a container, the
-// control's own property sheet in both widgets' context menus, and tab captions that a form saves.
+// What the tab strip needs of Designer beyond its properties: the control's own property sheet in its
+// context menu. The tab widget, a QTabWidget, gets all it needs from Designer's own QTabWidget support.
 #pragma once
 
 #include <QtDesigner/QExtensionFactory>
 
 class QDesignerFormEditorInterface;
-class QWidget;
 
 namespace vellumar {
 
@@ -16,17 +15,11 @@ class ExtensionFactory final : public QExtensionFactory {
   explicit ExtensionFactory(QExtensionManager* parent);
 
  protected:
-  // A container for a VellumarTabWidget, a task menu for it and for a VellumarTabStrip; null otherwise.
+  // A task menu for a VellumarTabStrip; null otherwise.
   QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override;
 };
 
-// Registers one ExtensionFactory with core's extension manager, for containers and task menus.
+// Registers one ExtensionFactory with core's extension manager, for task menus.
 void RegisterExtensions(QDesignerFormEditorInterface* core);
-
-// A VellumarTabWidget owned by parent, whose caption edits a form saves as its pages' window titles.
-QWidget* CreateDesignerTabWidget(QWidget* parent);
-
-// Tells page's form that its window title is to be saved (an edit made outside the property editor).
-void MarkTitleChanged(QWidget* page);
 
 }  // namespace vellumar

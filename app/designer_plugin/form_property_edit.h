@@ -14,13 +14,10 @@ class QWidget;
 
 namespace vellumar {
 
-class VellumarTabWidget;
-
 class FormPropertyEdit {
  public:
-  // Remembers widget's stored properties, and for a tab widget (tabs, else null) its tab list and its
-  // pages' titles.
-  FormPropertyEdit(QWidget& widget, VellumarTabWidget* tabs);
+  // Remembers widget's stored properties.
+  explicit FormPropertyEdit(QWidget& widget);
 
   // What changed since construction: restored on the widget, then assigned through form's cursor as one
   // command. Without a form the changes simply stay.
@@ -33,9 +30,7 @@ class FormPropertyEdit {
   };
 
   QPointer<QWidget> widget_;
-  QPointer<VellumarTabWidget> tabs_;
   std::vector<Value> values_;
-  QStringList tab_list_;  // the tab widget's strip as "caption|width" entries
 };
 
 // The properties of widget's own class and its bases below QWidget that a form stores.

@@ -1,5 +1,5 @@
 // The context-menu entry that opens the control's own property sheet (Allgemein, Registerblätter,
-// Schriftart, Farben) on a tab strip or tab widget of a form. What the sheet changed is written back
+// Schriftart, Farben) on a tab strip of a form. What the sheet changed is written back
 // through the form's property commands, so that it can be undone and is saved with the form.
 #pragma once
 
@@ -11,12 +11,14 @@ class QAction;
 
 namespace vellumar {
 
+class VellumarTabStrip;
+
 class PropertySheetTaskMenu final : public QObject, public QDesignerTaskMenuExtension {
   Q_OBJECT
   Q_INTERFACES(QDesignerTaskMenuExtension)
 
  public:
-  PropertySheetTaskMenu(QWidget* widget, QObject* parent);
+  PropertySheetTaskMenu(VellumarTabStrip* strip, QObject* parent);
 
   QAction* preferredEditAction() const override { return edit_; }
   QList<QAction*> taskActions() const override { return {edit_}; }
@@ -24,8 +26,8 @@ class PropertySheetTaskMenu final : public QObject, public QDesignerTaskMenuExte
  private:
   void Edit();
 
-  QPointer<QWidget> widget_;  // a VellumarTabStrip or VellumarTabWidget
-  QAction* edit_;             // owned by this object
+  QPointer<VellumarTabStrip> strip_;
+  QAction* edit_;  // owned by this object
 };
 
 }  // namespace vellumar

@@ -37,10 +37,13 @@ WidgetDescription TabStripDescription() {
                      "</ui>\n")
           .arg(name),
       [](QWidget* parent) { return std::make_unique<VellumarTabStrip>(parent).release(); },
-      {}};
+      [](QDesignerFormEditorInterface* core) { RegisterExtensions(core); }};
 }
 
-// A new tab widget has two pages, named by their window titles as every form names them.
+// A new tab widget is Designer's own new QTabWidget: two pages titled through the title attribute, which uic
+// and QUiLoader turn into tab texts. Declared as extending QTabWidget, it gets Designer's page commands, tab
+// switching and tab properties, uic's and QUiLoader's page code, and Designer's promotion from QTabWidget. It
+// declares no add-page method: uic would call that with the page alone, which QTabWidget has no method for.
 WidgetDescription TabWidgetDescription() {
   const QString name = ClassName(VellumarTabWidget::staticMetaObject);
   return WidgetDescription{
@@ -48,8 +51,8 @@ WidgetDescription TabWidgetDescription() {
       QStringLiteral("app/qt/vellumar_tab_widget.h"),
       QStringLiteral("Vellumar tab widget (XP style) with pages"),
       QStringLiteral(
-          "A tab widget in the Windows XP look: drop widgets on its pages, add pages from the context "
-          "menu and name the current one with currentTabText (\"&\" marks an access key)."),
+          "A QTabWidget in the Windows XP look: drop widgets on its pages, add pages from the context menu "
+          "and name the current one with currentTabText (\"&\" marks an access key)."),
       TabWidgetPluginIcon(),
       true,
       QStringLiteral("<ui language=\"c++\">\n"
@@ -57,24 +60,23 @@ WidgetDescription TabWidgetDescription() {
                      "  <property name=\"geometry\">\n"
                      "   <rect><x>0</x><y>0</y><width>320</width><height>220</height></rect>\n"
                      "  </property>\n"
-                     "  <widget class=\"QWidget\" name=\"page\">\n"
-                     "   <property name=\"windowTitle\"><string>Register 1</string></property>\n"
+                     "  <widget class=\"QWidget\" name=\"tab\">\n"
+                     "   <attribute name=\"title\"><string>Register 1</string></attribute>\n"
                      "  </widget>\n"
-                     "  <widget class=\"QWidget\" name=\"page_2\">\n"
-                     "   <property name=\"windowTitle\"><string>Register 2</string></property>\n"
+                     "  <widget class=\"QWidget\" name=\"tab_2\">\n"
+                     "   <attribute name=\"title\"><string>Register 2</string></attribute>\n"
                      "  </widget>\n"
                      " </widget>\n"
                      " <customwidgets>\n"
                      "  <customwidget>\n"
                      "   <class>%1</class>\n"
-                     "   <extends>QWidget</extends>\n"
-                     "   <addpagemethod>addPage</addpagemethod>\n"
+                     "   <extends>QTabWidget</extends>\n"
                      "  </customwidget>\n"
                      " </customwidgets>\n"
                      "</ui>\n")
           .arg(name),
-      [](QWidget* parent) { return CreateDesignerTabWidget(parent); },
-      [](QDesignerFormEditorInterface* core) { RegisterExtensions(core); }};
+      [](QWidget* parent) { return new VellumarTabWidget(parent); },
+      {}};
 }
 
 }  // namespace

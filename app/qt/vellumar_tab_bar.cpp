@@ -75,6 +75,7 @@ struct VellumarTabBar::Private {
   TabBarStrip strip;
   std::vector<int> widths;  // the fixed head width of each tab, 0 where it fits its contents
   int hovered = -1;         // the tab under the pointer, -1 for none
+  bool stale = false;       // QTabBar's layout of a hidden bar misses a change of the fixed widths
 
   // Whether a tab at index or after it has a fixed width: such widths move when tabs come or go there.
   bool FixedFrom(int index) const {
@@ -134,17 +135,14 @@ void VellumarTabBar::setCaptionFont(const QFont& font) {
   if (d_->look.caption_font == font) return;
   d_->look.caption_font = font;
   LookChanged();
-  // As after a change of the widget's font: QTabBar measures its captions anew.
-  QEvent change(QEvent::FontChange);
-  QTabBar::changeEvent(&change);
+  MeasureCaptionsAgain();
 }
 
 void VellumarTabBar::resetCaptionFont() {
   if (!d_->look.caption_font) return;
   d_->look.caption_font.reset();
   LookChanged();
-  QEvent change(QEvent::FontChange);
-  QTabBar::changeEvent(&change);
+  MeasureCaptionsAgain();
 }
 
 QColor VellumarTabBar::lookColor(LookColor which) const {
@@ -167,13 +165,44 @@ void VellumarTabBar::LookChanged() {
   emit lookChanged();
 }
 
-// QTabBar lays its tabs out again on a resize, asking tabSizeHint for each, which is what a new fixed width
-// or a width that moved to another index needs; the bar's own size hint follows the tabs.
+// QTabBar lays its tabs out again on a resize, asking tabSizeHint for each (with the caption sizes it keeps),
+// which is what a new fixed width or a width that moved to another index needs; the bar's own size hint
+// follows the tabs. A hidden bar lays them out when it is shown or asked for its size, as QTabBar does: a
+// program filling it tab by tab pays for one layout, not one per tab.
 void VellumarTabBar::LayOutTabs() {
+  if (!isVisible()) {
+    d_->stale = true;
+    return;
+  }
+  d_->stale = false;
   QResizeEvent resize(size(), size());
   QTabBar::resizeEvent(&resize);
   updateGeometry();
   update();
+}
+
+void VellumarTabBar::LayOutStaleTabs() const {
+  if (d_->stale) const_cast<VellumarTabBar*>(this)->LayOutTabs();
+}
+
+QSize VellumarTabBar::sizeHint() const {
+  LayOutStaleTabs();
+  return QTabBar::sizeHint();
+}
+
+QSize VellumarTabBar::minimumSizeHint() const {
+  LayOutStaleTabs();
+  return QTabBar::minimumSizeHint();
+}
+
+void VellumarTabBar::showEvent(QShowEvent* event) {
+  QTabBar::showEvent(event);
+  LayOutStaleTabs();
+}
+
+void VellumarTabBar::MeasureCaptionsAgain() {
+  QEvent change(QEvent::FontChange);
+  QTabBar::changeEvent(&change);
 }
 
 QSize VellumarTabBar::tabSizeHint(int index) const {

@@ -54,6 +54,8 @@ class VellumarTabBar : public QTabBar, public TabLookSource {
   ~VellumarTabBar() override;
 
   const TabLook& tabLook() const override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
   // The head width of the tab at index in pixels, fixed whatever its caption and icon; 0 or less fits the
   // head to them again. The width stays with its tab when tabs are inserted, removed or moved. An index out
@@ -109,6 +111,7 @@ class VellumarTabBar : public QTabBar, public TabLookSource {
   void tabInserted(int index) override;
   void tabRemoved(int index) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void childEvent(QChildEvent* event) override;
@@ -118,6 +121,9 @@ class VellumarTabBar : public QTabBar, public TabLookSource {
 
   void LookChanged();
   void LayOutTabs();
+  void LayOutStaleTabs() const;
+  // As after a change of the widget's font: QTabBar measures its captions anew and lays its tabs out.
+  void MeasureCaptionsAgain();
   void Hover(int index);
   void OnTabMoved(int from, int to);
 

@@ -11,6 +11,8 @@
 namespace vellumar {
 
 VellumarTabWidget::VellumarTabWidget(QWidget* parent) : QTabWidget(parent), bar_(new VellumarTabBar(this)) {
+  // The name QTabWidget gives its own bar, which style sheets and tools look for.
+  bar_->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
   setTabBar(bar_);
   if (qobject_cast<VellumarStyle*>(QApplication::style()) == nullptr) setStyle(VellumarStyle::shared());
   connect(bar_, &VellumarTabBar::tabEntered, this, &VellumarTabWidget::tabEntered);
