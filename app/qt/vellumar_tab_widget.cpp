@@ -21,7 +21,10 @@ VellumarTabWidget::VellumarTabWidget(QWidget* parent) : QTabWidget(parent), bar_
   FollowPageColour();
 }
 
-VellumarTabWidget::~VellumarTabWidget() = default;
+VellumarTabWidget::~VellumarTabWidget() {
+  // The bar goes after this object; what it says then must not reach it.
+  tabBar()->disconnect(this);
+}
 
 VellumarTabBar* VellumarTabWidget::vellumarTabBar() const {
   return bar_;
