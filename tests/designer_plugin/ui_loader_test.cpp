@@ -1,5 +1,6 @@
 // The tab widget's form (tab_widget_form.ui) read at run time with QUiLoader, which takes the widgets from
-// the Designer plugin: the pages are added through the form's page method and each tab shows its page.
+// the Designer plugin: the tab widget is a QTabWidget to it, whose pages it adds with their titles, and each
+// tab shows its page.
 #include <gtest/gtest.h>
 
 #include <QtCore/QFile>
@@ -9,6 +10,7 @@
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QTabWidget>
 #include <memory>
 
 #include "../qt/qt_test_app.h"
@@ -27,18 +29,19 @@ TEST(UiLoader, TheFormsTabWidgetShowsThePageOfEachTab) {
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 
-  auto* tabs = form->findChild<QWidget*>(QStringLiteral("tabWidget"));
+  auto* tabs = form->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
   ASSERT_NE(tabs, nullptr);
   EXPECT_STREQ(tabs->metaObject()->className(), "vellumar::VellumarTabWidget");
-  EXPECT_EQ(tabs->property("count").toInt(), 3);
-  EXPECT_EQ(tabs->property("currentIndex").toInt(), 1);
-  EXPECT_EQ(tabs->property("currentTabText").toString(), "&Rechnungen");
+  EXPECT_EQ(tabs->count(), 3);
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_EQ(tabs->tabText(1), "&Rechnungen");
+  EXPECT_EQ(tabs->tabPosition(), QTabWidget::South) << "the form's alignment";
 
   QWidget* const shown[] = {form->findChild<QLineEdit*>(QStringLiteral("name")),
                             form->findChild<QCheckBox*>(QStringLiteral("bezahlt")),
                             form->findChild<QPlainTextEdit*>(QStringLiteral("notiz"))};
   for (int index : {2, 0, 1}) {
-    ASSERT_TRUE(tabs->setProperty("currentIndex", index));
+    tabs->setCurrentIndex(index);
     for (int i = 0; i < 3; ++i) {
       ASSERT_NE(shown[i], nullptr);
       EXPECT_EQ(shown[i]->isVisible(), i == index) << "tab " << index << ", page " << i;
