@@ -33,7 +33,8 @@ doubles=$(grep -rlE 'class (Recording|Scripted)[A-Za-z]+' "$prefix/include/vellu
 "$prefix/bin/vellumar" --help >/dev/null || fail "the installed vellumar does not run"
 for file in bin/vellumar bin/vellumar-designer \
   include/vellumar/control/vellumar.h include/vellumar/app/qt/vellumar_widget.h \
-  include/vellumar/app/qt/vellumar_tab_strip.h include/vellumar/app/qt/vellumar_tab_widget.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
+  include/vellumar/app/qt/vellumar_tab_strip.h include/vellumar/app/qt/vellumar_tab_widget.h \
+  include/vellumar/app/qt/vellumar_tab_bar.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
   "$libdir/pkgconfig/vellumar.pc" "$libdir/pkgconfig/vellumar-qt.pc"; do
   [ -e "$prefix/$file" ] || fail "$file not installed"
 done
@@ -48,7 +49,7 @@ cmake -S "$source_dir/examples/embed" -B "$work_dir/embed" -DCMAKE_PREFIX_PATH="
   -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Release >"$work_dir/embed-configure.log"
 cmake --build "$work_dir/embed" -j 2 >"$work_dir/embed-build.log" || { cat "$work_dir/embed-build.log"; exit 1; }
 output=$(QT_QPA_PLATFORM=offscreen timeout 60 "$work_dir/embed/vellumar-embed" --quit-after 200)
-[ "$output" = "page 2 of 3: &Rechnungen" ] || fail "the embedded tab widget showed '$output'"
+[ "$output" = "page 2 of 4: &Speichern und Sicherungskopien" ] || fail "the embedded tab widget showed '$output'"
 
 # The same library through pkg-config: the headless host paints a new control.
 cat >"$work_dir/pc_probe.cpp" <<'CPP'
@@ -70,4 +71,9 @@ export PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig"
 "$cxx" -std=c++20 -o "$work_dir/pc_probe" "$work_dir/pc_probe.cpp" $(pkg-config --cflags --libs vellumar)
 LD_LIBRARY_PATH="$prefix/$libdir" "$work_dir/pc_probe" || fail "the pkg-config build did not make a working control"
 pkg-config --exists --print-errors vellumar-qt || fail "vellumar-qt.pc does not resolve"
+# The tab widget's and tab bar's headers ask C++17 and Qt alone of the program that includes them.
+printf '#include "app/qt/vellumar_tab_widget.h"\n#include "app/qt/vellumar_tab_bar.h"\n' >"$work_dir/cxx17_probe.cpp"
+# shellcheck disable=SC2046
+"$cxx" -std=c++17 -fPIC -fsyntax-only "$work_dir/cxx17_probe.cpp" $(pkg-config --cflags vellumar-qt) ||
+  fail "the tab widget's headers do not compile as C++17"
 echo "install_embed: installed, embedded and run from $prefix"
