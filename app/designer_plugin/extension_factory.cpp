@@ -6,6 +6,7 @@
 
 #include "app/designer_plugin/property_sheet_task_menu.h"
 #include "app/qt/vellumar_tab_strip.h"
+#include "app/qt/vellumar_tab_widget.h"
 #include "pages/dialog_fonts.h"
 
 namespace vellumar {
@@ -13,9 +14,9 @@ namespace vellumar {
 ExtensionFactory::ExtensionFactory(QExtensionManager* parent) : QExtensionFactory(parent) {}
 
 QObject* ExtensionFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const {
-  auto* strip = qobject_cast<VellumarTabStrip*>(object);
-  if (iid == Q_TYPEID(QDesignerTaskMenuExtension) && strip != nullptr) {
-    return new PropertySheetTaskMenu(strip, parent);
+  if (iid == Q_TYPEID(QDesignerTaskMenuExtension) && (qobject_cast<VellumarTabStrip*>(object) != nullptr ||
+                                                      qobject_cast<VellumarTabWidget*>(object) != nullptr)) {
+    return new PropertySheetTaskMenu(static_cast<QWidget*>(object), parent);
   }
   return nullptr;
 }

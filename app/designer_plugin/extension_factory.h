@@ -1,5 +1,5 @@
-// What the tab strip needs of Designer beyond its properties: the control's own property sheet in its
-// context menu. The tab widget, a QTabWidget, gets all it needs from Designer's own QTabWidget support.
+// What the widgets need of Designer beyond their properties: the control's own property sheet in their
+// context menus. The tab widget, a QTabWidget, gets its pages from Designer's own QTabWidget support.
 #pragma once
 
 #include <QtDesigner/QExtensionFactory>
@@ -15,7 +15,7 @@ class ExtensionFactory final : public QExtensionFactory {
   explicit ExtensionFactory(QExtensionManager* parent);
 
  protected:
-  // A task menu for a VellumarTabStrip; null otherwise.
+  // A task menu for a VellumarTabStrip or VellumarTabWidget; null otherwise.
   QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override;
 };
 

@@ -1,5 +1,5 @@
 // The context-menu entry that opens the control's own property sheet (Allgemein, Registerblätter,
-// Schriftart, Farben) on a tab strip of a form. What the sheet changed is written back
+// Schriftart, Farben) on a tab strip or tab widget of a form. What the sheet changed is written back
 // through the form's property commands, so that it can be undone and is saved with the form.
 #pragma once
 
@@ -11,14 +11,13 @@ class QAction;
 
 namespace vellumar {
 
-class VellumarTabStrip;
-
 class PropertySheetTaskMenu final : public QObject, public QDesignerTaskMenuExtension {
   Q_OBJECT
   Q_INTERFACES(QDesignerTaskMenuExtension)
 
  public:
-  PropertySheetTaskMenu(VellumarTabStrip* strip, QObject* parent);
+  // widget: a VellumarTabStrip or VellumarTabWidget.
+  PropertySheetTaskMenu(QWidget* widget, QObject* parent);
 
   QAction* preferredEditAction() const override { return edit_; }
   QList<QAction*> taskActions() const override { return {edit_}; }
@@ -26,7 +25,7 @@ class PropertySheetTaskMenu final : public QObject, public QDesignerTaskMenuExte
  private:
   void Edit();
 
-  QPointer<VellumarTabStrip> strip_;
+  QPointer<QWidget> widget_;
   QAction* edit_;  // owned by this object
 };
 

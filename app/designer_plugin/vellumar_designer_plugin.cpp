@@ -37,7 +37,7 @@ WidgetDescription TabStripDescription() {
                      "</ui>\n")
           .arg(name),
       [](QWidget* parent) { return std::make_unique<VellumarTabStrip>(parent).release(); },
-      [](QDesignerFormEditorInterface* core) { RegisterExtensions(core); }};
+      {}};
 }
 
 // A new tab widget is Designer's own new QTabWidget: two pages titled through the title attribute, which uic
@@ -76,7 +76,7 @@ WidgetDescription TabWidgetDescription() {
                      "</ui>\n")
           .arg(name),
       [](QWidget* parent) { return new VellumarTabWidget(parent); },
-      {}};
+      [](QDesignerFormEditorInterface* core) { RegisterExtensions(core); }};
 }
 
 }  // namespace

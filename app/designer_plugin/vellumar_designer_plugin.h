@@ -1,7 +1,7 @@
 // The Qt Designer plugin: puts the tab strip (VellumarTabStrip) and the tab widget with its pages
 // (VellumarTabWidget, a QTabWidget) into Designer's widget box. Their properties are edited in the
-// property editor, the tab widget's pages through Designer's own QTabWidget page commands, and the strip
-// also through the control's own property sheet from its context menu. Forms that use them compile with uic
+// property editor, the tab widget's pages through Designer's own QTabWidget page commands, and both through
+// the control's own property sheet from their context menus. Forms that use them compile with uic
 // against the Qt library and load with QUiLoader.
 #pragma once
 

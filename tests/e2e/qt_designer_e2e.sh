@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # End to end in the real Qt Designer on a virtual X server (Xvfb): the Vellumar plugin loads without a
 # warning, a form with a VellumarTabWidget of three pages opens and shows the current page (each page
-# holds a frame of its own colour, found on the screen); the control's own property sheet from the context
-# menu puts the tabs at the bottom as an undoable command; "Insert Page After Current Page" adds a page and
-# shows it; and the form saved with Ctrl+S holds both changes.
+# holds a frame of its own colour, found on the screen); Designer treats the widget as the QTabWidget it is:
+# a click on a tab shows that tab's page, the control's own property sheet from the context menu puts the
+# tabs at the bottom, Designer's own "Insert Page After Current Page" adds a page as an undoable command,
+# and the form saved with Ctrl+S holds the new page, titled, as the current one, and the tabs' position.
 #
 # usage: qt_designer_e2e.sh DESIGNER PLUGIN_DIR SCREEN_PROBE FORM
 #   DESIGNER      Qt 6's designer program
@@ -80,52 +81,65 @@ if grep -v -e '^$' "$work/designer.log" | grep -q .; then
   die "Designer printed warnings: $(cat "$work/designer.log")"
 fi
 
-# context_menu: opens the tab widget's context menu on the current page's empty part below its frame.
+# context_menu: opens the tab widget's context menu on the current page's empty part, below the first page's
+# frame.
 context_menu() {
-  local left right bottom
-  read -r _ left _ right bottom <<<"$(colour 00a000)"
   xdotool mousemove $(((left + right) / 2)) $((bottom + 60))
   sleep 0.3
   xdotool click 3
   sleep 0.7
 }
-frame_top_is() { [ "$(colour 00a000 | cut -d ' ' -f 3)" = "$1" ]; }
 window=$(xdotool search --onlyvisible --name 'Qt Designer' | head -n 1)
 [ -n "$window" ] || die "no Qt Designer window"
 
-# [SECTION] The property sheet: Eigenschaften…, then on Allgemein the second field, Tab-Ausrichtung, one down
-# to "1 - Unten", and OK. The page moves up by the strip's height; undo and redo come from Designer.
-top=$(colour 00a000 | cut -d ' ' -f 3)
-tab_height=22
+# [SECTION] A click on the first tab, which sits above the left end of the page's frame, shows its page.
+read -r _ left top right bottom <<<"$(colour 00a000)"
+xdotool mousemove $((left + 20)) $((top - 23))
+sleep 0.3
+xdotool click 1
+wait_for "the first page (red) after a click on its tab" shows c00000
+hides 00a000 || die "the second page (green) still shows beside the first"
+
+# [SECTION] The control's property sheet: Eigenschaften…, then on Allgemein the second field,
+# Tab-Ausrichtung, one down to "1 - Unten", and OK. The tabs go to the bottom and the page moves up.
+frame_top_above() { [ "$(colour c00000 | cut -d ' ' -f 3)" -lt "$1" ]; }
+top=$(colour c00000 | cut -d ' ' -f 3)
 context_menu
 xdotool key Down Return
 sleep 1.5
 xdotool key ctrl+Tab
 sleep 0.3
 xdotool key Tab Tab Down Return
-wait_for "the page above the strip" frame_top_is $((top - tab_height))
+wait_for "the page above the tabs" frame_top_above "$top"
+read -r _ left _ right bottom <<<"$(colour c00000)"
 xdotool windowfocus --sync "$window"
-xdotool key ctrl+z
-wait_for "the tabs back on top (undo)" frame_top_is "$top"
-xdotool key ctrl+shift+z
-wait_for "the tabs at the bottom again (redo)" frame_top_is $((top - tab_height))
 
-# [SECTION] Insert Page After Current Page.
+# [SECTION] Insert Page After Current Page: Eigenschaften…, the change entries, Size Constraints, Promoted
+# widgets, Page 1 of 3, then Insert Page and its first entry. Undo and redo come from Designer.
 context_menu
-# Eigenschaften…, the four Change entries, Size Constraints, Promoted widgets, Page 2 of 3, then Insert.
 xdotool key Down Down Down Down Down Down Down Down Down Right
 sleep 0.5
-xdotool key Down Return
-wait_for "the new, empty page to replace the current one" hides 00a000
+xdotool key Return
+wait_for "the new, empty page to replace the current one" hides c00000
+xdotool windowfocus --sync "$window"
+# Undo takes the new page away, and with it the current page; one of the old pages shows again.
+old_page_shows() { shows c00000 || shows 00a000; }
+new_page_shows() { hides c00000 && hides 00a000; }
+xdotool key ctrl+z
+wait_for "an old page back (undo)" old_page_shows
+xdotool key ctrl+shift+z
+wait_for "the new page again (redo)" new_page_shows
 
 # [SECTION] Save, and read the pages back from the file.
 before=$(stat -c %Y.%s "$form")
 xdotool key ctrl+s
-saved() { [ "$(stat -c %Y.%s "$form")" != "$before" ] && grep -q 'Register 4' "$form"; }
+saved() { [ "$(stat -c %Y.%s "$form")" != "$before" ]; }
 wait_for "the saved form" saved
-titles=$(grep -A1 '<property name="windowTitle">' "$form" | sed -n 's/.*<string>\(.*\)<\/string>.*/\1/p' | tr '\n' '|')
-expected='Pages|&amp;Kunden|&amp;Rechnungen|Register 4|&amp;Notizen|'
+titles=$(grep -A1 '<attribute name="title">' "$form" | sed -n 's/.*<string>\(.*\)<\/string>.*/\1/p' | tr '\n' '|')
+expected='&amp;Kunden|Page|&amp;Rechnungen|&amp;Notizen|'
 [ "$titles" = "$expected" ] || die "saved page titles '$titles', expected '$expected'"
-grep -q '<number>2</number>' "$form" || die "the new page is not saved as the current one"
-grep -q 'VellumarTabStrip::Bottom' "$form" || die "the alignment from the property sheet is not saved"
+grep -A1 '<property name="currentIndex">' "$form" | grep -q '<number>1</number>' ||
+  die "the new page is not saved as the current one"
+grep -q '<extends>QTabWidget</extends>' "$form" || die "the form does not declare the widget a QTabWidget"
+grep -q '<enum>QTabWidget::South</enum>' "$form" || die "the tab position from the property sheet is not saved"
 echo "qt_designer_e2e: passed"
