@@ -87,6 +87,9 @@ struct VellumarTabBar::Private {
 VellumarTabBar::VellumarTabBar(QWidget* parent) : QTabBar(parent), d_(std::make_unique<Private>()) {
   d_->widths.resize(static_cast<size_t>(std::max(count(), 0)));
   setAttribute(Qt::WA_Hover);
+  // The control's heads keep their widths however wide the strip; the style spans the bar across a tab
+  // widget, which would stretch expanding tabs.
+  setExpanding(false);
   GiveStyle(*this);
   for (QAbstractButton* button : findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
     GiveStyle(*button);

@@ -4,7 +4,7 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QStackedWidget>
 
-#include "app/qt/readable_text.h"
+#include "app/qt/tab_look.h"
 #include "app/qt/vellumar_style.h"
 #include "app/qt/vellumar_tab_bar.h"
 
@@ -14,6 +14,8 @@ VellumarTabWidget::VellumarTabWidget(QWidget* parent) : QTabWidget(parent), bar_
   // The name QTabWidget gives its own bar, which style sheets and tools look for.
   bar_->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
   setTabBar(bar_);
+  // setTabBar makes the bar's tabs expanding, which the control's heads are not (see VellumarTabBar).
+  bar_->setExpanding(false);
   if (qobject_cast<VellumarStyle*>(QApplication::style()) == nullptr) setStyle(VellumarStyle::shared());
   connect(bar_, &VellumarTabBar::tabEntered, this, &VellumarTabWidget::tabEntered);
   connect(bar_, &VellumarTabBar::tabLeft, this, &VellumarTabWidget::tabLeft);
@@ -56,7 +58,7 @@ void VellumarTabWidget::FollowPageColour() {
   auto* pages =
       findChild<QStackedWidget*>(QStringLiteral("qt_tabwidget_stackedwidget"), Qt::FindDirectChildrenOnly);
   if (pages == nullptr) return;
-  const QPalette wanted = PaletteOn(backColor(), pages->palette());
+  const QPalette wanted = PagePalette(pages->palette(), backColor());
   if (wanted != pages->palette()) pages->setPalette(wanted);
 }
 

@@ -21,7 +21,6 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/readable_text.h"
 #include "app/qt/tab_look.h"
 #include "app/qt/vellumar_tab_bar.h"
 #include "app/qt/vellumar_tab_widget.h"
