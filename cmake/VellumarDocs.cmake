@@ -67,7 +67,7 @@ if(VELLUMAR_BUILD_DOCS)
   add_custom_target(docs ALL DEPENDS ${VELLUMAR_DOCS_STAMP})
   add_dependencies(vellumar_installables docs)
   install(DIRECTORY ${VELLUMAR_DOCS_OUTPUT}/html/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/libvellumar-doc/html
-    COMPONENT doc)
+    COMPONENT doc PATTERN index.qhp EXCLUDE)
   if(VELLUMAR_DOCS_QCH)
     install(FILES ${VELLUMAR_DOCS_QCH} DESTINATION ${QT6_INSTALL_DOCS} COMPONENT doc)
   endif()

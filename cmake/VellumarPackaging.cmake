@@ -68,7 +68,10 @@ set(runtime_dep "libvellumar1 (= ${VELLUMAR_DEB_VERSION})")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${VELLUMAR_DEB_runtime})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS fonts-wine)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/cmake/debian-triggers)
+# The dynamic linker's cache follows the libraries through dpkg's trigger (CPack also writes maintainer
+# scripts that call ldconfig, which the trigger makes redundant).
+file(WRITE ${PROJECT_BINARY_DIR}/debian/triggers "activate-noawait ldconfig\n")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/debian/triggers)
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "tab strips in the Windows XP look - libraries
 Vellumar paints tab strips in the Windows XP look: rounded tab heads with a
 gradient body, a raised selected tab, an orange band over the tab under the
@@ -138,7 +141,7 @@ set(CPACK_COMPONENT_DOC_DESCRIPTION "tab strips in the Windows XP look - API ref
 Vellumar paints tab strips in the Windows XP look.
 .
 This package contains the reference of the Qt classes, with the guides
-\"Moving from QTabWidget\" and \"The style plugin\", as HTML and as a Qt help
+'Moving from QTabWidget' and 'The style plugin', as HTML and as a Qt help
 file that Qt Creator and Qt Assistant show.")
 
 include(CPack)

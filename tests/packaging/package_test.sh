@@ -29,7 +29,7 @@ check() {
   for file in "$@" "usr/share/doc/$package/copyright" "usr/share/doc/$package/changelog.Debian.gz"; do
     grep -qxF "./$file" <<<"$listing" || fail "$package lacks $file"
   done
-  [ -z "$relation" ] || dpkg-deb -I "$deb" | grep -qF "$relation" || fail "$package has no '$relation'"
+  [ -z "$relation" ] || grep -qF "$relation" <<<"$(dpkg-deb -I "$deb")" || fail "$package has no '$relation'"
 }
 upstream=${version%-*}
 so_links=()
