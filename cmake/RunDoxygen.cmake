@@ -1,0 +1,12 @@
+# Runs Doxygen on DOXYFILE and prints how many warnings it wrote to LOG; fails when Doxygen fails (which,
+# with WARN_AS_ERROR, it does on any warning).
+execute_process(COMMAND ${DOXYGEN} ${DOXYFILE} RESULT_VARIABLE result)
+set(count 0)
+if(EXISTS ${LOG})
+  file(STRINGS ${LOG} warnings REGEX "warning:")
+  list(LENGTH warnings count)
+endif()
+message(STATUS "Doxygen: ${count} warnings (${LOG})")
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "Doxygen failed (${result}); its warnings are in ${LOG}")
+endif()
