@@ -66,11 +66,26 @@ std::string Utf8(const QString& text) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
+// What the strip shows of a bar: each tab's place, caption and icon, and which tab is selected, focused and
+// under the pointer.
+struct StripRead {
+  struct Tab {
+    QRect rect;
+    QString text;
+    QIcon icon;
+  };
+  std::vector<Tab> tabs;
+  QSize icon_size;
+  int selected = -1;
+  int hot = -1;
+  bool focus = false;
+};
+
 // What the strip remembers of a tab to tell the painter what changed inside its record.
 struct TabSeen {
-  int32_t width = 0;
-  std::string caption;
+  QString caption;
   qint64 icon = 0;
+  bool shown = false;
 };
 
 }  // namespace
@@ -80,6 +95,7 @@ struct TabBarStrip::Memory {
   TabStripPainter painter;
   BarSurface surface;
   std::vector<TabSeen> seen;
+  StripRead read;
   QFont font;
   bool font_set = false;
 };
@@ -93,22 +109,52 @@ void TabBarStrip::Forget() {
 
 namespace {
 
-// The options of every tab, or none when a tab stands where the control would not put it or looks in a way
-// its strip cannot show (hidden, disabled, a colour of its own, an icon drawn sharper than its picture).
-bool ReadTabs(const QTabBar& bar, int scale, std::vector<QStyleOptionTab>& tabs) {
+// QTabBar's options of a tab elide its caption, which takes a text layout for each tab; the strip asks for
+// them only where it must: for captions elided on purpose, and for the states of the tabs that may have one.
+QStyleOptionTab OptionOf(const QTabBar& bar, int index) {
+  QStyleOptionTab option;
+  (bar.*(&OptionReader::initStyleOption))(&option, index);
+  return option;
+}
+
+void ReadStates(const QTabBar& bar, int hovered, StripRead& read) {
+  read.selected = -1;
+  read.hot = -1;
+  read.focus = false;
+  for (const int index : {bar.currentIndex(), hovered}) {
+    if (index < 0 || index >= std::ssize(read.tabs)) continue;
+    const QStyleOptionTab option = OptionOf(bar, index);
+    if (option.state & QStyle::State_Selected) {
+      read.selected = index;
+      read.focus = (option.state & QStyle::State_HasFocus) != 0;
+    } else if (option.state & QStyle::State_MouseOver) {
+      read.hot = index;
+    }
+  }
+}
+
+// Every tab, or false when a tab stands where the control would not put it or looks in a way its strip
+// cannot show (hidden, disabled, a colour of its own, an icon drawn sharper than its picture).
+bool ReadTabs(const QTabBar& bar, int scale, int hovered, StripRead& read) {
   const int count = bar.count();
-  tabs.resize(static_cast<size_t>(count));
+  read.tabs.resize(static_cast<size_t>(count));
+  read.icon_size = bar.iconSize();
+  const bool elided = bar.elideMode() != Qt::ElideNone;
+  const QColor text_color = bar.palette().color(bar.foregroundRole());
   int next_left = 0;
-  const QPalette::ColorRole role = bar.foregroundRole();
   for (int i = 0; i < count; ++i) {
-    QStyleOptionTab& tab = tabs[static_cast<size_t>(i)];
-    (bar.*(&OptionReader::initStyleOption))(&tab, i);
+    StripRead::Tab& tab = read.tabs[static_cast<size_t>(i)];
     if (!bar.isTabVisible(i) || !bar.isTabEnabled(i)) return false;
-    if (tab.palette.color(role) != bar.palette().color(role)) return false;
+    const QColor color = bar.tabTextColor(i);
+    if (color.isValid() && color != text_color) return false;
+    tab.icon = bar.tabIcon(i);
     if (scale > 1 && !tab.icon.isNull()) return false;
+    tab.rect = bar.tabRect(i);
     if (tab.rect.left() != next_left || tab.rect.top() != 0) return false;
     next_left = tab.rect.right() + 1;
+    tab.text = elided ? OptionOf(bar, i).text : bar.tabText(i);
   }
+  ReadStates(bar, hovered, read);
   return true;
 }
 
@@ -149,7 +195,8 @@ void PaintBackground(const QTabBar& bar, const TabLook& look, QPainter& painter,
 
 }  // namespace
 
-bool TabBarStrip::Paint(const QTabBar& bar, const TabLook& look, QPainter& painter, const QRegion& area) {
+bool TabBarStrip::Paint(const QTabBar& bar, const TabLook& look, QPainter& painter, const QRegion& area,
+                        int hovered) {
   const QTabBar::Shape shape = bar.shape();
   const bool bottom = IsSouth(shape);
   // A dragged tab is painted apart from its place.
@@ -160,8 +207,8 @@ bool TabBarStrip::Paint(const QTabBar& bar, const TabLook& look, QPainter& paint
     return false;
   }
   const int scale = DeviceScale(painter);
-  std::vector<QStyleOptionTab> tabs;
-  if (!ReadTabs(bar, scale, tabs)) {
+  StripRead& read = memory_->read;
+  if (!ReadTabs(bar, scale, hovered, read)) {
     PaintBackground(bar, look, painter, area);
     return false;
   }
@@ -194,15 +241,15 @@ bool TabBarStrip::Paint(const QTabBar& bar, const TabLook& look, QPainter& paint
   st.mMaskColor = HiddenPictureBox::kBackColor;
   st.mTabHeight = bar.height() - kPageRowsInTab;
   st.mAlignment = bottom ? reg_Bottom : reg_Top;
-  const auto count = static_cast<int32_t>(tabs.size());
+  const auto count = static_cast<int32_t>(read.tabs.size());
   st.mNumberOfTabs = count;
   if (st.Capacity() < count) st.mTabs.resize(static_cast<size_t>(count) + 1);
   m.seen.resize(static_cast<size_t>(count) + 1);
-  st.mSelectedTab = 0;
-  st.mHotTab = 0;
-  st.mHasFocus = kFalse;
+  st.mSelectedTab = read.selected + 1;
+  st.mHotTab = read.hot + 1;
+  st.mHasFocus = read.focus ? kTrue : kFalse;
   for (int32_t i = 1; i <= count; ++i) {
-    const QStyleOptionTab& tab = tabs[static_cast<size_t>(i - 1)];
+    const StripRead::Tab& tab = read.tabs[static_cast<size_t>(i - 1)];
     cTabs& record = st.Record(i);
     TabSeen& seen = m.seen[static_cast<size_t>(i)];
     const int32_t head = HeadWidthOfTab(tab.rect.width(), i == 1);
@@ -210,20 +257,14 @@ bool TabBarStrip::Paint(const QTabBar& bar, const TabLook& look, QPainter& paint
       record.TabWidth = head;
       m.painter.TabWidthChanged(i);
     }
-    std::string caption = Utf8(tab.text);
     const qint64 icon = tab.icon.isNull() ? 0 : tab.icon.cacheKey();
-    if (caption != seen.caption || icon != seen.icon || record.TabCaption != caption) {
-      record.TabCaption = caption;
-      record.TabPicture = TabPictureOf(tab.icon, tab.iconSize, scale);
-      seen.caption = std::move(caption);
+    if (tab.text != seen.caption || icon != seen.icon || !seen.shown) {
+      record.TabCaption = Utf8(tab.text);
+      record.TabPicture = TabPictureOf(tab.icon, read.icon_size, scale);
+      seen.caption = tab.text;
       seen.icon = icon;
+      seen.shown = true;
       m.painter.TabContentChanged(i);
-    }
-    if (tab.state & QStyle::State_Selected) {
-      st.mSelectedTab = i;
-      if (tab.state & QStyle::State_HasFocus) st.mHasFocus = kTrue;
-    } else if (tab.state & QStyle::State_MouseOver) {
-      st.mHotTab = i;
     }
   }
   if (count == 0) {

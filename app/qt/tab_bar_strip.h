@@ -21,10 +21,10 @@ class TabBarStrip {
   TabBarStrip(const TabBarStrip&) = delete;
   TabBarStrip& operator=(const TabBarStrip&) = delete;
 
-  // Paints area of bar in look. False when the bar's tabs are not where the control would put them or look
-  // in ways its strip cannot show: then only the strip's background is painted, and the style paints the
-  // heads one by one over it.
-  bool Paint(const QTabBar& bar, const TabLook& look, QPainter& painter, const QRegion& area);
+  // Paints area of bar in look, with hovered the tab the bar last saw the pointer over (-1: none). False when
+  // the bar's tabs are not where the control would put them or look in ways its strip cannot show: then only
+  // the strip's background is painted, and the style paints the heads one by one over it.
+  bool Paint(const QTabBar& bar, const TabLook& look, QPainter& painter, const QRegion& area, int hovered);
   // Drops what the last paint left, for a change the bar cannot see in its tabs (a new look).
   void Forget();
 

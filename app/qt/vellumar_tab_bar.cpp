@@ -87,6 +87,8 @@ struct VellumarTabBar::Private {
 VellumarTabBar::VellumarTabBar(QWidget* parent) : QTabBar(parent), d_(std::make_unique<Private>()) {
   d_->widths.resize(static_cast<size_t>(std::max(count(), 0)));
   setAttribute(Qt::WA_Hover);
+  // Every paint covers the bar's whole area, so Qt need not paint the parent under it first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   // The control's heads keep their widths however wide the strip; the style spans the bar across a tab
   // widget, which would stretch expanding tabs.
   setExpanding(false);
@@ -173,19 +175,20 @@ void VellumarTabBar::LookChanged() {
 // follows the tabs. A hidden bar lays them out when it is shown or asked for its size, as QTabBar does: a
 // program filling it tab by tab pays for one layout, not one per tab.
 void VellumarTabBar::LayOutTabs() {
-  if (!isVisible()) {
-    d_->stale = true;
-    return;
-  }
-  d_->stale = false;
-  QResizeEvent resize(size(), size());
-  QTabBar::resizeEvent(&resize);
-  updateGeometry();
-  update();
+  d_->stale = true;
+  if (isVisible()) LayOutStaleTabs();
 }
 
+// QTabBar lays its tabs out on a resize whether it is shown or not, so a hidden bar asked for its size is
+// brought up to date too.
 void VellumarTabBar::LayOutStaleTabs() const {
-  if (d_->stale) const_cast<VellumarTabBar*>(this)->LayOutTabs();
+  if (!d_->stale) return;
+  auto* self = const_cast<VellumarTabBar*>(this);
+  d_->stale = false;
+  QResizeEvent resize(size(), size());
+  self->QTabBar::resizeEvent(&resize);
+  self->updateGeometry();
+  self->update();
 }
 
 QSize VellumarTabBar::sizeHint() const {
@@ -264,7 +267,7 @@ void VellumarTabBar::OnTabMoved(int from, int to) {
 
 void VellumarTabBar::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  if (!d_->strip.Paint(*this, d_->look, painter, event->region())) {
+  if (!d_->strip.Paint(*this, d_->look, painter, event->region(), d_->hovered)) {
     painter.end();
     QTabBar::paintEvent(event);
   }

@@ -1,11 +1,13 @@
-// What a user feels, through Qt on the offscreen platform: VellumarTabStrip beside QTabWidget in Qt's Windows
-// and Fusion styles, the pointer moving between tab 1 and tab 2 (BM_Hover) and clicks between them that
-// change the selection (BM_Click), at four sizes.
+// What a user feels, through Qt on the offscreen platform: VellumarTabStrip and VellumarTabWidget beside
+// QTabWidget in Qt's Windows and Fusion styles, the pointer moving between tab 1 and tab 2 (BM_Hover), clicks
+// between them that change the selection (BM_Click) and a full repaint of the tab bar (BM_BarRepaint), at
+// five sizes.
 //
 // Every change is followed by processEvents(), so it includes Qt's repaint of what changed. Each result is
 // the median, over kRounds rounds of kChanges changes, of this thread's CPU time per change; the rounds of
 // the three widgets take turns, so that all three meet the same machine. Counters: microseconds per change
-// for each widget, and the strip's time over QTabWidget's in the Windows style (ratio_windows).
+// for each widget, the strip's time over QTabWidget's in the Windows style (ratio_windows) and
+// VellumarTabWidget's over QTabWidget's in the Fusion style (ratio_fusion).
 //
 // QTabWidget's tab bar gets hover tracking, as the desktop styles that light up the tab under the pointer
 // give it; without it a tab bar repaints nothing on a hover.
@@ -26,6 +28,7 @@
 #include <vector>
 
 #include "app/qt/vellumar_tab_strip.h"
+#include "app/qt/vellumar_tab_widget.h"
 #include "bench/bench_support.h"
 #include "control/vellumar.h"
 
@@ -57,14 +60,21 @@ void ShowAlone(const Contender& c) {
   PointerTo(*c.window, c.first);
 }
 
+enum class Change { kHover, kClick, kBarRepaint };
+
 // Microseconds per change in one round of kChanges changes, starting on the second point.
-double Round(const Contender& c, bool click) {
+double Round(const Contender& c, Change change) {
   ShowAlone(c);
+  QWidget* bar = c.window->childAt(c.first) != nullptr ? c.window->childAt(c.first) : c.window;
   const double start = bench::ThreadSeconds();
   for (int i = 0; i < kChanges; ++i) {
+    if (change == Change::kBarRepaint) {
+      bar->repaint();
+      continue;
+    }
     const QPoint at = i % 2 == 0 ? c.second : c.first;
     PointerTo(*c.window, at);
-    if (click) {
+    if (change == Change::kClick) {
       QTest::mouseClick(c.window, Qt::LeftButton, Qt::NoModifier, at);
       QCoreApplication::processEvents();
     }
@@ -79,6 +89,13 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+// A tab widget's window, with the pointer going between its first two tabs.
+Contender FirstTwoTabs(QTabWidget& widget) {
+  QTabBar* bar = widget.tabBar();
+  return Contender{&widget, bar->mapTo(&widget, bar->tabRect(0).center()),
+                   bar->mapTo(&widget, bar->tabRect(1).center())};
+}
+
 struct QtTabs {
   QtTabs(const char* style_name, int width, int height, int tabs) : style(QStyleFactory::create(style_name)) {
     widget.setStyle(style.get());
@@ -87,13 +104,18 @@ struct QtTabs {
     for (int i = 1; i <= tabs; ++i) widget.addTab(new QWidget, QStringLiteral("Tab %1").arg(i));
     widget.resize(width, height);
   }
-  Contender Points() {
-    QTabBar* bar = widget.tabBar();
-    return Contender{&widget, bar->mapTo(&widget, bar->tabRect(0).center()),
-                     bar->mapTo(&widget, bar->tabRect(1).center())};
-  }
+  Contender Points() { return FirstTwoTabs(widget); }
   std::unique_ptr<QStyle> style;
   QTabWidget widget;
+};
+
+struct VellumarTabs {
+  VellumarTabs(int width, int height, int tabs) {
+    for (int i = 1; i <= tabs; ++i) widget.addTab(new QWidget, QStringLiteral("Tab %1").arg(i));
+    widget.resize(width, height);
+  }
+  Contender Points() { return FirstTwoTabs(widget); }
+  VellumarTabWidget widget;
 };
 
 struct Strip {
@@ -108,33 +130,46 @@ struct Strip {
   VellumarTabStrip widget;
 };
 
-void Compare(benchmark::State& state, bool click) {
+void Compare(benchmark::State& state, Change change) {
   const auto width = static_cast<int>(state.range(0));
   const auto height = static_cast<int>(state.range(1));
   const auto tabs = static_cast<int>(state.range(2));
   Strip strip(width, height, tabs);
   QtTabs windows("Windows", width, height, tabs);
   QtTabs fusion("Fusion", width, height, tabs);
-  const std::array<Contender, 3> contenders = {strip.Points(), windows.Points(), fusion.Points()};
-  std::array<std::vector<double>, 3> rounds;
+  VellumarTabs vellumar(width, height, tabs);
+  const std::array<Contender, 4> contenders = {strip.Points(), windows.Points(), fusion.Points(),
+                                               vellumar.Points()};
+  std::array<std::vector<double>, 4> rounds;
   for (auto _ : state) {
     for (int r = 0; r < kRounds; ++r) {
-      for (size_t k = 0; k < contenders.size(); ++k) rounds[k].push_back(Round(contenders[k], click));
+      for (size_t k = 0; k < contenders.size(); ++k) rounds[k].push_back(Round(contenders[k], change));
     }
   }
   const double strip_us = Median(rounds[0]);
   const double windows_us = Median(rounds[1]);
-  state.counters["strip_us"] = strip_us;
-  state.counters["windows_us"] = windows_us;
-  state.counters["fusion_us"] = Median(rounds[2]);
-  state.counters["ratio_windows"] = strip_us / windows_us;
+  // The control repaints its whole window, the tab widgets their bars alone: only hover and click compare
+  // them.
+  if (change != Change::kBarRepaint) {
+    state.counters["strip_us"] = strip_us;
+    state.counters["windows_us"] = windows_us;
+    state.counters["ratio_windows"] = strip_us / windows_us;
+  }
+  const double fusion_us = Median(rounds[2]);
+  const double tab_widget_us = Median(rounds[3]);
+  state.counters["fusion_us"] = fusion_us;
+  state.counters["tabwidget_us"] = tab_widget_us;
+  state.counters["ratio_fusion"] = tab_widget_us / fusion_us;
 }
 
 void BM_Hover(benchmark::State& state) {
-  Compare(state, false);
+  Compare(state, Change::kHover);
 }
 void BM_Click(benchmark::State& state) {
-  Compare(state, true);
+  Compare(state, Change::kClick);
+}
+void BM_BarRepaint(benchmark::State& state) {
+  Compare(state, Change::kBarRepaint);
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {
@@ -147,6 +182,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK(BM_Hover)->Apply(Sizes);
 BENCHMARK(BM_Click)->Apply(Sizes);
+BENCHMARK(BM_BarRepaint)->Apply(Sizes);
 
 }  // namespace
 }  // namespace vellumar
