@@ -1,5 +1,7 @@
 #include "app/qt/tab_head_image.h"
 
+#include <QtCore/QCoreApplication>
+#include <QtCore/QHash>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QWidget>
@@ -7,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -124,6 +127,24 @@ void Prefill(Bitmap& bitmap, const Rect& own_strip, ColorRef background) {
   }
 }
 
+// QTabBar asks for every tab's size each time it lays its tabs out, which it does for each tab added: the
+// widths measured in the last font asked for are kept, so that filling a bar measures each caption once.
+struct FittingWidths {
+  QFont font;
+  QHash<std::pair<QString, int>, int> widths;
+};
+
+std::unique_ptr<FittingWidths> fitting_widths;
+
+// Kept while the application lives: a font outliving it would hold on to Qt's font engines.
+FittingWidths& KeptFittingWidths() {
+  if (!fitting_widths) {
+    fitting_widths = std::make_unique<FittingWidths>();
+    qAddPostRoutine([] { fitting_widths.reset(); });
+  }
+  return *fitting_widths;
+}
+
 }  // namespace
 
 QFont CaptionFontFor(const TabLook& look, const QWidget* widget) {
@@ -153,10 +174,19 @@ StdPictureRef TabPictureOf(const QIcon& icon, const QSize& size, int scale) {
 }
 
 int FittingHeadWidth(const QStyleOptionTab& tab, const QFont& font) {
+  const int picture_width = tab.icon.isNull() ? 0 : tab.iconSize.width();
+  FittingWidths& kept = KeptFittingWidths();
+  if (font != kept.font || kept.widths.size() >= 16384) {
+    kept.widths.clear();
+    kept.font = font;
+  }
+  const std::pair<QString, int> key{tab.text, picture_width};
+  if (const auto found = kept.widths.constFind(key); found != kept.widths.constEnd()) return *found;
   DeviceContext dc;
   dc.SelectFont(StdFontOf(font));
-  const float picture_width = tab.icon.isNull() ? 0.0F : static_cast<float>(tab.iconSize.width());
-  return FittingTabWidth(dc, CaptionOf(tab.text), picture_width);
+  const int width = FittingTabWidth(dc, CaptionOf(tab.text), static_cast<float>(picture_width));
+  kept.widths.insert(key, width);
+  return width;
 }
 
 TabHeadImage PaintTabHeadImage(const QStyleOptionTab& tab, const QWidget* widget, const TabLook& look,

@@ -140,6 +140,29 @@ QRect ButtonInTab(const QStyleOptionTab& tab, bool right) {
   return QRect(QPoint(left, top), size);
 }
 
+// The room a caption has in its head without running under the picture or a button: the caption starts
+// its inset past the picture and keeps the same inset before the right button or the head's end. QTabBar
+// elides its captions to this width.
+QRect CaptionRoom(const QStyleOptionTab& tab) {
+  const bool vertical = IsVertical(tab.shape);
+  const QRect& r = tab.rect;
+  const int64_t extent = vertical ? r.height() : r.width();
+  const int64_t lead = tab.tabIndex == 0 ? kFirstHeadLeft : 0;
+  const auto inset = static_cast<int64_t>(kCaptionInset);
+  const auto along = [vertical](const QSize& size) {
+    return int64_t{vertical ? size.height() : size.width()};
+  };
+  int64_t begin = lead + (tab.icon.isNull() ? 0 : along(tab.iconSize)) + inset;
+  if (!tab.leftButtonSize.isEmpty())
+    begin = std::max(begin, lead + 2 * kTabButtonMargin + along(tab.leftButtonSize));
+  int64_t end = extent - kHeadGap - inset;
+  if (!tab.rightButtonSize.isEmpty()) end -= kTabButtonMargin + along(tab.rightButtonSize);
+  const auto first = static_cast<int>(std::clamp<int64_t>(begin, 0, extent));
+  const auto width = static_cast<int>(std::clamp<int64_t>(end - begin, 0, extent - first));
+  return vertical ? QRect(r.left(), r.top() + first, r.width(), width)
+                  : QRect(r.left() + first, r.top(), width, r.height());
+}
+
 bool BarHasOwnLook(const QWidget* widget) {
   const auto* tabs = qobject_cast<const QTabWidget*>(widget);
   return tabs != nullptr && !tabs->documentMode() &&
@@ -264,9 +287,9 @@ QSize VellumarStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
 
 QRect VellumarStyle::subElementRect(SubElement element, const QStyleOption* option,
                                     const QWidget* widget) const {
-  if (element == SE_TabBarTabLeftButton || element == SE_TabBarTabRightButton) {
-    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
-    if (tab != nullptr && !IsVertical(tab->shape))
+  if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
+    if (element == SE_TabBarTabText) return CaptionRoom(*tab);
+    if ((element == SE_TabBarTabLeftButton || element == SE_TabBarTabRightButton) && !IsVertical(tab->shape))
       return ButtonInTab(*tab, element == SE_TabBarTabRightButton);
   }
   if (const auto* frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option)) {

@@ -14,6 +14,7 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QStyleFactory>
+#include <QtWidgets/QStyleOption>
 #include <QtWidgets/QVBoxLayout>
 #include <climits>
 #include <memory>
@@ -363,6 +364,37 @@ TEST(VellumarTabWidgetExtras, SurvivesAHugeCaptionAndThousandsOfTabs) {
   EXPECT_EQ(tabs.count(), kTabs);
   EXPECT_EQ(tabs.currentIndex(), kTabs - 500);
   EXPECT_EQ(tabs.tabWidth(kTabs - 1), kTabs - 1) << "the width set last, on tab 0, went with it";
+}
+
+// QTabBar elides a caption to the room the style gives it: the whole caption at the tab's own size, and
+// never under the picture or the close button when the tabs are squeezed.
+TEST(VellumarTabWidgetExtras, ElidesCaptionsToTheRoomBesideThePictureAndTheButton) {
+  struct Bar : QTabBar {
+    using QTabBar::initStyleOption;
+  };
+  VellumarTabWidget tabs;
+  const QIcon icon = tabs.style()->standardIcon(QStyle::SP_DriveNetIcon);
+  for (int i = 0; i < 4; ++i)
+    tabs.addTab(NewPage(i), icon, QStringLiteral("&Netzwerk und Freigaben %1").arg(i));
+  tabs.setElideMode(Qt::ElideRight);
+  tabs.setTabsClosable(true);
+  for (const int width : {2000, 300}) {
+    tabs.resize(width, 200);
+    tabs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tabs));
+    auto* bar = static_cast<Bar*>(tabs.tabBar());
+    for (int i = 0; i < tabs.count(); ++i) {
+      QStyleOptionTab option;
+      bar->initStyleOption(&option, i);
+      const QRect room = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+      const QRect button = bar->tabButton(i, QTabBar::RightSide)->geometry();
+      EXPECT_GE(room.left(), option.rect.left() + option.iconSize.width()) << width;
+      EXPECT_LT(room.right(), button.left()) << width;
+      const QString expected = width == 2000 ? tabs.tabText(i) : option.text;
+      EXPECT_EQ(option.text, expected);
+      EXPECT_FALSE(option.text.isEmpty()) << width;
+    }
+  }
 }
 
 }  // namespace
