@@ -1,6 +1,8 @@
 #include "app/designer_plugin/vellumar_designer_plugin.h"
 
+#include <QtCore/QTimer>
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerWidgetDataBaseInterface>
 #include <QtDesigner/QExtensionManager>
 #include <memory>
 
@@ -40,6 +42,22 @@ WidgetDescription TabStripDescription() {
       {}};
 }
 
+// Designer promotes a QTabWidget only to classes it holds as promoted ones, and refuses a name it already
+// knows: the tab widget's entry is marked as a QTabWidget promoted, so that "Promote to" offers it. Designer
+// still makes the widget through this plugin, which it asks first for any class. The entry may come after
+// the plugin is initialised, then it is marked once Designer's start-up is done.
+void OfferForPromotion(QDesignerFormEditorInterface* core, const QString& name, bool again) {
+  QDesignerWidgetDataBaseInterface* classes = core->widgetDataBase();
+  const int index = classes != nullptr ? classes->indexOfClassName(name) : -1;
+  if (index < 0) {
+    if (again) QTimer::singleShot(0, core, [core, name] { OfferForPromotion(core, name, false); });
+    return;
+  }
+  QDesignerWidgetDataBaseItemInterface* item = classes->item(index);
+  item->setExtends(QStringLiteral("QTabWidget"));
+  item->setPromoted(true);
+}
+
 // A new tab widget is Designer's own new QTabWidget: two pages titled through the title attribute, which uic
 // and QUiLoader turn into tab texts. Declared as extending QTabWidget, it gets Designer's page commands, tab
 // switching and tab properties, uic's and QUiLoader's page code, and Designer's promotion from QTabWidget. It
@@ -76,7 +94,10 @@ WidgetDescription TabWidgetDescription() {
                      "</ui>\n")
           .arg(name),
       [](QWidget* parent) { return new VellumarTabWidget(parent); },
-      [](QDesignerFormEditorInterface* core) { RegisterExtensions(core); }};
+      [name](QDesignerFormEditorInterface* core) {
+        RegisterExtensions(core);
+        OfferForPromotion(core, name, true);
+      }};
 }
 
 }  // namespace
