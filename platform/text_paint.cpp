@@ -7,20 +7,13 @@
 #include <emmintrin.h>
 #endif
 
+#include "platform/raster_pixels.h"
+
 namespace vellumar {
 namespace {
 
-constexpr uint32_t kColorBits = 0x00FFFFFF;
 constexpr int kOpaque = 255;
 constexpr int kMonoThreshold = 128;
-
-// As the raster code stores colours: colour bitmaps keep the low 24 bits (an untranslated system-colour
-// reference draws as its low bits, as on a true-colour GDI surface); monochrome ones take white when the
-// channels average at least 128.
-uint32_t PixelValueOf(PixelFormat format, ColorRef color) {
-  if (format == PixelFormat::kColor32) return color & kColorBits;
-  return (RedOf(color) + GreenOf(color) + BlueOf(color)) >= 3 * kMonoThreshold ? 1u : 0u;
-}
 
 int BlendChannel(int under, int over, int alpha) {
   return under + (over - under) * alpha / kOpaque;
@@ -111,7 +104,7 @@ void PaintGlyph(const TextInk& ink, int64_t x, int64_t y, const GlyphBitmap& gly
   const Span columns = Cut(x, x + glyph.width, ink.clip.left, ink.clip.right);
   const Span rows = Cut(y, y + glyph.height, ink.clip.top, ink.clip.bottom);
   if (columns.from >= columns.to || rows.from >= rows.to) return;
-  const uint32_t solid = PixelValueOf(ink.bitmap->format(), ink.color);
+  const uint32_t solid = raster::PixelValue(ink.bitmap->format(), ink.color);
   const auto span = static_cast<size_t>(columns.to - columns.from);
   const auto stride = static_cast<size_t>(ink.bitmap->width());
   const auto coverage_stride = static_cast<size_t>(glyph.width);
@@ -133,7 +126,7 @@ void PaintBar(const TextInk& ink, int64_t left, int64_t top, int64_t right, int6
   const Span columns = Cut(left, right, ink.clip.left, ink.clip.right);
   const Span rows = Cut(top, bottom, ink.clip.top, ink.clip.bottom);
   if (columns.from >= columns.to || rows.from >= rows.to) return;
-  const uint32_t value = PixelValueOf(ink.bitmap->format(), ink.color);
+  const uint32_t value = raster::PixelValue(ink.bitmap->format(), ink.color);
   for (int64_t row = rows.from; row < rows.to; ++row) {
     uint32_t* pixels = ink.bitmap->Row(static_cast<int32_t>(row));
     std::fill(pixels + columns.from, pixels + columns.to, value);

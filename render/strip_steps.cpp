@@ -113,7 +113,7 @@ void PaintSelectedHead(StripPass& p, int32_t selected) {
 
 void PaintHotBand(StripPass& p, int32_t hot) {
   TabStripState& st = p.state;
-  st.Record(hot);
+  st.EnsureRecord(hot);
   const Rect& head = st.mTabRects[static_cast<size_t>(hot)];
   if (!HeadCanShow(p.m, head.left, head.right)) return;
   const int64_t left = head.left;

@@ -30,6 +30,10 @@ inline constexpr int32_t kHeadGap = 2;
 // A caption starts this far right of its head's left edge plus the width of the tab's picture.
 inline constexpr float kCaptionInset = 8.0F;
 
+// What a head shows of the strip's state: nothing, the selection, the selection with the focus band, or the
+// pointer.
+enum class TabHeadRole { kPlain, kSelected, kSelectedFocused, kHot };
+
 // The client size and the strip height of one paint.
 struct StripMetrics {
   int32_t width = 0;       // W

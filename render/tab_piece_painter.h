@@ -13,6 +13,7 @@
 #include "platform/ole_color.h"
 #include "platform/picture.h"
 #include "platform/std_font.h"
+#include "render/tab_painter_common.h"
 
 namespace vellumar {
 
@@ -41,8 +42,6 @@ struct TabStripGeometry {
 struct TabStripState;
 // Gives the state's colour members the thirteen colours.
 void TakeTabStripColors(TabStripState& state, const TabStripColors& colors);
-
-enum class TabHeadRole { kPlain, kSelected, kSelectedFocused, kHot };
 
 // One head: where the control's layout put it (TabLeft) and the tab's own record.
 struct TabHead {

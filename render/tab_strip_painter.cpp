@@ -157,15 +157,20 @@ TabStripPainter::Look TabStripPainter::Observe(StripPass& p) const {
   return look;
 }
 
-// kind: 0 a plain head, 1 the selected head, 2 the selected head with the focus band, 3 the hot head.
 TabStripPainter::Role TabStripPainter::RoleOf(const Look& look, int32_t index) {
   Role role;
   const bool selected = InTabs(index, look.count) && index == look.selected;
   const bool hot = InTabs(index, look.count) && !selected && index == look.hot && look.hot != look.selected;
-  role.kind = selected ? (look.focus ? 2 : 1) : (hot ? 3 : 0);
+  if (selected) {
+    role.kind = look.focus ? TabHeadRole::kSelectedFocused : TabHeadRole::kSelected;
+  } else if (hot) {
+    role.kind = TabHeadRole::kHot;
+  }
   role.body = index != look.skip;
   role.caption = index == look.selected ? look.fore_active : (index == look.hot ? look.fore_hot : look.fore);
-  const ColorRef* band = role.kind == 2 ? look.focus_band : (role.kind == 3 ? look.hot_band : nullptr);
+  const ColorRef* band = role.kind == TabHeadRole::kSelectedFocused ? look.focus_band
+                         : role.kind == TabHeadRole::kHot           ? look.hot_band
+                                                                    : nullptr;
   if (band != nullptr) std::copy(band, band + 3, role.band);
   return role;
 }

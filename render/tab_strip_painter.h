@@ -89,7 +89,7 @@ class TabStripPainter final : private CaptionMeasure {
   };
   // What one tab's steps depend on from the Look.
   struct Role {
-    int kind = 0;  // see RoleOf
+    TabHeadRole kind = TabHeadRole::kPlain;
     bool body = false;
     ColorRef caption = 0;
     ColorRef band[3] = {};

@@ -53,6 +53,9 @@ struct TabStripState {
     if (!slot) slot = std::make_shared<cTabs>();
     return *slot;
   }
+  // Creates record i where its slot is empty, for a paint that reaches the record without reading it; the
+  // caller guarantees 0 <= i < mTabs.size().
+  void EnsureRecord(int32_t i) { static_cast<void>(Record(i)); }
   // The capacity: the highest index a record may live at (-1 when the list was never allocated).
   int32_t Capacity() const { return static_cast<int32_t>(mTabs.size()) - 1; }
 };
