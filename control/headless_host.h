@@ -13,6 +13,7 @@
 
 #include "control/surface_host.h"
 #include "platform/bitmap.h"
+#include "platform/vellumar_export.h"
 #include "platform/window_system.h"
 
 namespace vellumar {
@@ -34,7 +35,7 @@ struct HostNotice {
 
 using HostListener = std::function<void(const HostNotice&)>;
 
-class HeadlessHost final : public SurfaceHost, public WindowSystem, public VellumarEvents {
+class VELLUMAR_CORE_EXPORT HeadlessHost final : public SurfaceHost, public WindowSystem, public VellumarEvents {
  public:
   static constexpr WindowHandle kWindow = 1;
 

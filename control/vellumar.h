@@ -20,6 +20,7 @@
 #include "platform/picture_budget.h"
 #include "platform/std_font.h"
 #include "platform/vb_bool.h"
+#include "platform/vellumar_export.h"
 #include "render/tab_strip_painter.h"
 #include "render/tab_strip_state.h"
 
@@ -27,7 +28,7 @@ namespace vellumar {
 
 class PropertyBag;
 
-class Vellumar {
+class VELLUMAR_CORE_EXPORT Vellumar {
  public:
   // The most tabs a property bag may hold. ReadProperties skips a larger "NumberOfTabs" like any value it
   // cannot use, since the list it rebuilds is allocated at the stored count; WriteProperties refuses to store

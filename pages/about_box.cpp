@@ -1,3 +1,4 @@
+#include "vellumar_version.h"
 #include "pages/about_box.h"
 
 #include <QGuiApplication>

@@ -7,7 +7,6 @@
 #include <QtGui/QPalette>
 #include <optional>
 
-#include "app/qt/tab_look_source.h"
 #include "control/default_look.h"
 #include "platform/ole_color.h"
 #include "platform/std_font.h"

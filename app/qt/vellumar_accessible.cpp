@@ -1,6 +1,5 @@
 #include "app/qt/vellumar_accessible.h"
 
-#include <QtCore/QCoreApplication>
 #include <algorithm>
 
 #include "app/qt/accessible_tab_view.h"
@@ -25,10 +24,6 @@ QAccessibleInterface* VellumarAccessibleFactory(const QString& key, QObject* obj
 void InstallVellumarAccessibility() {
   QAccessible::installFactory(&VellumarAccessibleFactory);
 }
-
-// Runs when each QApplication starts (at once when one is running already): the registry forgets its
-// factories when an application ends.
-Q_COREAPP_STARTUP_FUNCTION(InstallVellumarAccessibility)
 
 VellumarAccessible::VellumarAccessible(VellumarWidget* widget)
     : QAccessibleWidget(widget, QAccessible::PageTabList),
@@ -119,5 +114,3 @@ std::vector<QAccessible::Id> VellumarAccessible::DetachTabsAbove(int32_t count) 
 }
 
 }  // namespace vellumar
-
-extern "C" void vellumar_qt_accessibility() {}

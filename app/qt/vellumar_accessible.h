@@ -3,7 +3,7 @@
 // VellumarAccessibleTab each, in tab order), followed by any child widgets it holds; changes of the selection
 // and of the tab list are announced with the framework's events (see VellumarAccessibleEvents).
 //
-// Every program that links the Qt library gets the factory installed when its QApplication starts;
+// Every program that makes a VellumarWidget gets the factory installed when its QApplication starts;
 // InstallVellumarAccessibility does the same by hand and may be called any number of times.
 #pragma once
 
@@ -55,7 +55,3 @@ class VellumarAccessible final : public QAccessibleWidget {
 };
 
 }  // namespace vellumar
-
-// Referenced by the Qt library's link options so that every program linking it also links the factory
-// above (a static library otherwise drops an object nothing calls into).
-extern "C" void vellumar_qt_accessibility();

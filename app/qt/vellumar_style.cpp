@@ -15,6 +15,7 @@
 #include "app/qt/tab_buttons.h"
 #include "app/qt/tab_head_image.h"
 #include "app/qt/tab_look.h"
+#include "app/qt/vellumar_tab_bar.h"
 #include "platform/device_context.h"
 #include "render/tab_painter_common.h"
 
@@ -166,7 +167,7 @@ QRect CaptionRoom(const QStyleOptionTab& tab) {
 bool BarHasOwnLook(const QWidget* widget) {
   const auto* tabs = qobject_cast<const QTabWidget*>(widget);
   return tabs != nullptr && !tabs->documentMode() &&
-         dynamic_cast<const TabLookSource*>(tabs->tabBar()) != nullptr;
+         qobject_cast<const VellumarTabBar*>(tabs->tabBar()) != nullptr;
 }
 
 bool IsTabBarButton(const QWidget* widget) {
@@ -199,7 +200,7 @@ void VellumarStyle::setLook(const TabLook& look) {
 const TabLook& VellumarStyle::lookFor(const QWidget* widget) const {
   if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) widget = tabs->tabBar();
   if (IsTabBarButton(widget)) widget = widget->parentWidget();
-  if (const auto* source = dynamic_cast<const TabLookSource*>(widget)) return source->tabLook();
+  if (const auto* bar = qobject_cast<const VellumarTabBar*>(widget)) return bar->tabLook();
   return *look_;
 }
 

@@ -1,19 +1,19 @@
 // VellumarStyle: a QProxyStyle that paints tab bars and tab-widget panes as the control paints its strip,
 // through the control's own painter and text engine, and leaves every other element to its base style.
 // Tab bars in any of the four positions, left to right or mirrored, at any device pixel ratio. A tab bar
-// that carries its own look (TabLookSource) is painted in it; every other one in the style's look.
+// that carries its own look (a VellumarTabBar) is painted in it; every other one in the style's look.
 #pragma once
 
 #include <QtWidgets/QProxyStyle>
 #include <memory>
 
+#include "vellumar_global.h"
+
 namespace vellumar {
+
 struct TabLook;
-}
 
-namespace vellumar {
-
-class VellumarStyle : public QProxyStyle {
+class VELLUMAR_QT_EXPORT VellumarStyle : public QProxyStyle {
   Q_OBJECT
 
  public:

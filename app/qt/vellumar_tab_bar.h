@@ -9,11 +9,13 @@
 #include <QtWidgets/QTabBar>
 #include <memory>
 
-#include "app/qt/tab_look_source.h"
+#include "vellumar_global.h"
 
 namespace vellumar {
 
-class VellumarTabBar : public QTabBar, public TabLookSource {
+struct TabLook;
+
+class VELLUMAR_QT_EXPORT VellumarTabBar : public QTabBar {
   Q_OBJECT
   Q_PROPERTY(int tabHeight READ tabHeight WRITE setTabHeight)
   // The widget's own font until a caption font is set; resetting it follows the widget's font again.
@@ -53,7 +55,8 @@ class VellumarTabBar : public QTabBar, public TabLookSource {
   explicit VellumarTabBar(QWidget* parent = nullptr);
   ~VellumarTabBar() override;
 
-  const TabLook& tabLook() const override;
+  // The look the bar is painted in.
+  const TabLook& tabLook() const;
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 

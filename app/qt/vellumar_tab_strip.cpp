@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/qt/accessible_tab_view.h"
+#include "app/qt/tab_entry_text.h"
 #include "app/qt/tab_index.h"
 #include "app/qt/tab_picture_image.h"
 #include "control/vellumar.h"
@@ -18,10 +20,8 @@
 namespace vellumar {
 namespace {
 
-// What a form's empty tab list and an entry without a width give: a new control's tab.
-constexpr int32_t kNewTabWidth = 60;
+// What a form's empty tab list gives: a new control's tab.
 constexpr const char* kNewTabCaption = "Register";
-constexpr QChar kWidthSeparator = u'|';
 
 // The entries a tabs property assigns, never none.
 std::vector<TabEntry> EntriesOf(const QStringList& tabs) {
@@ -33,20 +33,44 @@ std::vector<TabEntry> EntriesOf(const QStringList& tabs) {
   return entries;
 }
 
+static_assert(int32_t{VellumarTabStrip::Top} == reg_Top && int32_t{VellumarTabStrip::Bottom} == reg_Bottom);
+
 }  // namespace
 
-VellumarTabStrip::VellumarTabStrip(QWidget* parent) : VellumarWidget(parent) {}
-
-const Vellumar& VellumarTabStrip::Control() const {
+struct VellumarTabStrip::Private {
   // VellumarWidget hands its control out through a non-const accessor only; reading through it changes
   // nothing.
-  return const_cast<VellumarTabStrip*>(this)->control();
+  const Vellumar& Control() const;
+  void AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color);
+  QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
+  void TruncateTabList(int32_t count);
+  bool ExtendTabList(int32_t count);
+  void WriteTabEntries(const std::vector<TabEntry>& entries);
+  void AssignPicture(int index, const std::function<StdPictureRef()>& picture);
+  // Moves tab from to tab to (1-based, both existing) through the tab properties; the selection is left
+  // alone.
+  void RotateTab(int32_t from, int32_t to);
+  // Selects tab unless it is selected already (0 counting as the first tab).
+  void KeepSelected(int32_t tab);
+  void EmptyTabList();
+
+  VellumarTabStrip& q;
+  std::optional<int32_t> waiting_selection_;  // a selection beyond the list, for the next tabs assignment
+};
+
+VellumarTabStrip::VellumarTabStrip(QWidget* parent)
+    : VellumarWidget(parent), d_(std::make_unique<Private>(Private{*this, std::nullopt})) {}
+
+VellumarTabStrip::~VellumarTabStrip() = default;
+
+const Vellumar& VellumarTabStrip::Private::Control() const {
+  return q.control();
 }
 
 // [SECTION] Properties
 
 QStringList VellumarTabStrip::tabs() const {
-  const TabStripState& state = Control().state();
+  const TabStripState& state = d_->Control().state();
   const int32_t count = ExistingTabCount(state);
   QStringList entries;
   entries.reserve(count);
@@ -71,17 +95,17 @@ void VellumarTabStrip::setTabs(const QStringList& tabs) {
   RunReportingErrors([&] {
     Vellumar& control = this->control();
     const auto count = static_cast<int32_t>(entries.size());
-    TruncateTabList(count);
-    const bool grown = ExtendTabList(count);
-    WriteTabEntries(entries);
+    d_->TruncateTabList(count);
+    const bool grown = d_->ExtendTabList(count);
+    d_->WriteTabEntries(entries);
     control.SetTabAccessKeys();
     control.DrawTab();
     if (grown) emit propertyChanged(QStringLiteral("NumberOfTabs"));
     emit propertyChanged(QStringLiteral("TabCaption"));
     emit propertyChanged(QStringLiteral("TabWidth"));
-    if (waiting_selection_ && *waiting_selection_ <= control.NumberOfTabs()) {
-      const int32_t tab = *waiting_selection_;
-      waiting_selection_.reset();
+    if (d_->waiting_selection_ && *d_->waiting_selection_ <= control.NumberOfTabs()) {
+      const int32_t tab = *d_->waiting_selection_;
+      d_->waiting_selection_.reset();
       control.SetSelectedTab(tab);
     }
   });
@@ -89,15 +113,15 @@ void VellumarTabStrip::setTabs(const QStringList& tabs) {
 
 // Deletes tabs from the end until there are count (at least one). The tabs above the selection go at once;
 // from the selected tab on, DeleteTab passes the selection down tab by tab and raises TabPressed each time.
-void VellumarTabStrip::TruncateTabList(int32_t count) {
-  Vellumar& control = this->control();
+void VellumarTabStrip::Private::TruncateTabList(int32_t count) {
+  Vellumar& control = q.control();
   const int32_t kept = std::max(count, 1);
   const int32_t at_once = std::max(kept, control.SelectedTab());
   if (control.NumberOfTabs() > at_once) {
     TabStripState& state = control.mutable_state();
     state.mNumberOfTabs = at_once;
     if (state.mHotTab > at_once) state.mHotTab = 0;
-    emit propertyChanged(QStringLiteral("NumberOfTabs"));
+    emit q.propertyChanged(QStringLiteral("NumberOfTabs"));
   }
   while (control.NumberOfTabs() > kept) control.DeleteTab();
 }
@@ -105,8 +129,8 @@ void VellumarTabStrip::TruncateTabList(int32_t count) {
 // Adds tabs at the end until there are count, with new records; says whether it added any. A slot beyond the
 // list may still hold a deleted tab's record, whose picture is given up through TabPicture first, so that it
 // leaves the form's picture budget as AddTab would take it out.
-bool VellumarTabStrip::ExtendTabList(int32_t count) {
-  Vellumar& control = this->control();
+bool VellumarTabStrip::Private::ExtendTabList(int32_t count) {
+  Vellumar& control = q.control();
   const int32_t from = std::max(control.NumberOfTabs(), 0);
   if (count <= from) return false;
   const int32_t reused = std::min(count, control.state().Capacity());
@@ -124,8 +148,8 @@ bool VellumarTabStrip::ExtendTabList(int32_t count) {
 
 // Writes the captions and widths of tabs 1 .. entries.size(), which exist, into their records; the control's
 // painter is told to forget what it laid out, so that the next paint takes them all.
-void VellumarTabStrip::WriteTabEntries(const std::vector<TabEntry>& entries) {
-  TabStripState& state = control().mutable_state();
+void VellumarTabStrip::Private::WriteTabEntries(const std::vector<TabEntry>& entries) {
+  TabStripState& state = q.control().mutable_state();
   for (size_t i = 0; i < entries.size(); ++i) {
     cTabs& record = state.Record(static_cast<int32_t>(i + 1));
     record.TabCaption = ToUtf8(entries[i].caption);
@@ -134,20 +158,20 @@ void VellumarTabStrip::WriteTabEntries(const std::vector<TabEntry>& entries) {
 }
 
 int VellumarTabStrip::selectedTab() const {
-  return Control().SelectedTab();
+  return d_->Control().SelectedTab();
 }
 
 void VellumarTabStrip::setSelectedTab(int tab) {
-  if (tab > Control().NumberOfTabs()) {
-    waiting_selection_ = tab;
+  if (tab > d_->Control().NumberOfTabs()) {
+    d_->waiting_selection_ = tab;
   } else {
-    waiting_selection_.reset();
+    d_->waiting_selection_.reset();
   }
   RunReportingErrors([&] { control().SetSelectedTab(tab); });
 }
 
 int VellumarTabStrip::tabHeight() const {
-  return Control().TabHeight();
+  return d_->Control().TabHeight();
 }
 
 void VellumarTabStrip::setTabHeight(int height) {
@@ -155,7 +179,7 @@ void VellumarTabStrip::setTabHeight(int height) {
 }
 
 VellumarTabStrip::Alignment VellumarTabStrip::alignment() const {
-  return static_cast<Alignment>(Control().Alignment());
+  return static_cast<Alignment>(d_->Control().Alignment());
 }
 
 void VellumarTabStrip::setAlignment(Alignment alignment) {
@@ -163,7 +187,7 @@ void VellumarTabStrip::setAlignment(Alignment alignment) {
 }
 
 QFont VellumarTabStrip::captionFont() const {
-  const Vellumar& control = Control();
+  const Vellumar& control = d_->Control();
   QFont font(QString::fromUtf8(control.FontName()));
   if (control.FontSize() > 0) font.setPointSizeF(control.FontSize());
   font.setBold(control.FontBold() != kFalse);
@@ -185,112 +209,112 @@ void VellumarTabStrip::setCaptionFont(const QFont& font) {
   });
 }
 
-QColor VellumarTabStrip::ColorOf(OleColor (Vellumar::*getter)() const) const {
+QColor VellumarTabStrip::Private::ColorOf(OleColor (Vellumar::*getter)() const) const {
   ColorRef rgb = 0;
   if (!OleTranslateColor((Control().*getter)(), rgb)) return {};
   return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
-void VellumarTabStrip::AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color) {
+void VellumarTabStrip::Private::AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color) {
   if (!color.isValid()) return;
   const QColor rgb = color.toRgb();
-  RunReportingErrors([&] { (control().*setter)(Rgb(rgb.red(), rgb.green(), rgb.blue())); });
+  q.RunReportingErrors([&] { (q.control().*setter)(Rgb(rgb.red(), rgb.green(), rgb.blue())); });
 }
 
 QColor VellumarTabStrip::backColor() const {
-  return ColorOf(&Vellumar::BackColor);
+  return d_->ColorOf(&Vellumar::BackColor);
 }
 void VellumarTabStrip::setBackColor(const QColor& color) {
-  AssignColor(&Vellumar::SetBackColor, color);
+  d_->AssignColor(&Vellumar::SetBackColor, color);
 }
 QColor VellumarTabStrip::foreColor() const {
-  return ColorOf(&Vellumar::ForeColor);
+  return d_->ColorOf(&Vellumar::ForeColor);
 }
 void VellumarTabStrip::setForeColor(const QColor& color) {
-  AssignColor(&Vellumar::SetForeColor, color);
+  d_->AssignColor(&Vellumar::SetForeColor, color);
 }
 QColor VellumarTabStrip::foreColorActive() const {
-  return ColorOf(&Vellumar::ForeColorActive);
+  return d_->ColorOf(&Vellumar::ForeColorActive);
 }
 void VellumarTabStrip::setForeColorActive(const QColor& color) {
-  AssignColor(&Vellumar::SetForeColorActive, color);
+  d_->AssignColor(&Vellumar::SetForeColorActive, color);
 }
 QColor VellumarTabStrip::foreColorHot() const {
-  return ColorOf(&Vellumar::ForeColorHot);
+  return d_->ColorOf(&Vellumar::ForeColorHot);
 }
 void VellumarTabStrip::setForeColorHot(const QColor& color) {
-  AssignColor(&Vellumar::SetForeColorHot, color);
+  d_->AssignColor(&Vellumar::SetForeColorHot, color);
 }
 QColor VellumarTabStrip::backColorForm() const {
-  return ColorOf(&Vellumar::BackColorForm);
+  return d_->ColorOf(&Vellumar::BackColorForm);
 }
 void VellumarTabStrip::setBackColorForm(const QColor& color) {
-  AssignColor(&Vellumar::SetBackColorForm, color);
+  d_->AssignColor(&Vellumar::SetBackColorForm, color);
 }
 QColor VellumarTabStrip::frameColor() const {
-  return ColorOf(&Vellumar::FrameColor);
+  return d_->ColorOf(&Vellumar::FrameColor);
 }
 void VellumarTabStrip::setFrameColor(const QColor& color) {
-  AssignColor(&Vellumar::SetFrameColor, color);
+  d_->AssignColor(&Vellumar::SetFrameColor, color);
 }
 QColor VellumarTabStrip::maskColor() const {
-  return ColorOf(&Vellumar::MaskColor);
+  return d_->ColorOf(&Vellumar::MaskColor);
 }
 void VellumarTabStrip::setMaskColor(const QColor& color) {
-  AssignColor(&Vellumar::SetMaskColor, color);
+  d_->AssignColor(&Vellumar::SetMaskColor, color);
 }
 QColor VellumarTabStrip::mouseMoveColor0() const {
-  return ColorOf(&Vellumar::MouseMoveColor0);
+  return d_->ColorOf(&Vellumar::MouseMoveColor0);
 }
 void VellumarTabStrip::setMouseMoveColor0(const QColor& color) {
-  AssignColor(&Vellumar::SetMouseMoveColor0, color);
+  d_->AssignColor(&Vellumar::SetMouseMoveColor0, color);
 }
 QColor VellumarTabStrip::mouseMoveColor1() const {
-  return ColorOf(&Vellumar::MouseMoveColor1);
+  return d_->ColorOf(&Vellumar::MouseMoveColor1);
 }
 void VellumarTabStrip::setMouseMoveColor1(const QColor& color) {
-  AssignColor(&Vellumar::SetMouseMoveColor1, color);
+  d_->AssignColor(&Vellumar::SetMouseMoveColor1, color);
 }
 QColor VellumarTabStrip::mouseMoveColor2() const {
-  return ColorOf(&Vellumar::MouseMoveColor2);
+  return d_->ColorOf(&Vellumar::MouseMoveColor2);
 }
 void VellumarTabStrip::setMouseMoveColor2(const QColor& color) {
-  AssignColor(&Vellumar::SetMouseMoveColor2, color);
+  d_->AssignColor(&Vellumar::SetMouseMoveColor2, color);
 }
 QColor VellumarTabStrip::registerFocusColor0() const {
-  return ColorOf(&Vellumar::RegisterFocusColor0);
+  return d_->ColorOf(&Vellumar::RegisterFocusColor0);
 }
 void VellumarTabStrip::setRegisterFocusColor0(const QColor& color) {
-  AssignColor(&Vellumar::SetRegisterFocusColor0, color);
+  d_->AssignColor(&Vellumar::SetRegisterFocusColor0, color);
 }
 QColor VellumarTabStrip::registerFocusColor1() const {
-  return ColorOf(&Vellumar::RegisterFocusColor1);
+  return d_->ColorOf(&Vellumar::RegisterFocusColor1);
 }
 void VellumarTabStrip::setRegisterFocusColor1(const QColor& color) {
-  AssignColor(&Vellumar::SetRegisterFocusColor1, color);
+  d_->AssignColor(&Vellumar::SetRegisterFocusColor1, color);
 }
 QColor VellumarTabStrip::registerFocusColor2() const {
-  return ColorOf(&Vellumar::RegisterFocusColor2);
+  return d_->ColorOf(&Vellumar::RegisterFocusColor2);
 }
 void VellumarTabStrip::setRegisterFocusColor2(const QColor& color) {
-  AssignColor(&Vellumar::SetRegisterFocusColor2, color);
+  d_->AssignColor(&Vellumar::SetRegisterFocusColor2, color);
 }
 
 // [SECTION] Tabs by index
 
 int VellumarTabStrip::count() const {
-  return ExistingTabCount(Control().state());
+  return ExistingTabCount(d_->Control().state());
 }
 
 int VellumarTabStrip::currentIndex() const {
-  const int32_t shown = ShownSelectedTab(Control().state());
+  const int32_t shown = ShownSelectedTab(d_->Control().state());
   return shown == 0 ? -1 : IndexOfTab(shown);
 }
 
 void VellumarTabStrip::setCurrentIndex(int index) {
   const std::optional<int32_t> tab = TabOfIndex(index, count());
   if (!tab) return;
-  waiting_selection_.reset();
+  d_->waiting_selection_.reset();
   RunReportingErrors([&] { control().SetSelectedTab(*tab); });
 }
 
@@ -310,13 +334,13 @@ int VellumarTabStrip::addTab(const QString& caption, int width, const QIcon& ico
 
 int VellumarTabStrip::insertTab(int index, const QString& caption, int width, const QIcon& icon) {
   const int32_t before = count();
-  const int32_t selected = ShownSelectedTab(Control().state());
+  const int32_t selected = ShownSelectedTab(d_->Control().state());
   const int added = addTab(caption, width, icon);
   const std::optional<int32_t> tab = TabOfIndex(index, before);
   if (added < 0 || !tab) return added;
   RunReportingErrors([&] {
-    RotateTab(before + 1, *tab);
-    if (selected >= *tab) KeepSelected(selected + 1);
+    d_->RotateTab(before + 1, *tab);
+    if (selected >= *tab) d_->KeepSelected(selected + 1);
   });
   return index;
 }
@@ -327,13 +351,13 @@ void VellumarTabStrip::removeTab(int index) {
   if (!tab) return;
   RunReportingErrors([&] {
     if (n == 1) {
-      EmptyTabList();
+      d_->EmptyTabList();
       return;
     }
-    const int32_t selected = ShownSelectedTab(Control().state());
-    RotateTab(*tab, n);
+    const int32_t selected = ShownSelectedTab(d_->Control().state());
+    d_->RotateTab(*tab, n);
     if (*tab < selected) {
-      KeepSelected(selected - 1);
+      d_->KeepSelected(selected - 1);
     } else if (*tab == selected) {
       // The right neighbour now stands where the removed tab stood; after the last tab, the left one.
       control().SetSelectedTab(*tab < n ? *tab : n - 1);
@@ -348,25 +372,25 @@ void VellumarTabStrip::moveTab(int from, int to) {
   const std::optional<int32_t> target = TabOfIndex(to, n);
   if (!source || !target || *source == *target) return;
   RunReportingErrors([&] {
-    const int32_t selected = ShownSelectedTab(Control().state());
-    RotateTab(*source, *target);
+    const int32_t selected = ShownSelectedTab(d_->Control().state());
+    d_->RotateTab(*source, *target);
     if (selected == *source) {
-      KeepSelected(*target);
+      d_->KeepSelected(*target);
     } else if (*source < selected && selected <= *target) {
-      KeepSelected(selected - 1);
+      d_->KeepSelected(selected - 1);
     } else if (*target <= selected && selected < *source) {
-      KeepSelected(selected + 1);
+      d_->KeepSelected(selected + 1);
     }
   });
 }
 
-void VellumarTabStrip::RotateTab(int32_t from, int32_t to) {
+void VellumarTabStrip::Private::RotateTab(int32_t from, int32_t to) {
   struct Values {
     std::string caption;
     int32_t width = 0;
     StdPictureRef picture;
   };
-  Vellumar& control = this->control();
+  Vellumar& control = q.control();
   const auto read = [&](int32_t tab) {
     return Values{control.TabCaption(tab), control.TabWidth(tab), control.TabPicture(tab)};
   };
@@ -381,14 +405,14 @@ void VellumarTabStrip::RotateTab(int32_t from, int32_t to) {
   write(to, moving);
 }
 
-void VellumarTabStrip::KeepSelected(int32_t tab) {
-  if (ShownSelectedTab(Control().state()) != tab) control().SetSelectedTab(tab);
+void VellumarTabStrip::Private::KeepSelected(int32_t tab) {
+  if (ShownSelectedTab(Control().state()) != tab) q.control().SetSelectedTab(tab);
 }
 
 // The control never deletes its last tab; a strip that a program empties takes the state that a form
 // without a stored tab count gives the control: no tabs, nothing selected or hot.
-void VellumarTabStrip::EmptyTabList() {
-  Vellumar& control = this->control();
+void VellumarTabStrip::Private::EmptyTabList() {
+  Vellumar& control = q.control();
   while (control.NumberOfTabs() > 1) control.DeleteTab();
   TabStripState& state = control.mutable_state();
   state.mNumberOfTabs = 0;
@@ -401,7 +425,7 @@ void VellumarTabStrip::EmptyTabList() {
 QString VellumarTabStrip::tabText(int index) const {
   const std::optional<int32_t> tab = TabOfIndex(index, count());
   if (!tab) return QString();
-  const std::string_view caption = StoredCaption(Control().state(), *tab);
+  const std::string_view caption = StoredCaption(d_->Control().state(), *tab);
   return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
@@ -414,7 +438,7 @@ void VellumarTabStrip::setTabText(int index, const QString& caption) {
 int VellumarTabStrip::tabWidth(int index) const {
   const std::optional<int32_t> tab = TabOfIndex(index, count());
   if (!tab) return 0;
-  const cTabsRef& record = Control().state().mTabs[static_cast<size_t>(*tab)];
+  const cTabsRef& record = d_->Control().state().mTabs[static_cast<size_t>(*tab)];
   return record ? record->TabWidth : 0;
 }
 
@@ -427,24 +451,24 @@ void VellumarTabStrip::setTabWidth(int index, int width) {
 QIcon VellumarTabStrip::tabIcon(int index) const {
   const std::optional<int32_t> tab = TabOfIndex(index, count());
   if (!tab) return QIcon();
-  const cTabsRef& record = Control().state().mTabs[static_cast<size_t>(*tab)];
+  const cTabsRef& record = d_->Control().state().mTabs[static_cast<size_t>(*tab)];
   ColorRef mask = 0;
-  if (!record || !OleTranslateColor(Control().MaskColor(), mask)) return QIcon();
+  if (!record || !OleTranslateColor(d_->Control().MaskColor(), mask)) return QIcon();
   return IconOfPicture(record->TabPicture, mask);
 }
 
 void VellumarTabStrip::setTabIcon(int index, const QIcon& icon) {
-  AssignPicture(index, [&] { return PictureOfIcon(icon); });
+  d_->AssignPicture(index, [&] { return PictureOfIcon(icon); });
 }
 
 void VellumarTabStrip::setTabIcon(int index, const QPixmap& pixmap) {
-  AssignPicture(index, [&] { return PictureOfImage(pixmap.toImage()); });
+  d_->AssignPicture(index, [&] { return PictureOfImage(pixmap.toImage()); });
 }
 
-void VellumarTabStrip::AssignPicture(int index, const std::function<StdPictureRef()>& picture) {
-  const std::optional<int32_t> tab = TabOfIndex(index, count());
+void VellumarTabStrip::Private::AssignPicture(int index, const std::function<StdPictureRef()>& picture) {
+  const std::optional<int32_t> tab = TabOfIndex(index, q.count());
   if (!tab) return;
-  RunReportingErrors([&] { control().SetTabPicture(*tab, picture()); });
+  q.RunReportingErrors([&] { q.control().SetTabPicture(*tab, picture()); });
 }
 
 int VellumarTabStrip::fittingTabWidth(const QString& caption, const QIcon& icon) const {
@@ -455,27 +479,6 @@ int VellumarTabStrip::fittingTabWidth(const QString& caption, const QIcon& icon)
   DeviceContext dc;
   dc.SelectFont(control.Font());
   return FittingTabWidth(dc, ToUtf8(caption), picture_width);
-}
-
-// [SECTION] Tab list text
-
-std::string ToUtf8(const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
-
-QString FormatTabEntry(const TabEntry& entry) {
-  return entry.caption + kWidthSeparator + QString::number(entry.width);
-}
-
-TabEntry ParseTabEntry(const QString& text) {
-  const qsizetype separator = text.lastIndexOf(kWidthSeparator);
-  if (separator >= 0) {
-    bool whole = false;
-    const int width = text.sliced(separator + 1).toInt(&whole);
-    if (whole) return TabEntry{text.first(separator), width};
-  }
-  return TabEntry{text, kNewTabWidth};
 }
 
 }  // namespace vellumar

@@ -6,7 +6,6 @@
 // [SECTION] Index
 //   Properties        tabs, selectedTab, tabHeight, alignment, captionFont, the thirteen colours
 //   Tabs by index     the tab list as Qt programs handle it, with indices from 0
-//   Tab list text     how one tab is written in the tabs property
 #pragma once
 
 #include <QtCore/QStringList>
@@ -15,20 +14,14 @@
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
 #include <cstdint>
-#include <functional>
-#include <optional>
-#include <vector>
+#include <memory>
 
-#include "app/qt/vellumar_widget.h"
-#include "platform/ole_color.h"
-#include "platform/picture.h"
-#include "render/tab_strip_state.h"
+#include "vellumar_global.h"
+#include "vellumar_widget.h"
 
 namespace vellumar {
 
-struct TabEntry;
-
-class VellumarTabStrip : public VellumarWidget {
+class VELLUMAR_QT_EXPORT VellumarTabStrip : public VellumarWidget {
   Q_OBJECT
   // [SECTION] Properties. The tab list first: a form sets it before the selection that refers to it.
   Q_PROPERTY(QStringList tabs READ tabs WRITE setTabs)
@@ -52,10 +45,11 @@ class VellumarTabStrip : public VellumarWidget {
 
  public:
   // The alignment values a form chooses from; the control itself takes any number (see Vellumar).
-  enum Alignment : int32_t { Top = reg_Top, Bottom = reg_Bottom };
+  enum Alignment : int32_t { Top = 0, Bottom = 1 };
   Q_ENUM(Alignment)
 
   explicit VellumarTabStrip(QWidget* parent = nullptr);
+  ~VellumarTabStrip() override;
 
   // One entry per tab, "caption|width" (the caption with its "&" markers). Assigning rebuilds the list as
   // assigning each caption and width through the control would, in time linear in the list: tabs that stay
@@ -139,34 +133,9 @@ class VellumarTabStrip : public VellumarWidget {
   int fittingTabWidth(const QString& caption, const QIcon& icon = QIcon()) const;
 
  private:
-  const Vellumar& Control() const;
-  void AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color);
-  QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
-  void TruncateTabList(int32_t count);
-  bool ExtendTabList(int32_t count);
-  void WriteTabEntries(const std::vector<TabEntry>& entries);
-  void AssignPicture(int index, const std::function<StdPictureRef()>& picture);
-  // Moves tab from to tab to (1-based, both existing) through the tab properties; the selection is left
-  // alone.
-  void RotateTab(int32_t from, int32_t to);
-  // Selects tab unless it is selected already (0 counting as the first tab).
-  void KeepSelected(int32_t tab);
-  void EmptyTabList();
+  struct Private;
 
-  std::optional<int32_t> waiting_selection_;  // a selection beyond the list, for the next tabs assignment
+  std::unique_ptr<Private> d_;
 };
-
-// [SECTION] Tab list text
-struct TabEntry {
-  QString caption;
-  int32_t width = 0;
-};
-// The UTF-8 text the control keeps of a Qt string.
-std::string ToUtf8(const QString& text);
-// "caption|width"; the caption may itself hold "|".
-QString FormatTabEntry(const TabEntry& entry);
-// Splits at the last "|" when a whole 32-bit number follows it; otherwise the entry is all caption and the
-// width is a new tab's, 60.
-TabEntry ParseTabEntry(const QString& text);
 
 }  // namespace vellumar

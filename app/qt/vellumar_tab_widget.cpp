@@ -1,4 +1,5 @@
 #include "app/qt/vellumar_tab_widget.h"
+#include "app/qt/vellumar_tab_widget_p.h"
 
 #include <QtCore/QEvent>
 #include <QtWidgets/QApplication>
@@ -10,16 +11,17 @@
 
 namespace vellumar {
 
-VellumarTabWidget::VellumarTabWidget(QWidget* parent) : QTabWidget(parent), bar_(new VellumarTabBar(this)) {
+VellumarTabWidget::VellumarTabWidget(QWidget* parent)
+    : QTabWidget(parent), d_(std::make_unique<Private>(Private{new VellumarTabBar(this)})) {
   // The name QTabWidget gives its own bar, which style sheets and tools look for.
-  bar_->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
-  setTabBar(bar_);
+  d_->bar->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
+  setTabBar(d_->bar);
   // setTabBar makes the bar's tabs expanding, which the control's heads are not (see VellumarTabBar).
-  bar_->setExpanding(false);
+  d_->bar->setExpanding(false);
   if (qobject_cast<VellumarStyle*>(QApplication::style()) == nullptr) setStyle(VellumarStyle::shared());
-  connect(bar_, &VellumarTabBar::tabEntered, this, &VellumarTabWidget::tabEntered);
-  connect(bar_, &VellumarTabBar::tabLeft, this, &VellumarTabWidget::tabLeft);
-  connect(bar_, &VellumarTabBar::lookChanged, this, &VellumarTabWidget::FollowPageColour);
+  connect(d_->bar, &VellumarTabBar::tabEntered, this, &VellumarTabWidget::tabEntered);
+  connect(d_->bar, &VellumarTabBar::tabLeft, this, &VellumarTabWidget::tabLeft);
+  connect(d_->bar, &VellumarTabBar::lookChanged, this, &VellumarTabWidget::FollowPageColour);
   FollowPageColour();
 }
 
@@ -29,15 +31,15 @@ VellumarTabWidget::~VellumarTabWidget() {
 }
 
 VellumarTabBar* VellumarTabWidget::vellumarTabBar() const {
-  return bar_;
+  return d_->bar;
 }
 
 void VellumarTabWidget::setTabWidth(int index, int pixels) {
-  bar_->setTabWidth(index, pixels);
+  d_->bar->setTabWidth(index, pixels);
 }
 
 int VellumarTabWidget::tabWidth(int index) const {
-  return bar_->tabWidth(index);
+  return d_->bar->tabWidth(index);
 }
 
 VellumarTabWidget::Alignment VellumarTabWidget::alignment() const {

@@ -8,12 +8,15 @@
 #include <QtGui/QColor>
 #include <QtGui/QFont>
 #include <QtWidgets/QTabWidget>
+#include <memory>
+
+#include "vellumar_global.h"
 
 namespace vellumar {
 
 class VellumarTabBar;
 
-class VellumarTabWidget : public QTabWidget {
+class VELLUMAR_QT_EXPORT VellumarTabWidget : public QTabWidget {
   Q_OBJECT
   Q_PROPERTY(int tabHeight READ tabHeight WRITE setTabHeight)
   Q_PROPERTY(QFont captionFont READ captionFont WRITE setCaptionFont RESET resetCaptionFont)
@@ -93,7 +96,8 @@ class VellumarTabWidget : public QTabWidget {
   // Gives the pages a palette whose text reads on the page colour.
   void FollowPageColour();
 
-  VellumarTabBar* bar_;  // the tab bar, a child
+  struct Private;
+  std::unique_ptr<Private> d_;
 };
 
 }  // namespace vellumar

@@ -1,101 +1,102 @@
 // The look's properties, each the tab bar's of the same name.
 #include "app/qt/vellumar_tab_bar.h"
 #include "app/qt/vellumar_tab_widget.h"
+#include "app/qt/vellumar_tab_widget_p.h"
 
 namespace vellumar {
 
 int VellumarTabWidget::tabHeight() const {
-  return bar_->tabHeight();
+  return d_->bar->tabHeight();
 }
 void VellumarTabWidget::setTabHeight(int value) {
-  bar_->setTabHeight(value);
+  d_->bar->setTabHeight(value);
 }
 QFont VellumarTabWidget::captionFont() const {
-  return bar_->captionFont();
+  return d_->bar->captionFont();
 }
 void VellumarTabWidget::setCaptionFont(const QFont& value) {
-  bar_->setCaptionFont(value);
+  d_->bar->setCaptionFont(value);
 }
 void VellumarTabWidget::resetCaptionFont() {
-  bar_->resetCaptionFont();
+  d_->bar->resetCaptionFont();
 }
 QColor VellumarTabWidget::backColor() const {
-  return bar_->backColor();
+  return d_->bar->backColor();
 }
 void VellumarTabWidget::setBackColor(const QColor& value) {
-  bar_->setBackColor(value);
+  d_->bar->setBackColor(value);
 }
 QColor VellumarTabWidget::foreColor() const {
-  return bar_->foreColor();
+  return d_->bar->foreColor();
 }
 void VellumarTabWidget::setForeColor(const QColor& value) {
-  bar_->setForeColor(value);
+  d_->bar->setForeColor(value);
 }
 QColor VellumarTabWidget::foreColorActive() const {
-  return bar_->foreColorActive();
+  return d_->bar->foreColorActive();
 }
 void VellumarTabWidget::setForeColorActive(const QColor& value) {
-  bar_->setForeColorActive(value);
+  d_->bar->setForeColorActive(value);
 }
 QColor VellumarTabWidget::foreColorHot() const {
-  return bar_->foreColorHot();
+  return d_->bar->foreColorHot();
 }
 void VellumarTabWidget::setForeColorHot(const QColor& value) {
-  bar_->setForeColorHot(value);
+  d_->bar->setForeColorHot(value);
 }
 QColor VellumarTabWidget::backColorForm() const {
-  return bar_->backColorForm();
+  return d_->bar->backColorForm();
 }
 void VellumarTabWidget::setBackColorForm(const QColor& value) {
-  bar_->setBackColorForm(value);
+  d_->bar->setBackColorForm(value);
 }
 QColor VellumarTabWidget::frameColor() const {
-  return bar_->frameColor();
+  return d_->bar->frameColor();
 }
 void VellumarTabWidget::setFrameColor(const QColor& value) {
-  bar_->setFrameColor(value);
+  d_->bar->setFrameColor(value);
 }
 QColor VellumarTabWidget::maskColor() const {
-  return bar_->maskColor();
+  return d_->bar->maskColor();
 }
 void VellumarTabWidget::setMaskColor(const QColor& value) {
-  bar_->setMaskColor(value);
+  d_->bar->setMaskColor(value);
 }
 QColor VellumarTabWidget::mouseMoveColor0() const {
-  return bar_->mouseMoveColor0();
+  return d_->bar->mouseMoveColor0();
 }
 void VellumarTabWidget::setMouseMoveColor0(const QColor& value) {
-  bar_->setMouseMoveColor0(value);
+  d_->bar->setMouseMoveColor0(value);
 }
 QColor VellumarTabWidget::mouseMoveColor1() const {
-  return bar_->mouseMoveColor1();
+  return d_->bar->mouseMoveColor1();
 }
 void VellumarTabWidget::setMouseMoveColor1(const QColor& value) {
-  bar_->setMouseMoveColor1(value);
+  d_->bar->setMouseMoveColor1(value);
 }
 QColor VellumarTabWidget::mouseMoveColor2() const {
-  return bar_->mouseMoveColor2();
+  return d_->bar->mouseMoveColor2();
 }
 void VellumarTabWidget::setMouseMoveColor2(const QColor& value) {
-  bar_->setMouseMoveColor2(value);
+  d_->bar->setMouseMoveColor2(value);
 }
 QColor VellumarTabWidget::registerFocusColor0() const {
-  return bar_->registerFocusColor0();
+  return d_->bar->registerFocusColor0();
 }
 void VellumarTabWidget::setRegisterFocusColor0(const QColor& value) {
-  bar_->setRegisterFocusColor0(value);
+  d_->bar->setRegisterFocusColor0(value);
 }
 QColor VellumarTabWidget::registerFocusColor1() const {
-  return bar_->registerFocusColor1();
+  return d_->bar->registerFocusColor1();
 }
 void VellumarTabWidget::setRegisterFocusColor1(const QColor& value) {
-  bar_->setRegisterFocusColor1(value);
+  d_->bar->setRegisterFocusColor1(value);
 }
 QColor VellumarTabWidget::registerFocusColor2() const {
-  return bar_->registerFocusColor2();
+  return d_->bar->registerFocusColor2();
 }
 void VellumarTabWidget::setRegisterFocusColor2(const QColor& value) {
-  bar_->setRegisterFocusColor2(value);
+  d_->bar->setRegisterFocusColor2(value);
 }
 
 }  // namespace vellumar

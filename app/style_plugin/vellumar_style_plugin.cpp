@@ -2,8 +2,7 @@
 // QT_STYLE_OVERRIDE=vellumar) paints its tab widgets and tab bars in the control's look and everything else
 // in the platform's default style.
 #include <QtWidgets/QStylePlugin>
-
-#include "app/qt/vellumar_style.h"
+#include <VellumarStyle>
 
 namespace vellumar {
 

@@ -17,9 +17,8 @@
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
+#include <VellumarTabWidget>
 #include <vector>
-
-#include "app/qt/vellumar_tab_widget.h"
 
 namespace {
 

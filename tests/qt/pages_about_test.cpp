@@ -9,6 +9,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "vellumar_version.h"
 #include "page_test_host.h"
 #include "pages/about_box.h"
 #include "pages/link_label.h"

@@ -1,0 +1,53 @@
+# The shared libraries a program links: libvellumar_core (the control without Qt) and libvellumar_qt (the Qt
+# widgets and style). Both are made of the objects the internal archives hold and export only what
+# VELLUMAR_CORE_EXPORT and VELLUMAR_QT_EXPORT mark. libvellumar_qt carries the core parts it needs, hidden,
+# so that it asks nothing of its users but Qt.
+if(NOT BUILD_SHARED_LIBS)
+  return()
+endif()
+
+set(VELLUMAR_PUBLIC_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/Vellumar)
+
+add_library(vellumar_core_shared SHARED)
+target_link_libraries(vellumar_core_shared PRIVATE vellumar_core_objects
+  PUBLIC PkgConfig::FREETYPE PkgConfig::FONTCONFIG PNG::PNG)
+target_include_directories(vellumar_core_shared INTERFACE
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<BUILD_INTERFACE:${PROJECT_BINARY_DIR}/include>
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}> $<INSTALL_INTERFACE:${VELLUMAR_PUBLIC_INCLUDEDIR}/core>)
+set_target_properties(vellumar_core_shared PROPERTIES OUTPUT_NAME vellumar_core EXPORT_NAME core
+  VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+
+if(VELLUMAR_BUILD_QT)
+  add_library(vellumar_qt_shared SHARED)
+  target_link_libraries(vellumar_qt_shared PRIVATE vellumar_qt_objects vellumar_core PUBLIC Qt6::Widgets)
+  target_link_options(vellumar_qt_shared PRIVATE "LINKER:--exclude-libs,$<TARGET_FILE_NAME:vellumar_core>"
+    "LINKER:--no-undefined")
+  target_include_directories(vellumar_qt_shared INTERFACE
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include> $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include/Vellumar>
+    $<BUILD_INTERFACE:${PROJECT_BINARY_DIR}/include> $<BUILD_INTERFACE:${PROJECT_BINARY_DIR}/include/Vellumar>
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/app/qt>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}> $<INSTALL_INTERFACE:${VELLUMAR_PUBLIC_INCLUDEDIR}>)
+  set_target_properties(vellumar_qt_shared PROPERTIES OUTPUT_NAME vellumar_qt EXPORT_NAME qt
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+endif()
+
+# What a program of the core includes: the control, its headless host and the types their interfaces name.
+set(VELLUMAR_CORE_PUBLIC_HEADERS
+  control/headless_host.h control/icon_conversion.h control/surface_host.h control/user_control.h
+  control/vellumar.h platform/bitmap.h platform/damage_region.h platform/device_context.h
+  platform/drawing_surface.h platform/font_instance.h platform/font_resolver.h platform/freetype_handles.h
+  platform/geometry.h platform/glyph_bitmap.h platform/line_ink.h platform/ole_color.h platform/picture.h
+  platform/picture_budget.h platform/std_font.h platform/text.h platform/text_layout.h platform/vb_bool.h
+  platform/vellumar_export.h platform/window_system.h render/image_manipulation.h render/paint_surface.h
+  render/strip_steps.h render/tab_painter_common.h render/tab_record.h render/tab_strip_canvas.h
+  render/tab_strip_painter.h render/tab_strip_state.h)
+# The Qt library's: its classes, each under its own name too, and the version.
+set(VELLUMAR_QT_PUBLIC_HEADERS)
+foreach(class TabWidget:tab_widget TabBar:tab_bar Style:style TabStrip:tab_strip Widget:widget)
+  string(REPLACE ":" ";" names ${class})
+  list(GET names 0 camel)
+  list(GET names 1 file)
+  list(APPEND VELLUMAR_QT_PUBLIC_HEADERS ${PROJECT_SOURCE_DIR}/app/qt/vellumar_${file}.h
+    ${PROJECT_SOURCE_DIR}/include/Vellumar/Vellumar${camel})
+endforeach()
+list(APPEND VELLUMAR_QT_PUBLIC_HEADERS ${PROJECT_SOURCE_DIR}/include/Vellumar/vellumar_global.h)
