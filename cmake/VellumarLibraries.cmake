@@ -51,3 +51,13 @@ foreach(class TabWidget:tab_widget TabBar:tab_bar Style:style TabStrip:tab_strip
     ${PROJECT_SOURCE_DIR}/include/Vellumar/Vellumar${camel})
 endforeach()
 list(APPEND VELLUMAR_QT_PUBLIC_HEADERS ${PROJECT_SOURCE_DIR}/include/Vellumar/vellumar_global.h)
+
+# The public headers of each library, one path a line, for the ABI tools (scripts/update-abi-baseline and
+# the abi test) to tell the public types from the private ones.
+list(TRANSFORM VELLUMAR_CORE_PUBLIC_HEADERS PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE core_headers)
+string(REPLACE ";" "\n" core_headers "${core_headers}")
+file(WRITE ${PROJECT_BINARY_DIR}/abi/libvellumar_core.headers "${core_headers}\n")
+if(VELLUMAR_BUILD_QT)
+  string(REPLACE ";" "\n" qt_headers "${VELLUMAR_QT_PUBLIC_HEADERS}")
+  file(WRITE ${PROJECT_BINARY_DIR}/abi/libvellumar_qt.headers "${qt_headers}\n")
+endif()

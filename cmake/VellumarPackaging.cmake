@@ -78,11 +78,9 @@ gradient body, a raised selected tab, an orange band over the tab under the
 pointer, a focus band, pictures with a mask colour and captions with
 underlined access keys, with the tabs on top or at the bottom.
 .
-This package contains the shared libraries: libvellumar_core (the control,
-its painters and the platform layer it draws on, without Qt),
-libvellumar_headless (the command-line host) and libvellumar_qt
-(VellumarTabWidget, VellumarTabBar, VellumarStyle and the other Qt Widgets
-classes, with the property pages).")
+This package contains the shared libraries: libvellumar_core (the control
+and its headless host, without Qt) and libvellumar_qt (VellumarTabWidget,
+VellumarTabBar, VellumarStyle and the other Qt Widgets classes).")
 
 set(dev_depends "${runtime_dep}, libfreetype-dev, libfontconfig-dev, libpng-dev")
 if(VELLUMAR_BUILD_QT)

@@ -23,7 +23,7 @@ WidgetDescription TabStripDescription() {
   const QString name = ClassName(VellumarTabStrip::staticMetaObject);
   return WidgetDescription{
       name,
-      QStringLiteral("app/qt/vellumar_tab_strip.h"),
+      QStringLiteral("VellumarTabStrip"),
       QStringLiteral("Vellumar tab strip (XP style)"),
       QStringLiteral(
           "A tab strip in the Windows XP look. Edit its tabs as \"caption|width\" lines in the tabs "
@@ -66,7 +66,7 @@ WidgetDescription TabWidgetDescription() {
   const QString name = ClassName(VellumarTabWidget::staticMetaObject);
   return WidgetDescription{
       name,
-      QStringLiteral("app/qt/vellumar_tab_widget.h"),
+      QStringLiteral("VellumarTabWidget"),
       QStringLiteral("Vellumar tab widget (XP style) with pages"),
       QStringLiteral(
           "A QTabWidget in the Windows XP look: drop widgets on its pages, add pages from the context menu "

@@ -70,7 +70,7 @@ void GiveStyle(QWidget& widget) {
 
 }  // namespace
 
-struct VellumarTabBar::Private {
+struct [[gnu::visibility("hidden")]] VellumarTabBar::Private {
   TabLook look = DefaultTabLook();
   TabBarStrip strip;
   std::vector<int> widths;  // the fixed head width of each tab, 0 where it fits its contents

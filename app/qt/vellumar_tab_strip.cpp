@@ -37,7 +37,7 @@ static_assert(int32_t{VellumarTabStrip::Top} == reg_Top && int32_t{VellumarTabSt
 
 }  // namespace
 
-struct VellumarTabStrip::Private {
+struct [[gnu::visibility("hidden")]] VellumarTabStrip::Private {
   // VellumarWidget hands its control out through a non-const accessor only; reading through it changes
   // nothing.
   const Vellumar& Control() const;

@@ -7,7 +7,7 @@
 
 namespace vellumar {
 
-struct VellumarTabWidget::Private {
+struct [[gnu::visibility("hidden")]] VellumarTabWidget::Private {
   VellumarTabBar* bar;  // a child of the widget
 };
 

@@ -17,7 +17,7 @@
 
 namespace vellumar {
 
-class VellumarWidget::Private final : public SurfaceHost, public VellumarEvents {
+class [[gnu::visibility("hidden")]] VellumarWidget::Private final : public SurfaceHost, public VellumarEvents {
  public:
   explicit Private(VellumarWidget& widget) : q(widget), windows_(widget) {}
 

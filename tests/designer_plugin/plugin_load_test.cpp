@@ -81,8 +81,8 @@ TEST_F(DesignerPluginTest, DescribesBothWidgetsForTheWidgetBoxAndUic) {
   };
   // The tab widget declares no add-page method: uic would call it with the page alone.
   const Expected expected[] = {
-      {"vellumar::VellumarTabStrip", "app/qt/vellumar_tab_strip.h", false, "", 0},
-      {"vellumar::VellumarTabWidget", "app/qt/vellumar_tab_widget.h", true, "QTabWidget", 2},
+      {"vellumar::VellumarTabStrip", "VellumarTabStrip", false, "", 0},
+      {"vellumar::VellumarTabWidget", "VellumarTabWidget", true, "QTabWidget", 2},
   };
   QImage first_icon;
   for (int i = 0; i < 2; ++i) {

@@ -17,7 +17,7 @@ fail() { echo "install_embed: $*" >&2; exit 1; }
 # Shared libraries with the major version in their SONAME, or static ones when the build asked for them.
 libdir=$(cd "$prefix" && find . \( -name 'libvellumar_core.so' -o -name libvellumar_core.a \) -printf '%h\n' | head -n 1)
 [ -n "$libdir" ] || fail "libvellumar_core is not installed"
-for lib in core headless qt; do
+for lib in core qt; do
   if [ -e "$prefix/$libdir/libvellumar_$lib.so" ]; then
     soname=$(objdump -p "$prefix/$libdir/libvellumar_$lib.so" | sed -n 's/^ *SONAME *//p')
     [ "$soname" = "libvellumar_$lib.so.1" ] || fail "libvellumar_$lib.so has the SONAME '$soname'"
@@ -26,15 +26,18 @@ for lib in core headless qt; do
     [ -e "$prefix/$libdir/libvellumar_$lib.a" ] || fail "libvellumar_$lib is not installed"
   fi
 done
-# What an embedder includes: the widgets, pages and control, but neither the form designer nor a test double.
-[ ! -e "$prefix/include/vellumar/app/designer" ] || fail "the form designer's headers are installed"
-doubles=$(grep -rlE 'class (Recording|Scripted)[A-Za-z]+' "$prefix/include/vellumar" || true)
+# What an embedder includes: the public classes and the control, neither the code beneath them nor a test
+# double.
+[ ! -e "$prefix/include/vellumar" ] || fail "the internal headers are installed"
+[ ! -e "$prefix/include/Vellumar/core/app" ] || fail "the hosts' headers are installed"
+[ ! -e "$prefix/include/Vellumar/core/pages" ] || fail "the property pages' headers are installed"
+doubles=$(grep -rlE 'class (Recording|Scripted)[A-Za-z]+' "$prefix/include/Vellumar" || true)
 [ -z "$doubles" ] || fail "test doubles installed in: $doubles"
 "$prefix/bin/vellumar" --help >/dev/null || fail "the installed vellumar does not run"
 for file in bin/vellumar bin/vellumar-designer \
-  include/vellumar/control/vellumar.h include/vellumar/app/qt/vellumar_widget.h \
-  include/vellumar/app/qt/vellumar_tab_strip.h include/vellumar/app/qt/vellumar_tab_widget.h \
-  include/vellumar/app/qt/vellumar_tab_bar.h "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
+  include/Vellumar/core/control/vellumar.h include/Vellumar/VellumarWidget include/Vellumar/VellumarTabStrip \
+  include/Vellumar/VellumarTabWidget include/Vellumar/VellumarTabBar include/Vellumar/VellumarStyle \
+  include/Vellumar/VellumarVersion "$libdir/cmake/Vellumar/VellumarConfig.cmake" \
   "$libdir/pkgconfig/vellumar.pc" "$libdir/pkgconfig/vellumar-qt.pc"; do
   [ -e "$prefix/$file" ] || fail "$file not installed"
 done
@@ -74,9 +77,23 @@ export PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig"
 "$cxx" -std=c++20 -o "$work_dir/pc_probe" "$work_dir/pc_probe.cpp" $(pkg-config --cflags --libs vellumar)
 LD_LIBRARY_PATH="$prefix/$libdir" "$work_dir/pc_probe" || fail "the pkg-config build did not make a working control"
 pkg-config --exists --print-errors vellumar-qt || fail "vellumar-qt.pc does not resolve"
-# The tab widget's and tab bar's headers ask C++17 and Qt alone of the program that includes them.
-printf '#include "app/qt/vellumar_tab_widget.h"\n#include "app/qt/vellumar_tab_bar.h"\n' >"$work_dir/cxx17_probe.cpp"
-# shellcheck disable=SC2046
-"$cxx" -std=c++17 -fPIC -fsyntax-only "$work_dir/cxx17_probe.cpp" $(pkg-config --cflags vellumar-qt) ||
-  fail "the tab widget's headers do not compile as C++17"
+# Each public header compiles alone without a warning: the Qt library's as C++17 with Qt alone, by both
+# spellings (<VellumarTabWidget>, <Vellumar/VellumarTabWidget>), and the core's as the C++20 it is written in.
+warnings=(-Wall -Wextra -Wpedantic -Werror -fsyntax-only)
+compile_alone() {
+  local include=$1 standard=$2 package=$3
+  printf '#include <%s>\n' "$include" >"$work_dir/header_probe.cpp"
+  # shellcheck disable=SC2046
+  "$cxx" "-std=$standard" -fPIC "${warnings[@]}" "$work_dir/header_probe.cpp" $(pkg-config --cflags "$package") ||
+    fail "<$include> does not compile alone as $standard"
+}
+qt_headers=$(cd "$prefix/include/Vellumar" && find . -maxdepth 1 -type f -printf '%f\n' | sort)
+[ -n "$qt_headers" ] || fail "no public headers in include/Vellumar"
+for header in $qt_headers; do
+  compile_alone "$header" c++17 vellumar-qt
+done
+compile_alone Vellumar/VellumarTabWidget c++17 vellumar-qt
+for header in $(cd "$prefix/include/Vellumar/core" && find . -name '*.h' -printf '%P\n' | sort); do
+  compile_alone "$header" c++20 vellumar
+done
 echo "install_embed: installed, embedded and run from $prefix"

@@ -34,14 +34,14 @@ check() {
 upstream=${version%-*}
 so_links=()
 dev_links=()
-for name in core headless qt; do
+for name in core qt; do
   so_links+=("$lib/libvellumar_$name.so.$upstream" "$lib/libvellumar_$name.so.1 -> libvellumar_$name.so.$upstream")
   dev_links+=("$lib/libvellumar_$name.so -> libvellumar_$name.so.1")
 done
 check libvellumar1 "Recommends: fonts-wine" "${so_links[@]}"
 check libvellumar-dev "Depends: libvellumar1 (= $version)" "${dev_links[@]}" \
-  usr/include/vellumar/app/qt/vellumar_tab_widget.h usr/include/vellumar/app/qt/vellumar_style.h \
-  usr/include/vellumar/control/vellumar.h "$lib/cmake/Vellumar/VellumarConfig.cmake" \
+  usr/include/Vellumar/VellumarTabWidget usr/include/Vellumar/vellumar_style.h \
+  usr/include/Vellumar/core/control/vellumar.h "$lib/cmake/Vellumar/VellumarConfig.cmake" \
   "$lib/cmake/Vellumar/VellumarConfigVersion.cmake" "$lib/pkgconfig/vellumar-qt.pc"
 check vellumar-tools "libvellumar1 (= $version)" usr/bin/vellumar usr/bin/vellumar-designer \
   usr/share/man/man1/vellumar.1.gz usr/share/man/man1/vellumar-designer.1.gz
