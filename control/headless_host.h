@@ -35,7 +35,9 @@ struct HostNotice {
 
 using HostListener = std::function<void(const HostNotice&)>;
 
-class VELLUMAR_CORE_EXPORT HeadlessHost final : public SurfaceHost, public WindowSystem, public VellumarEvents {
+class VELLUMAR_CORE_EXPORT HeadlessHost final : public SurfaceHost,
+                                                public WindowSystem,
+                                                public VellumarEvents {
  public:
   static constexpr WindowHandle kWindow = 1;
 

@@ -1,4 +1,3 @@
-#include "vellumar_version.h"
 #include "pages/about_box.h"
 
 #include <QGuiApplication>
@@ -16,6 +15,7 @@
 #include "pages/link_label.h"
 #include "pages/page_widgets.h"
 #include "pages/twips.h"
+#include "vellumar_version.h"
 
 namespace vellumar {
 namespace {

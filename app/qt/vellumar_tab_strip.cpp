@@ -41,8 +41,8 @@ struct [[gnu::visibility("hidden")]] VellumarTabStrip::Private {
   // VellumarWidget hands its control out through a non-const accessor only; reading through it changes
   // nothing.
   const Vellumar& Control() const;
-  void AssignColor(void (Vellumar::*setter)(OleColor), const QColor& color);
-  QColor ColorOf(OleColor (Vellumar::*getter)() const) const;
+  void AssignColor(void(Vellumar::*setter)(OleColor), const QColor& color);
+  QColor ColorOf(OleColor(Vellumar::*getter)() const) const;
   void TruncateTabList(int32_t count);
   bool ExtendTabList(int32_t count);
   void WriteTabEntries(const std::vector<TabEntry>& entries);

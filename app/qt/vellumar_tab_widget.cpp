@@ -1,5 +1,4 @@
 #include "app/qt/vellumar_tab_widget.h"
-#include "app/qt/vellumar_tab_widget_p.h"
 
 #include <QtCore/QEvent>
 #include <QtWidgets/QApplication>
@@ -8,6 +7,7 @@
 #include "app/qt/tab_look.h"
 #include "app/qt/vellumar_style.h"
 #include "app/qt/vellumar_tab_bar.h"
+#include "app/qt/vellumar_tab_widget_p.h"
 
 namespace vellumar {
 

@@ -1,5 +1,4 @@
 #include "app/qt/vellumar_widget.h"
-#include "app/qt/vellumar_widget_p.h"
 
 #include <QtGui/QFocusEvent>
 #include <QtGui/QGuiApplication>
@@ -17,8 +16,9 @@
 #include <utility>
 
 #include "app/qt/qt_input_map.h"
-#include "app/qt/vellumar_accessible.h"
 #include "app/qt/surface_image.h"
+#include "app/qt/vellumar_accessible.h"
+#include "app/qt/vellumar_widget_p.h"
 #include "control/windows_1252.h"
 #include "pages/about_box.h"
 #include "platform/host_error.h"

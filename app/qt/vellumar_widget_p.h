@@ -17,13 +17,14 @@
 
 namespace vellumar {
 
-class [[gnu::visibility("hidden")]] VellumarWidget::Private final : public SurfaceHost, public VellumarEvents {
+class [[gnu::visibility("hidden")]] VellumarWidget::Private final : public SurfaceHost,
+                                                                    public VellumarEvents {
  public:
-  explicit Private(VellumarWidget& widget) : q(widget), windows_(widget) {}
+  explicit Private(VellumarWidget & widget) : q(widget), windows_(widget) {}
 
   // Runs one notification of the control; its numbered errors are reported through hostError.
   template <typename Notification>
-  void Notify(Notification&& notification);
+  void Notify(Notification && notification);
   // Gives the image the widget's size and its window's device pixel ratio (keeping the old image when the
   // new one would be more than a bitmap may hold) and tells the control (Resize).
   void SyncSurfaceSize();
@@ -44,17 +45,21 @@ class [[gnu::visibility("hidden")]] VellumarWidget::Private final : public Surfa
 
   // [SECTION] Host surface: what the drawing surface does not answer
   void Refresh() override;
-  WindowHandle hWnd() override { return HandleOf(&q); }
-  WindowSystem& Windows() override { return windows_; }
+  WindowHandle hWnd() override {
+    return HandleOf(&q);
+  }
+  WindowSystem& Windows() override {
+    return windows_;
+  }
   void SetAccessKeys(const std::string& keys) override;
   void PropertyChanged(const std::string& name) override;
   void ShowAboutBox() override;
   // VellumarEvents: forwarded to the sink, then emitted.
-  void TabPressed(int16_t& PreviousTab) override;
-  void MouseIn(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
-  void MouseOut(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
-  void MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
-  void MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+  void TabPressed(int16_t & PreviousTab) override;
+  void MouseIn(int16_t & Button, int16_t & Shift, float& X, float& Y) override;
+  void MouseOut(int16_t & Button, int16_t & Shift, float& X, float& Y) override;
+  void MouseDown(int16_t & Button, int16_t & Shift, float& X, float& Y) override;
+  void MouseUp(int16_t & Button, int16_t & Shift, float& X, float& Y) override;
 
   VellumarWidget& q;
   QImage shown_;                    // what the widget shows: the image as of the last Refresh, RGB32, at

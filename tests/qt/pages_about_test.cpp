@@ -9,11 +9,11 @@
 #include <QTest>
 #include <algorithm>
 
-#include "vellumar_version.h"
 #include "page_test_host.h"
 #include "pages/about_box.h"
 #include "pages/link_label.h"
 #include "pages/page_tabsc.h"
+#include "vellumar_version.h"
 
 namespace vellumar::testing {
 namespace {

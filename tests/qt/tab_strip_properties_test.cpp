@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "app/qt/tab_entry_text.h"
 #include "app/qt/vellumar_tab_strip.h"
 #include "control/vellumar.h"
 #include "qt_test_app.h"
