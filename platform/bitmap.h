@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "platform/ole_color.h"
+#include "platform/vellumar_export.h"
 
 namespace vellumar {
 
 enum class PixelFormat { kColor32, kMono1 };
 
-class Bitmap {
+class VELLUMAR_CORE_EXPORT Bitmap {
  public:
   // Largest number of pixels one bitmap may hold (256 MiB of colour pixels).
   static constexpr int64_t kMaxPixels = int64_t{1} << 26;

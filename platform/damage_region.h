@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "platform/geometry.h"
+#include "platform/vellumar_export.h"
 
 namespace vellumar {
 
-class DamageRegion {
+class VELLUMAR_CORE_EXPORT DamageRegion {
  public:
   static constexpr size_t kMaxRects = 8;
 

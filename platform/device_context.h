@@ -17,6 +17,7 @@
 #include "platform/geometry.h"
 #include "platform/ole_color.h"
 #include "platform/std_font.h"
+#include "platform/vellumar_export.h"
 
 namespace vellumar {
 
@@ -44,7 +45,7 @@ inline constexpr uint32_t kDstAndNotSrc = 0x00220326;  // destination AND NOT so
 inline constexpr uint32_t kBlackness = 0x00000042;
 inline constexpr uint32_t kWhiteness = 0x00FF0062;
 
-class DeviceContext {
+class VELLUMAR_CORE_EXPORT DeviceContext {
  public:
   // A context with no bitmap selected.
   DeviceContext() = default;

@@ -14,10 +14,11 @@
 #include "platform/device_context.h"
 #include "platform/ole_color.h"
 #include "platform/std_font.h"
+#include "platform/vellumar_export.h"
 
 namespace vellumar {
 
-class DrawingSurface {
+class VELLUMAR_CORE_EXPORT DrawingSurface {
  public:
   // The resolution the control measures in: its tab widths, fonts and picture sizes assume it.
   static constexpr float kPixelsPerInch = 96;

@@ -1,4 +1,5 @@
-// What libvellumar_core exports: the control and its headless host, and nothing of the code beneath them.
+// What libvellumar_core exports: the control, its headless host and the drawing surface a host keeps, and
+// nothing of the code beneath them.
 #pragma once
 
 #if defined(__GNUC__) || defined(__clang__)
