@@ -22,6 +22,8 @@ foreach(header vellumar_widget vellumar_tab_strip vellumar_tab_widget vellumar_t
     list(APPEND VELLUMAR_DOCS_INPUT ${PROJECT_SOURCE_DIR}/app/qt/${header}.h)
   endif()
 endforeach()
+list(APPEND VELLUMAR_DOCS_INPUT ${PROJECT_SOURCE_DIR}/include/Vellumar/vellumar_global.h
+  ${PROJECT_BINARY_DIR}/include/Vellumar/vellumar_version.h)
 list(JOIN VELLUMAR_DOCS_INPUT " " VELLUMAR_DOCS_INPUT)
 # Export macros of the shared libraries expand to nothing for Doxygen.
 set(VELLUMAR_DOCS_PREDEFINED "VELLUMAR_CORE_EXPORT= VELLUMAR_QT_EXPORT= VELLUMAR_EXPORT=")
@@ -53,7 +55,9 @@ else()
 endif()
 configure_file(${PROJECT_SOURCE_DIR}/docs/Doxyfile.in ${VELLUMAR_DOCS_OUTPUT}/Doxyfile @ONLY)
 
-file(GLOB VELLUMAR_DOCS_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.md ${PROJECT_SOURCE_DIR}/app/qt/*.h)
+file(GLOB VELLUMAR_DOCS_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.md ${PROJECT_SOURCE_DIR}/app/qt/*.h
+  ${PROJECT_SOURCE_DIR}/include/Vellumar/*.h)
+list(APPEND VELLUMAR_DOCS_SOURCES ${PROJECT_BINARY_DIR}/include/Vellumar/vellumar_version.h)
 set(VELLUMAR_DOCS_STAMP ${VELLUMAR_DOCS_OUTPUT}/html/index.html)
 add_custom_command(OUTPUT ${VELLUMAR_DOCS_STAMP} ${VELLUMAR_DOCS_QCH}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${VELLUMAR_DOCS_OUTPUT}/html
