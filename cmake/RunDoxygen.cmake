@@ -3,7 +3,7 @@
 execute_process(COMMAND ${DOXYGEN} ${DOXYFILE} RESULT_VARIABLE result)
 set(count 0)
 if(EXISTS ${LOG})
-  file(STRINGS ${LOG} warnings REGEX "warning:")
+  file(STRINGS ${LOG} warnings REGEX "(warning|error):")
   list(LENGTH warnings count)
 endif()
 message(STATUS "Doxygen: ${count} warnings (${LOG})")
