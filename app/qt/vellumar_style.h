@@ -41,7 +41,8 @@ class VELLUMAR_QT_EXPORT VellumarStyle : public QProxyStyle {
   /// The look \p widget is painted in: its own, when it or the tab widget's bar carries one, else look().
   const TabLook& lookFor(const QWidget* widget) const;
 
-  /// Paints the tab-widget pane's frame and the tab bar's base in the look; other primitives as the base style.
+  /// Paints the tab-widget pane's frame and the tab bar's base in the look; other primitives as the base
+  /// style.
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
   /// Paints tab shapes and labels in the look; other controls as the base style.

@@ -152,7 +152,8 @@ class VELLUMAR_QT_EXPORT VellumarTabStrip : public VellumarWidget {
   int count() const;
   /// The tab shown as selected; -1 when the selection lies outside the tabs.
   int currentIndex() const;
-  /// Selects the tab at \p index through SelectedTab (so tabPressed follows); an index outside the tabs changes nothing.
+  /// Selects the tab at \p index through SelectedTab (so tabPressed follows); an index outside the tabs
+  /// changes nothing.
   void setCurrentIndex(int index);
   /// Appends a tab through AddTab and returns its index; -1 when the control refused it.
   ///
