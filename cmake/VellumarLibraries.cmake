@@ -14,8 +14,11 @@ target_link_libraries(vellumar_core_shared PRIVATE vellumar_core_objects
 target_include_directories(vellumar_core_shared INTERFACE
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<BUILD_INTERFACE:${PROJECT_BINARY_DIR}/include>
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}> $<INSTALL_INTERFACE:${VELLUMAR_PUBLIC_INCLUDEDIR}/core>)
+# The libraries find what they need in the system's folders. Built with their installed search path, they
+# carry none of the empty entries (the current folder) that CMake pads a build-tree path with for the install
+# to rewrite.
 set_target_properties(vellumar_core_shared PROPERTIES OUTPUT_NAME vellumar_core EXPORT_NAME core
-  VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} BUILD_WITH_INSTALL_RPATH ON)
 
 if(VELLUMAR_BUILD_QT)
   add_library(vellumar_qt_shared SHARED)
@@ -28,7 +31,7 @@ if(VELLUMAR_BUILD_QT)
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/app/qt>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}> $<INSTALL_INTERFACE:${VELLUMAR_PUBLIC_INCLUDEDIR}>)
   set_target_properties(vellumar_qt_shared PROPERTIES OUTPUT_NAME vellumar_qt EXPORT_NAME qt
-    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} BUILD_WITH_INSTALL_RPATH ON)
 endif()
 
 # What a program of the core includes: the control, its headless host and the types their interfaces name.
