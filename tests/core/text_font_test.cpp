@@ -1,12 +1,9 @@
-#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "platform/font_resolver.h"
 #include "platform/text.h"
 #include "tests/core/text_test_support.h"
 
@@ -60,21 +57,6 @@ TEST(TextFont, UnknownFamilyFallsBackToAnInstalledFont) {
   EXPECT_EQ(canvas.Draw("Register", {0, 0, 200, 40}), line_height);
   EXPECT_TRUE(canvas.HasInk());
   EXPECT_GT(canvas.WidthOf("Register"), 20);
-}
-
-// A toolkit in the same process (Qt's font database) loads fontconfig's current configuration and releases
-// it when it ends; the resolver shares that configuration and goes on finding the same files without it.
-TEST(TextFont, ResolverOutlivesAToolkitReleasingTheSharedConfiguration) {
-  ASSERT_TRUE(FcInit());
-  const FontResolver resolver;
-  const std::vector<FontFile> before = resolver.Resolve("Sans Serif", true, false);
-  FcConfigDestroy(FcConfigGetCurrent());
-  const std::vector<FontFile> after = resolver.Resolve("Sans Serif", true, false);
-  ASSERT_EQ(after.size(), before.size());
-  for (size_t i = 0; i < before.size(); ++i) {
-    EXPECT_EQ(after[i].path, before[i].path);
-    EXPECT_EQ(after[i].is_bold, before[i].is_bold);
-  }
 }
 
 TEST(TextFont, OddFamilyNamesStillDraw) {
