@@ -117,12 +117,8 @@ struct FontResolver::Config {
   std::unique_ptr<FcConfig, Deleter> handle;
 };
 
-// The process's current configuration, loaded here if nobody has loaded it yet: a toolkit in the same
-// process (Qt's font database) has usually parsed it already, and a second private copy would parse the
-// configuration files and font caches all over again. The reference keeps it alive whatever the others do
-// with theirs; nothing here changes it.
 FontResolver::FontResolver() {
-  if (FcConfig* config = FcConfigReference(nullptr)) {
+  if (FcConfig* config = FcInitLoadConfigAndFonts()) {
     config_ = std::make_unique<Config>();
     config_->handle.reset(config);
   }
