@@ -382,10 +382,10 @@ TEST(VellumarTabWidgetExtras, ElidesCaptionsToTheRoomBesideThePictureAndTheButto
     tabs.resize(width, 200);
     tabs.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&tabs));
-    auto* bar = static_cast<Bar*>(tabs.tabBar());
+    const QTabBar* bar = tabs.tabBar();
     for (int i = 0; i < tabs.count(); ++i) {
       QStyleOptionTab option;
-      bar->initStyleOption(&option, i);
+      (bar->*(&Bar::initStyleOption))(&option, i);
       const QRect room = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
       const QRect button = bar->tabButton(i, QTabBar::RightSide)->geometry();
       EXPECT_GE(room.left(), option.rect.left() + option.iconSize.width()) << width;
