@@ -105,30 +105,12 @@ void DeviceContext::FillBands(Rect& rect, int32_t thickness, bool horizontal,
   if (bitmap_ == nullptr) return;
   const raster::ScaledTarget target = Target();
   const PixelFormat format = bitmap_->format();
-  if (horizontal) {
-    for (const ColorRef color : colors) {
-      rect.left = SaturatingSub(rect.right, thickness);
-      if (!rect.IsEmpty())
-        target.Fill(rect.left, rect.top, rect.right, rect.bottom, raster::PixelValue(format, color));
-      rect.right = rect.left;
-    }
-    return;
-  }
-  // Bands stacked upwards share their columns: those are cut to the bounds once, and each band's rows are
-  // filled directly.
-  const Rect& bounds = target.device_bounds;
-  const int64_t scale = target.scale;
-  const int64_t from = std::max<int64_t>(int64_t{rect.left} * scale, bounds.left);
-  const int64_t to = std::min<int64_t>(int64_t{rect.right} * scale, bounds.right);
+  int32_t& near_edge = horizontal ? rect.left : rect.top;
+  int32_t& far_edge = horizontal ? rect.right : rect.bottom;
   for (const ColorRef color : colors) {
-    rect.top = SaturatingSub(rect.bottom, thickness);
-    const int64_t first = std::max<int64_t>(int64_t{rect.top} * scale, bounds.top);
-    const int64_t last = std::min<int64_t>(int64_t{rect.bottom} * scale, bounds.bottom);
-    const uint32_t value = raster::PixelValue(format, color);
-    for (int64_t y = first; y < last && from < to; ++y) {
-      raster::FillRun(bitmap_->Row(static_cast<int32_t>(y)) + from, static_cast<size_t>(to - from), value);
-    }
-    rect.bottom = rect.top;
+    near_edge = SaturatingSub(far_edge, thickness);
+    target.Fill(rect.left, rect.top, rect.right, rect.bottom, raster::PixelValue(format, color));
+    far_edge = near_edge;
   }
 }
 
