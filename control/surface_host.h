@@ -19,7 +19,6 @@ class SurfaceHost : public UserControl {
   // PaintSurface
   DeviceContext& hDC() override { return surface_.dc(); }
   void Cls() override { surface_.Cls(); }
-  void ClsFramed(ColorRef frame) override { surface_.ClsFramed(frame); }
   void Invalidate(const Rect& area) override { surface_.Invalidate(area); }
   uint64_t ImageSerial() override { return surface_.serial(); }
   float ScaleX(float himetric) override { return DrawingSurface::HimetricToPixels(himetric); }

@@ -128,21 +128,6 @@ void DeviceContext::FrameRect(const Rect& rect, ColorRef color) {
   target.FillSides(left, right, top, bottom, value);
 }
 
-void DeviceContext::FillFramed(const Rect& rect, ColorRef inside, ColorRef frame) {
-  if (bitmap_ == nullptr || rect.IsEmpty()) return;
-  const int64_t scale = scale_;
-  // Inside the drawing bounds, the rows start at or below the bitmap's top; its last block may be partial.
-  const bool whole_rows = rect.left == 0 && rect.right * scale == bitmap_->width();
-  if (whole_rows && rect.bottom * scale <= bitmap_->height() && Intersect(rect, DrawingBounds()) == rect) {
-    const PixelFormat format = bitmap_->format();
-    raster::FillFramedRows(*bitmap_, rect.top * scale, rect.bottom * scale, scale,
-                           raster::PixelValue(format, inside), raster::PixelValue(format, frame));
-    return;
-  }
-  FillRect(rect, inside);
-  FrameRect(rect, frame);
-}
-
 void DeviceContext::FrameSides(const Rect& rect, ColorRef color) {
   if (bitmap_ == nullptr || rect.IsEmpty()) return;
   Target().FillSides(rect.left, rect.right, rect.top, rect.bottom,

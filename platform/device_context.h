@@ -101,9 +101,6 @@ class VELLUMAR_CORE_EXPORT DeviceContext {
   void FillRect(const Rect& rect, ColorRef color);
   // Draws the one-pixel outline just inside rect.
   void FrameRect(const Rect& rect, ColorRef color);
-  // FillRect(rect, inside) and then FrameRect(rect, frame). A rectangle as wide as the bitmap and not cut by
-  // the bounds, as the page below a tab strip is, is filled in one pass.
-  void FillFramed(const Rect& rect, ColorRef inside, ColorRef frame);
   // Fills the columns rect.left and rect.right - 1 over rect's rows, as two one-pixel-wide FillRect calls
   // would, in one pass down the rows.
   void FrameSides(const Rect& rect, ColorRef color);

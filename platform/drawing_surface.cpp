@@ -55,23 +55,10 @@ void DrawingSurface::SetFont(StdFontRef font) {
 }
 
 void DrawingSurface::Cls() {
-  // The raster layer's fill clears a whole surface at memset speed; an element-wise fill costs twice that.
-  dc_.FillRect(Rect{0, 0, width_, height_}, ClearColor());
-  Cleared();
-}
-
-void DrawingSurface::ClsFramed(ColorRef frame) {
-  dc_.FillFramed(dc_.DrawingBounds(), ClearColor(), frame);
-  Cleared();
-}
-
-ColorRef DrawingSurface::ClearColor() const {
   ColorRef color = 0;
   if (!OleTranslateColor(back_color_, color)) color = 0;
-  return color;
-}
-
-void DrawingSurface::Cleared() {
+  // The raster layer's fill clears a whole surface at memset speed; an element-wise fill costs twice that.
+  dc_.FillRect(Rect{0, 0, width_, height_}, color);
   ++serial_;
   damage_.Add(dc_.DrawingBounds());
 }

@@ -61,9 +61,6 @@ class VELLUMAR_CORE_EXPORT DrawingSurface {
   // Fills the image with the translated background colour (black when it cannot be translated), within the
   // device context's clip box when one is set.
   void Cls();
-  // Cls, with the cleared area's edge, one logical pixel wide, in frame: as Cls and then FrameRect of the
-  // cleared area would leave it, in one pass where the area spans the image's width.
-  void ClsFramed(ColorRef frame);
 
   // Counts the changes to the image that drawing calls do not make: a new buffer, a Cls, a new background
   // colour, MarkChanged. A painter that remembers what it drew trusts the image to hold it only while this
@@ -87,9 +84,6 @@ class VELLUMAR_CORE_EXPORT DrawingSurface {
   static StdFontRef FormFont();
 
  private:
-  ColorRef ClearColor() const;
-  void Cleared();
-
   Bitmap image_;       // kColor32, width_ x height_ (empty when a side is 0)
   DeviceContext dc_;   // draws into image_ with font_ selected
   int32_t width_ = 0;  // the size asked for

@@ -26,22 +26,6 @@ void FillShortRun(uint32_t* pixels, size_t count, uint32_t value) {
   if (i < count) pixels[i] = value;
 }
 
-// Copies the row at row into the copies rows below it. The string move is defined byte by byte in rising
-// order, so one move from the row to the row below repeats the row all the way down, each row read from the
-// one just written while it is still in the first-level cache. Measured, that clears and frames a page in
-// less time than the string store clears it alone; a copy per row starts a move for every row and costs a
-// fifth more.
-void RepeatRowDown(uint32_t* row, size_t width, size_t copies) {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-  size_t bytes = width * copies * sizeof(uint32_t);
-  uint32_t* to = row + width;
-  const uint32_t* from = row;
-  __asm__ __volatile__("rep movsb" : "+D"(to), "+S"(from), "+c"(bytes) : : "memory");
-#else
-  for (size_t i = 1; i <= copies; ++i) std::memcpy(row + i * width, row, width * sizeof(uint32_t));
-#endif
-}
-
 }  // namespace
 
 // Long runs use the processor's string store, which writes whole cache lines without reading them first and
@@ -54,27 +38,6 @@ void FillRun(uint32_t* pixels, size_t count, uint32_t value) {
   }
 #endif
   FillShortRun(pixels, count, value);
-}
-
-void FillFramedRows(Bitmap& bitmap, int64_t top, int64_t bottom, int64_t edge, uint32_t inside,
-                    uint32_t frame) {
-  const auto width = static_cast<size_t>(bitmap.width());
-  const auto rows = static_cast<size_t>(bottom - top);
-  const auto edges = static_cast<size_t>(2 * edge);
-  if (rows == 0 || width == 0) return;
-  uint32_t* first = bitmap.Row(static_cast<int32_t>(top));
-  if (rows <= edges || width <= edges) {
-    FillRun(first, width * rows, frame);
-    return;
-  }
-  const auto side = static_cast<size_t>(edge);
-  FillRun(first, width * side, frame);
-  uint32_t* inner = first + width * side;
-  FillRun(inner, side, frame);
-  FillRun(inner + side, width - edges, inside);
-  FillRun(inner + width - side, side, frame);
-  RepeatRowDown(inner, width, rows - edges - 1);
-  FillRun(first + width * (rows - side), width * side, frame);
 }
 
 ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel) {

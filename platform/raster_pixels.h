@@ -36,12 +36,6 @@ void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, 
 // Stores value into count pixels from pixels on.
 void FillRun(uint32_t* pixels, size_t count, uint32_t value);
 
-// Fills the bitmap's rows [top, bottom), whole, as a rectangle of inside framed by edge pixels of frame on
-// every side: as filling them with inside and then drawing the frame would, in one pass. Rows and edge must
-// lie within the bitmap.
-void FillFramedRows(Bitmap& bitmap, int64_t top, int64_t bottom, int64_t edge, uint32_t inside,
-                    uint32_t frame);
-
 // A bitmap drawn in logical pixels, each covering a scale x scale block of the bitmap's own pixels, so that
 // every shape is the one-to-one shape enlarged.
 struct ScaledTarget {

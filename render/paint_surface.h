@@ -19,13 +19,6 @@ class PaintSurface {
   // Clears the whole image to the surface's BackColor (within the device context's clip box, when one is
   // set). A host shows what each Cls cleared and each Invalidate named, and nothing else.
   virtual void Cls() = 0;
-  // Cls, with the cleared area's edge, one logical pixel wide, in frame. A host that can clear and frame in
-  // one pass does so; otherwise it is Cls and FrameRect.
-  virtual void ClsFramed(ColorRef frame) {
-    Cls();
-    DeviceContext& dc = hDC();
-    dc.FrameRect(dc.DrawingBounds(), frame);
-  }
   // Names an area of the image drawn anew without a Cls.
   virtual void Invalidate(const Rect& area) = 0;
   // Shows the finished image.

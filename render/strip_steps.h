@@ -84,7 +84,7 @@ void PaintStrip(StripPass& p);
 // The strip background and the page's frame on any box; color receives its RGB translation.
 void FillStripBackground(TabStripCanvas& canvas, const StripBox& strip, OleColor& color);
 void FramePage(TabStripCanvas& canvas, const StripBox& page, OleColor& color);
-// The page's frame, drawn after the strip background; left out where the page was cleared with its frame.
+// The page's frame, drawn after the strip background.
 void PaintPageFrame(StripPass& p);
 // The strip's rows in top-layout coordinates, whole.
 StripBox StripBackgroundBox(const StripMetrics& m);

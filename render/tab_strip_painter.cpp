@@ -386,7 +386,7 @@ void TabStripPainter::Redraw(StripPass& p, const Rect& area, int32_t range, Clea
     p.surface->Invalidate(area);
   }
   PaintStrip(p);
-  if (clearing != Clearing::kClearedAndFramed) PaintPageFrame(p);
+  PaintPageFrame(p);
   candidates_.clear();
   for (int32_t i = 1; i <= range; ++i) {
     if (Meets(tabs_[static_cast<size_t>(i)].footprint, area)) candidates_.push_back(i);
@@ -416,22 +416,14 @@ TabStripPainter::Clearing TabStripPainter::ClearBesideStrip(StripPass& p, const 
   if (!spans || (strip.top != image.top && strip.bottom != image.bottom)) return Clearing::kCls;
   const Rect rest = strip.top == image.top ? Rect{image.left, strip.bottom, image.right, image.bottom}
                                            : Rect{image.left, image.top, image.right, strip.top};
-  if (rest.IsEmpty()) return Clearing::kClearedBefore;
-  // The rest is the page whenever the image is the whole client area: its frame is then drawn as it is
-  // cleared, which costs no more than the clearing alone.
-  const bool page = rest == p.canvas.ToDevice(PageFrameBox(p.m));
-  DeviceContext& dc = p.canvas.dc();
-  const std::optional<Rect> clip = dc.clip_box();
-  dc.SetClipBox(rest);
-  if (page) {
-    OleColor frame = p.state.mFrameColor;
-    TranslateInPlace(frame);
-    p.surface->ClsFramed(frame);
-  } else {
+  if (!rest.IsEmpty()) {
+    DeviceContext& dc = p.canvas.dc();
+    const std::optional<Rect> clip = dc.clip_box();
+    dc.SetClipBox(rest);
     p.surface->Cls();
+    dc.SetClipBox(clip);
   }
-  dc.SetClipBox(clip);
-  return page ? Clearing::kClearedAndFramed : Clearing::kClearedBefore;
+  return Clearing::kClearedBefore;
 }
 
 // [SECTION] Captions

@@ -119,9 +119,8 @@ class TabStripPainter final : private CaptionMeasure {
   Rect Footprint(StripPass& p, int32_t index, const Rect& image);
   // PlaceCaption, once a paint.
   const CaptionPlace& Place(StripPass& p, int32_t index);
-  // How a redrawn area starts: cleared by Cls, already cleared beside the strip background, or that and the
-  // page's frame drawn with the clearing.
-  enum class Clearing { kCls, kClearedBefore, kClearedAndFramed };
+  // How a redrawn area starts: cleared by Cls, or already cleared beside the strip background.
+  enum class Clearing { kCls, kClearedBefore };
   void Redraw(StripPass& p, const Rect& area, int32_t range, Clearing clearing);
   Clearing ClearBesideStrip(StripPass& p, const Rect& image);
 

@@ -85,10 +85,6 @@ class FakeHost : public SurfaceHost {
     ++cls_count;
     SurfaceHost::Cls();
   }
-  void ClsFramed(ColorRef frame) override {
-    ++cls_count;
-    SurfaceHost::ClsFramed(frame);
-  }
   void Refresh() override {
     ++refresh_count;
     log.push_back("paint");
