@@ -2,43 +2,10 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
+
+#include "platform/raster_fill.h"
 
 namespace vellumar::raster {
-
-namespace {
-
-// Below this many pixels the string store's start-up costs more than it saves.
-constexpr size_t kStringStoreMinimum = 128;
-
-// Short runs (the rows of a tab body, a bar of text) store two pixels at a time, eight per step: gcc's -O2
-// loop for std::fill_n stores one pixel at a time, at half the speed.
-void FillShortRun(uint32_t* pixels, size_t count, uint32_t value) {
-  const uint64_t two = (uint64_t{value} << 32) | value;
-  size_t i = 0;
-  for (; i + 8 <= count; i += 8) {
-    std::memcpy(pixels + i, &two, sizeof two);
-    std::memcpy(pixels + i + 2, &two, sizeof two);
-    std::memcpy(pixels + i + 4, &two, sizeof two);
-    std::memcpy(pixels + i + 6, &two, sizeof two);
-  }
-  for (; i + 2 <= count; i += 2) std::memcpy(pixels + i, &two, sizeof two);
-  if (i < count) pixels[i] = value;
-}
-
-}  // namespace
-
-// Long runs use the processor's string store, which writes whole cache lines without reading them first and
-// so keeps pace with memset.
-void FillRun(uint32_t* pixels, size_t count, uint32_t value) {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-  if (count >= kStringStoreMinimum) {
-    __asm__ __volatile__("rep stosl" : "+D"(pixels), "+c"(count) : "a"(value) : "memory");
-    return;
-  }
-#endif
-  FillShortRun(pixels, count, value);
-}
 
 ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel) {
   if (format == PixelFormat::kColor32) return pixel & kColorBits;

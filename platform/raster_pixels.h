@@ -2,7 +2,6 @@
 // Internal to the platform layer's raster code.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "platform/bitmap.h"
@@ -32,9 +31,6 @@ ColorRef ColorOfPixel(PixelFormat format, uint32_t pixel);
 // edges are 64-bit so that callers can pass sums of 32-bit coordinates unclamped.
 void FillClipped(Bitmap& bitmap, const Rect& bounds, int64_t left, int64_t top, int64_t right, int64_t bottom,
                  uint32_t value);
-
-// Stores value into count pixels from pixels on.
-void FillRun(uint32_t* pixels, size_t count, uint32_t value);
 
 // A bitmap drawn in logical pixels, each covering a scale x scale block of the bitmap's own pixels, so that
 // every shape is the one-to-one shape enlarged.
