@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/device_context.h"
+#include "platform/draw_icon.h"
 #include "platform/file_services.h"
 #include "platform/temp_file.h"
 

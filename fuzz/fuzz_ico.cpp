@@ -6,6 +6,7 @@
 #include <span>
 
 #include "platform/device_context.h"
+#include "platform/draw_icon.h"
 #include "platform/host_error.h"
 #include "platform/ico_reader.h"
 #include "platform/picture.h"

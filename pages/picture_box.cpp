@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/device_context.h"
+#include "platform/draw_icon.h"
 
 namespace vellumar {
 

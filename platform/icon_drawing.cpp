@@ -4,8 +4,7 @@
 
 #include "platform/geometry.h"
 
-namespace vellumar {
-namespace pictures {
+namespace vellumar::pictures {
 namespace {
 
 constexpr uint32_t kOpaque = 255;
@@ -95,16 +94,4 @@ Bitmap IconOnBackground(const IconImage& icon, int32_t width, int32_t height, Co
   return bitmap;
 }
 
-}  // namespace pictures
-
-void DrawIcon(DeviceContext& dc, int32_t x, int32_t y, const StdPicture& icon) {
-  Bitmap* target = dc.bitmap();
-  if (icon.Type() != PictureType::kIcon || target == nullptr) return;
-  const int32_t scale = dc.scale();
-  const int32_t side = kStandardIconSize * scale;
-  pictures::DrawIconImage(*target, dc.DeviceBounds(), SaturateToInt32(int64_t{x} * scale),
-                          SaturateToInt32(int64_t{y} * scale), side, side, icon.IconFor(side),
-                          dc.GetBkColor());
-}
-
-}  // namespace vellumar
+}  // namespace vellumar::pictures

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "platform/geometry.h"
 #include "platform/picture.h"
 
 namespace vellumar::pictures {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/bitmap.h"
-#include "platform/device_context.h"
 
 namespace vellumar {
 
@@ -83,8 +82,5 @@ void WritePng(const Bitmap& bitmap, const std::string& path);
 
 // The system's standard icon size in pixels.
 inline constexpr int32_t kStandardIconSize = 32;
-// Draws an icon picture at (x, y) at the standard icon size (scaled when its image has another size), from
-// the image that suits the context's scale: transparent pixels leave the destination as it was.
-void DrawIcon(DeviceContext& dc, int32_t x, int32_t y, const StdPicture& icon);
 
 }  // namespace vellumar

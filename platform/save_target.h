@@ -20,10 +20,4 @@ void RequireFileName(const std::string& path);
 // kMaxSymbolicLinks, or when a link cannot be read; 70 when a folder on the way may not be searched.
 std::string ResolveSaveTarget(const std::string& path);
 
-// For a writer of pictures: throws HostError 75 naming output when writing there would destroy a form,
-// because output (links followed) is the same file as form (compared by device and inode; form may be empty
-// when there is no input), or because output holds a form (its first bytes name the form format; the file
-// is sniffed, never parsed). The message names form too, and the file is left as it is.
-void RequireNoFormAt(const std::string& output, const std::string& form);
-
 }  // namespace vellumar

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/draw_icon.h"
 #include "render/transparent_compose.h"
 
 namespace vellumar {

@@ -7,6 +7,7 @@
 #include "platform/bmp_writer.h"
 #include "platform/error_text.h"
 #include "platform/form_file_atomic.h"
+#include "platform/form_file_guard.h"
 #include "platform/host_error.h"
 #include "platform/png_writer.h"
 #include "platform/save_target.h"

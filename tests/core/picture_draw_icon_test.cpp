@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/device_context.h"
+#include "platform/draw_icon.h"
 #include "platform/picture.h"
 
 namespace vellumar {
