@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_file.h"
-#include "platform/temp_file.h"
+#include "platform/files/temp_file.h"
+#include "platform/form_file/form_file.h"
 
 namespace vellumar {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "control/surface_host.h"
 #include "control/vellumar.h"
-#include "platform/form_file.h"
-#include "platform/temp_file.h"
+#include "platform/files/temp_file.h"
+#include "platform/form_file/form_file.h"
 
 namespace vellumar {
 namespace {

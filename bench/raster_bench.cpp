@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "bench/bench_support.h"
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 
 namespace vellumar {
 namespace {

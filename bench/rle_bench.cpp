@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/rle_decoder.h"
+#include "platform/pictures/rle_decoder.h"
 
 namespace vellumar {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "platform/bitmap.h"
-#include "platform/device_context.h"
-#include "platform/std_font.h"
-#include "platform/text.h"
+#include "platform/drawing/device_context.h"
+#include "platform/drawing/text.h"
+#include "platform/raster/bitmap.h"
+#include "platform/text/std_font.h"
 
 namespace vellumar {
 namespace {

@@ -37,13 +37,14 @@ endif()
 # What a program of the core includes: the control, its headless host and the types their interfaces name.
 set(VELLUMAR_CORE_PUBLIC_HEADERS
   control/headless_host.h control/icon_conversion.h control/surface_host.h control/user_control.h
-  control/vellumar.h platform/bitmap.h platform/damage_region.h platform/device_context.h
-  platform/drawing_surface.h platform/font_instance.h platform/font_resolver.h platform/freetype_handles.h
-  platform/geometry.h platform/glyph_bitmap.h platform/line_ink.h platform/ole_color.h platform/picture.h
-  platform/picture_budget.h platform/std_font.h platform/text.h platform/text_layout.h platform/vb_bool.h
-  platform/vellumar_export.h platform/window_system.h render/image_manipulation.h render/paint_surface.h
-  render/strip_steps.h render/tab_painter_common.h render/tab_record.h render/tab_strip_canvas.h
-  render/tab_strip_painter.h render/tab_strip_state.h)
+  control/vellumar.h platform/drawing/device_context.h platform/drawing/drawing_surface.h
+  platform/drawing/text.h platform/form_file/picture_budget.h platform/geometry.h platform/ole_color.h
+  platform/pictures/picture.h platform/raster/bitmap.h platform/raster/damage_region.h
+  platform/text/font_instance.h platform/text/font_resolver.h platform/text/freetype_handles.h
+  platform/text/glyph_bitmap.h platform/text/line_ink.h platform/text/std_font.h platform/text/text_layout.h
+  platform/vb_bool.h platform/vellumar_export.h platform/window_system.h render/image_manipulation.h
+  render/paint_surface.h render/strip_steps.h render/tab_painter_common.h render/tab_record.h
+  render/tab_strip_canvas.h render/tab_strip_painter.h render/tab_strip_state.h)
 # The Qt library's: its classes, each under its own name too, and the version.
 set(VELLUMAR_QT_PUBLIC_HEADERS)
 foreach(class TabWidget:tab_widget TabBar:tab_bar Style:style TabStrip:tab_strip Widget:widget)

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "control/surface_host.h"
-#include "platform/bitmap.h"
+#include "platform/raster/bitmap.h"
 #include "platform/vellumar_export.h"
 #include "platform/window_system.h"
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <utility>
 
-#include "platform/device_context.h"
-#include "platform/draw_icon.h"
-#include "platform/file_services.h"
-#include "platform/temp_file.h"
+#include "platform/drawing/device_context.h"
+#include "platform/drawing/draw_icon.h"
+#include "platform/files/file_services.h"
+#include "platform/files/temp_file.h"
 
 namespace vellumar {
 namespace {

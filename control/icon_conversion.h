@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "platform/bitmap.h"
 #include "platform/ole_color.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar {
 

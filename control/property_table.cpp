@@ -2,7 +2,7 @@
 
 #include "control/vellumar.h"
 #include "platform/ascii_case.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

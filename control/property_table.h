@@ -10,8 +10,8 @@
 #include <variant>
 
 #include "platform/ole_color.h"
-#include "platform/picture.h"
-#include "platform/std_font.h"
+#include "platform/pictures/picture.h"
+#include "platform/text/std_font.h"
 #include "platform/vb_bool.h"
 
 namespace vellumar {

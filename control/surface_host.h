@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "control/user_control.h"
-#include "platform/drawing_surface.h"
+#include "platform/drawing/drawing_surface.h"
 
 namespace vellumar {
 

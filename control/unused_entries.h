@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/property_bag.h"
+#include "platform/form_file/property_bag.h"
 
 namespace vellumar {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ole_color.h"
-#include "platform/std_font.h"
+#include "platform/text/std_font.h"
 #include "render/paint_surface.h"
 
 namespace vellumar {

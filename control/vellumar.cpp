@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 #include "render/tab_painter.h"
 #include "render/tab_painter_common.h"
 

@@ -15,10 +15,10 @@
 
 #include "control/icon_conversion.h"
 #include "control/user_control.h"
+#include "platform/form_file/picture_budget.h"
 #include "platform/ole_color.h"
-#include "platform/picture.h"
-#include "platform/picture_budget.h"
-#include "platform/std_font.h"
+#include "platform/pictures/picture.h"
+#include "platform/text/std_font.h"
 #include "platform/vb_bool.h"
 #include "platform/vellumar_export.h"
 #include "render/tab_strip_painter.h"

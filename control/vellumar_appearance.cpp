@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "control/vellumar.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 

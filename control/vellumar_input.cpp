@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "control/vellumar.h"
-#include "platform/region.h"
+#include "platform/raster/region.h"
 #include "render/xp_wells.h"
 
 namespace vellumar {

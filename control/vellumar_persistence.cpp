@@ -6,9 +6,9 @@
 
 #include "control/tab_keys.h"
 #include "control/vellumar.h"
-#include "platform/error_text.h"
-#include "platform/host_error.h"
-#include "platform/property_bag.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/property_bag.h"
 
 namespace vellumar {
 namespace {

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "control/vellumar.h"
-#include "platform/error_text.h"
-#include "platform/host_error.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

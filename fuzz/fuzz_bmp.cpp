@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <span>
 
-#include "platform/bmp_reader.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
+#include "platform/errors/host_error.h"
+#include "platform/pictures/bmp_reader.h"
+#include "platform/pictures/picture.h"
 
 namespace {
 

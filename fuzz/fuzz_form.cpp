@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/form_file.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file.h"
 
 namespace {
 

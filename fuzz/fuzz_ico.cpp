@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <span>
 
-#include "platform/device_context.h"
-#include "platform/draw_icon.h"
-#include "platform/host_error.h"
-#include "platform/ico_reader.h"
-#include "platform/picture.h"
+#include "platform/drawing/device_context.h"
+#include "platform/drawing/draw_icon.h"
+#include "platform/errors/host_error.h"
+#include "platform/pictures/ico_reader.h"
+#include "platform/pictures/picture.h"
 
 namespace {
 

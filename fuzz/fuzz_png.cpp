@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <span>
 
-#include "platform/host_error.h"
-#include "platform/png_reader.h"
-#include "platform/png_writer.h"
+#include "platform/errors/host_error.h"
+#include "platform/pictures/png_reader.h"
+#include "platform/pictures/png_writer.h"
 
 namespace {
 

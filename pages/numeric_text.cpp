@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

@@ -14,7 +14,7 @@
 #include "control/vellumar.h"
 #include "pages/dialog_fonts.h"
 #include "pages/page_widgets.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

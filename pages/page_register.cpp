@@ -18,7 +18,7 @@
 #include "pages/picture_box.h"
 #include "pages/tab_picture_file.h"
 #include "pages/twips.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

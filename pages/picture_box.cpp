@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "platform/device_context.h"
-#include "platform/draw_icon.h"
+#include "platform/drawing/device_context.h"
+#include "platform/drawing/draw_icon.h"
 
 namespace vellumar {
 

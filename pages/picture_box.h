@@ -5,9 +5,9 @@
 #include <QFrame>
 #include <QImage>
 
-#include "platform/bitmap.h"
 #include "platform/ole_color.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar {
 

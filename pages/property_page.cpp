@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 

@@ -1,7 +1,7 @@
 #include "pages/tab_picture_file.h"
 
-#include "platform/file_services.h"
-#include "platform/temp_file.h"
+#include "platform/files/file_services.h"
+#include "platform/files/temp_file.h"
 
 namespace vellumar {
 namespace {

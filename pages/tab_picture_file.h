@@ -7,7 +7,7 @@
 #include <string>
 
 #include "control/icon_conversion.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/draw_icon.h"
+#include "platform/drawing/draw_icon.h"
 #include "render/transparent_compose.h"
 
 namespace vellumar {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "platform/ole_color.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "platform/window_system.h"
 
 namespace vellumar {

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/text.h"
+#include "platform/drawing/text.h"
 #include "render/xp_wells.h"
 
 namespace vellumar {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/drawing/text.h"
 #include "platform/geometry.h"
-#include "platform/picture.h"
-#include "platform/text.h"
+#include "platform/pictures/picture.h"
 #include "render/paint_surface.h"
 #include "render/tab_painter_common.h"
 #include "render/tab_strip_canvas.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 
 namespace vellumar {
 

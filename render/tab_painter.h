@@ -2,7 +2,7 @@
 // recording the head and page rectangles.
 #pragma once
 
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 #include "render/paint_surface.h"
 #include "render/tab_strip_state.h"
 

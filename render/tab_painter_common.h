@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "platform/geometry.h"
 #include "platform/ole_color.h"
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "platform/drawing_surface.h"
+#include "platform/drawing/drawing_surface.h"
 #include "render/strip_steps.h"
 #include "render/tab_painter_common.h"
 #include "render/tab_strip_canvas.h"

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "platform/geometry.h"
 #include "platform/ole_color.h"
-#include "platform/picture.h"
-#include "platform/std_font.h"
+#include "platform/pictures/picture.h"
+#include "platform/text/std_font.h"
 #include "render/tab_painter_common.h"
 
 namespace vellumar {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 

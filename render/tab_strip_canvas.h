@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "platform/geometry.h"
 #include "platform/ole_color.h"
 

@@ -14,9 +14,9 @@
 #include <optional>
 #include <vector>
 
-#include "platform/damage_region.h"
 #include "platform/geometry.h"
-#include "platform/std_font.h"
+#include "platform/raster/damage_region.h"
+#include "platform/text/std_font.h"
 #include "render/paint_surface.h"
 #include "render/strip_steps.h"
 #include "render/tab_painter_common.h"

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "platform/bitmap.h"
 #include "platform/geometry.h"
 #include "platform/ole_color.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar {
 

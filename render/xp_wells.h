@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "platform/geometry.h"
 #include "platform/ole_color.h"
-#include "platform/region.h"
+#include "platform/raster/region.h"
 #include "platform/vb_bool.h"
 #include "platform/window_system.h"
 

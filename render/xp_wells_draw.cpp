@@ -1,5 +1,5 @@
 // Lines, pixels, text colour and text output through the device context.
-#include "platform/text.h"
+#include "platform/drawing/text.h"
 #include "render/xp_wells.h"
 
 namespace vellumar {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/qt/vellumar_widget.h"
-#include "platform/form_file.h"
+#include "platform/form_file/form_file.h"
 
 class QAction;
 

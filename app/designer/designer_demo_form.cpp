@@ -5,9 +5,9 @@
 
 #include "control/headless_host.h"
 #include "control/vellumar.h"
+#include "platform/errors/host_error.h"
 #include "platform/geometry.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

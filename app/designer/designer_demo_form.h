@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_file.h"
+#include "platform/form_file/form_file.h"
 
 namespace vellumar {
 

@@ -8,8 +8,8 @@
 #include "app/designer/designer_canvas.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
-#include "platform/error_text.h"
-#include "platform/host_error.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

@@ -8,7 +8,7 @@
 #include <QtCore/QStringList>
 #include <cstdint>
 
-#include "platform/form_file.h"
+#include "platform/form_file/form_file.h"
 
 namespace vellumar {
 

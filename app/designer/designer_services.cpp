@@ -3,7 +3,7 @@
 #include <QtCore/QFileInfo>
 #include <QtWidgets/QFileDialog>
 
-#include "platform/form_file.h"
+#include "platform/form_file/form_file.h"
 
 namespace vellumar {
 namespace {

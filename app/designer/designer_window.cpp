@@ -19,9 +19,9 @@
 #include "app/designer/designer_icons.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
-#include "platform/error_text.h"
-#include "platform/form_file_lock.h"
-#include "platform/host_error.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file_lock.h"
 
 namespace vellumar {
 namespace {

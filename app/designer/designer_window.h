@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/designer/designer_services.h"
-#include "platform/form_file.h"
+#include "platform/form_file/form_file.h"
 
 class QAction;
 class QActionGroup;

@@ -17,10 +17,10 @@
 #include "pages/about_box.h"
 #include "pages/page_services.h"
 #include "pages/property_sheet.h"
-#include "platform/form_file.h"
-#include "platform/form_file_lock.h"
-#include "platform/host_error.h"
-#include "platform/signal_cleanup.h"
+#include "platform/errors/host_error.h"
+#include "platform/files/signal_cleanup.h"
+#include "platform/form_file/form_file.h"
+#include "platform/form_file/form_file_lock.h"
 
 namespace {
 

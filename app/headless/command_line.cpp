@@ -11,7 +11,7 @@
 #include "app/headless/form_tool.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
-#include "platform/error_text.h"
+#include "platform/errors/error_text.h"
 
 namespace vellumar {
 namespace {

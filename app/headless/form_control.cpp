@@ -9,10 +9,10 @@
 
 #include "control/vellumar.h"
 #include "platform/ascii_case.h"
-#include "platform/error_text.h"
-#include "platform/file_error.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/file_error.h"
+#include "platform/errors/host_error.h"
 #include "platform/geometry.h"
-#include "platform/host_error.h"
 
 namespace vellumar {
 namespace {

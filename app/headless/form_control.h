@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/form_file.h"
-#include "platform/form_file_lock.h"
+#include "platform/form_file/form_file.h"
+#include "platform/form_file/form_file_lock.h"
 
 namespace vellumar {
 

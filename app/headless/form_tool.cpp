@@ -9,11 +9,11 @@
 #include "app/headless/image_file.h"
 #include "control/headless_host.h"
 #include "control/vellumar.h"
-#include "platform/device_context.h"
-#include "platform/error_text.h"
-#include "platform/form_file.h"
-#include "platform/form_file_lock.h"
-#include "platform/host_error.h"
+#include "platform/drawing/device_context.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file.h"
+#include "platform/form_file/form_file_lock.h"
 
 namespace vellumar {
 namespace {

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "platform/ascii_case.h"
-#include "platform/bmp_writer.h"
-#include "platform/error_text.h"
-#include "platform/form_file_atomic.h"
-#include "platform/form_file_guard.h"
-#include "platform/host_error.h"
-#include "platform/png_writer.h"
-#include "platform/save_target.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/host_error.h"
+#include "platform/files/atomic_write.h"
+#include "platform/files/save_target.h"
+#include "platform/form_file/form_file_guard.h"
+#include "platform/pictures/bmp_writer.h"
+#include "platform/pictures/png_writer.h"
 
 namespace vellumar {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/bitmap.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/headless/command_line.h"
-#include "platform/signal_cleanup.h"
+#include "platform/files/signal_cleanup.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "app/headless/script_command.h"
 #include "platform/ascii_case.h"
-#include "platform/error_text.h"
+#include "platform/errors/error_text.h"
 
 namespace vellumar {
 namespace {

@@ -8,7 +8,7 @@
 #include "app/headless/script_lexer.h"
 #include "control/property_table.h"
 #include "platform/ascii_case.h"
-#include "platform/error_text.h"
+#include "platform/errors/error_text.h"
 
 namespace vellumar {
 namespace {

@@ -11,10 +11,10 @@
 #include "app/headless/image_file.h"
 #include "app/headless/script_output.h"
 #include "control/property_table.h"
-#include "platform/error_text.h"
-#include "platform/form_file.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
+#include "platform/errors/error_text.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

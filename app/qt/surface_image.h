@@ -3,8 +3,8 @@
 
 #include <QtGui/QImage>
 
-#include "platform/bitmap.h"
 #include "platform/geometry.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar {
 

@@ -12,8 +12,8 @@
 
 #include "app/qt/tab_head_image.h"
 #include "control/icon_conversion.h"
-#include "platform/client_rect_windows.h"
-#include "platform/drawing_surface.h"
+#include "platform/drawing/client_rect_windows.h"
+#include "platform/drawing/drawing_surface.h"
 #include "render/paint_surface.h"
 #include "render/tab_painter_common.h"
 #include "render/tab_strip_painter.h"

@@ -9,7 +9,7 @@
 
 #include "control/default_look.h"
 #include "platform/ole_color.h"
-#include "platform/std_font.h"
+#include "platform/text/std_font.h"
 #include "render/tab_piece_painter.h"
 
 namespace vellumar {

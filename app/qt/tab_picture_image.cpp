@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "control/icon_conversion.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

@@ -7,7 +7,7 @@
 #include <QtGui/QImage>
 
 #include "platform/ole_color.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 

@@ -7,7 +7,7 @@
 #include "app/qt/accessible_tab_view.h"
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

@@ -16,7 +16,7 @@
 #include "app/qt/tab_head_image.h"
 #include "app/qt/tab_look.h"
 #include "app/qt/vellumar_tab_bar.h"
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "render/tab_painter_common.h"
 
 namespace vellumar {

@@ -14,7 +14,7 @@
 #include "app/qt/tab_index.h"
 #include "app/qt/tab_picture_image.h"
 #include "control/vellumar.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 #include "render/tab_fit.h"
 
 namespace vellumar {

@@ -21,7 +21,7 @@
 #include "app/qt/vellumar_widget_p.h"
 #include "control/windows_1252.h"
 #include "pages/about_box.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 #include "platform/utf8_decode.h"
 
 namespace vellumar {

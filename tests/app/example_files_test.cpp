@@ -17,10 +17,10 @@
 
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
-#include "platform/form_file.h"
-#include "platform/form_file_picture.h"
+#include "platform/form_file/form_file.h"
+#include "platform/form_file/form_file_picture.h"
 #include "platform/ole_color.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

@@ -16,10 +16,10 @@
 #include "app/headless/form_control.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
-#include "platform/form_file.h"
-#include "platform/form_file_lock.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file.h"
+#include "platform/form_file/form_file_lock.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

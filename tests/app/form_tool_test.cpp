@@ -13,8 +13,8 @@
 #include "app/headless/command_line.h"
 #include "app/headless/script_reader.h"
 #include "app/headless/script_runner.h"
-#include "platform/form_file.h"
-#include "platform/picture.h"
+#include "platform/form_file/form_file.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

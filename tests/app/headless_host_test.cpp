@@ -8,7 +8,7 @@
 
 #include "app/headless/script_output.h"
 #include "control/vellumar.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

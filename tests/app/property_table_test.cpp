@@ -7,7 +7,7 @@
 
 #include "control/headless_host.h"
 #include "control/vellumar.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/headless/script_reader.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "platform/host_error.h"
-#include "platform/property_bag.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/property_bag.h"
 
 namespace vellumar::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar::testing {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "fake_host.h"
 #include "picture_test_files.h"
-#include "platform/form_file.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
-#include "platform/property_bag.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file.h"
+#include "platform/form_file/property_bag.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar::testing {
 namespace {

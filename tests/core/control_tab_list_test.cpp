@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "platform/form_file.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file.h"
+#include "platform/pictures/picture.h"
 #include "scoped_tmp_dir.h"
 
 namespace vellumar::testing {

@@ -13,9 +13,9 @@
 
 #include "fake_host.h"
 #include "picture_test_files.h"
-#include "platform/bitmap.h"
-#include "platform/device_context.h"
-#include "platform/picture.h"
+#include "platform/drawing/device_context.h"
+#include "platform/pictures/picture.h"
+#include "platform/raster/bitmap.h"
 #include "render/image_manipulation.h"
 
 namespace vellumar::testing {

@@ -1,5 +1,5 @@
 // User text in error descriptions: one short line of valid UTF-8, whatever the text holds.
-#include "platform/error_text.h"
+#include "platform/errors/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/form_file_value.h"
+#include "platform/form_file/form_file_value.h"
 
 namespace vellumar {
 namespace {

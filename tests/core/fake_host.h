@@ -17,7 +17,7 @@
 
 #include "control/surface_host.h"
 #include "control/vellumar.h"
-#include "platform/std_font.h"
+#include "platform/text/std_font.h"
 #include "platform/window_system.h"
 
 namespace vellumar::testing {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/raster_fill.h"
-#include "platform/text_solid_ink.h"
+#include "platform/raster/raster_fill.h"
+#include "platform/text/text_solid_ink.h"
 
 namespace vellumar {
 namespace {

@@ -24,11 +24,11 @@
 #include <vector>
 
 #include "picture_test_files.h"
-#include "platform/form_file_atomic.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
-#include "platform/signal_cleanup.h"
-#include "platform/temp_file.h"
+#include "platform/errors/host_error.h"
+#include "platform/files/atomic_write.h"
+#include "platform/files/signal_cleanup.h"
+#include "platform/files/temp_file.h"
+#include "platform/pictures/picture.h"
 #include "scoped_tmp_dir.h"
 
 namespace vellumar {

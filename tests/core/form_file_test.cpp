@@ -3,7 +3,7 @@
 //   Round trips     every value type, several controls, invalid entries written back
 //   Saving          failures leave the earlier file byte for byte
 //   Hostile files   refused files and invalid entries
-#include "platform/form_file.h"
+#include "platform/form_file/form_file.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_file_base64.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
+#include "platform/form_file/form_file_base64.h"
 
 namespace vellumar {
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "platform/glyph_style.h"
+#include "platform/text/glyph_style.h"
 
 namespace vellumar {
 namespace {

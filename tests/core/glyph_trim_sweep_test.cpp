@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
-#include "platform/glyph_style.h"
-#include "platform/text_paint.h"
+#include "platform/text/glyph_style.h"
+#include "platform/text/text_paint.h"
 
 namespace vellumar {
 namespace {

@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "platform/bitmap.h"
-#include "platform/damage_region.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/damage_region.h"
 
 namespace vellumar::testing {
 namespace {

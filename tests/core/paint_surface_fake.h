@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/client_rect_windows.h"
-#include "platform/drawing_surface.h"
+#include "platform/drawing/client_rect_windows.h"
+#include "platform/drawing/drawing_surface.h"
 #include "render/paint_surface.h"
 
 namespace vellumar::testing {

@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/drawing/text.h"
 #include "platform/ole_color.h"
-#include "platform/text.h"
 #include "render/tab_strip_state.h"
 #include "tests/core/paint_surface_fake.h"
 

@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "picture_test_files.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
+#include "platform/errors/host_error.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <climits>
 
-#include "platform/device_context.h"
-#include "platform/draw_icon.h"
-#include "platform/picture.h"
+#include "platform/drawing/device_context.h"
+#include "platform/drawing/draw_icon.h"
+#include "platform/pictures/picture.h"
 
 namespace vellumar {
 namespace {

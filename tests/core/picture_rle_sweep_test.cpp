@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/host_error.h"
-#include "platform/rle_decoder.h"
+#include "platform/errors/host_error.h"
+#include "platform/pictures/rle_decoder.h"
 
 namespace vellumar {
 namespace {

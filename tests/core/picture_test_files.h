@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/bitmap.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar::picture_testing {
 

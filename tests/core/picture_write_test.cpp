@@ -9,9 +9,9 @@
 #include <string>
 
 #include "picture_test_files.h"
-#include "platform/host_error.h"
-#include "platform/picture.h"
-#include "platform/png_writer.h"
+#include "platform/errors/host_error.h"
+#include "platform/pictures/picture.h"
+#include "platform/pictures/png_writer.h"
 
 namespace vellumar {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/property_bag.h"
+#include "platform/form_file/property_bag.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar {
 namespace {

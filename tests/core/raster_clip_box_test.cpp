@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/device_context.h"
-#include "platform/picture.h"
-#include "platform/text.h"
+#include "platform/drawing/device_context.h"
+#include "platform/drawing/text.h"
+#include "platform/pictures/picture.h"
 #include "render/image_manipulation.h"
 
 namespace vellumar {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "tests/core/raster_test_util.h"
 
 namespace vellumar {

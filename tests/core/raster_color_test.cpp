@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "platform/bitmap.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 #include "platform/ole_color.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/device_context.h"
+#include "platform/drawing/device_context.h"
 #include "tests/core/raster_test_util.h"
 
 namespace vellumar {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/bitmap.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar::testing {
 

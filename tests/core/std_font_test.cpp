@@ -1,4 +1,4 @@
-#include "platform/std_font.h"
+#include "platform/text/std_font.h"
 
 #include <gtest/gtest.h>
 

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/bitmap.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
+#include "platform/raster/bitmap.h"
 #include "render/tab_painter.h"
 #include "render/tab_piece_painter.h"
 #include "render/tab_strip_state.h"

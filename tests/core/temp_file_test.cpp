@@ -1,5 +1,5 @@
 // Temporary bitmap names and the file services they rest on.
-#include "platform/temp_file.h"
+#include "platform/files/temp_file.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -14,8 +14,8 @@
 #include <set>
 #include <string>
 
-#include "platform/file_services.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
+#include "platform/files/file_services.h"
 #include "scoped_tmp_dir.h"
 
 namespace vellumar {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/text.h"
+#include "platform/drawing/text.h"
 #include "tests/core/text_test_support.h"
 
 namespace vellumar {

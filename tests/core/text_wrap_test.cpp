@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/text.h"
+#include "platform/drawing/text.h"
 #include "tests/core/text_test_support.h"
 
 namespace vellumar {

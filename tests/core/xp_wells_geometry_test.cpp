@@ -5,7 +5,7 @@
 #include <map>
 #include <utility>
 
-#include "platform/text.h"
+#include "platform/drawing/text.h"
 #include "render/xp_wells.h"
 
 namespace vellumar {

@@ -20,7 +20,7 @@
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
 #include "pages/message_box.h"
-#include "platform/form_file.h"
+#include "platform/form_file/form_file.h"
 #include "qt_test_app.h"
 #include "test_doubles.h"
 

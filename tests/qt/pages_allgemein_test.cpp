@@ -8,7 +8,7 @@
 
 #include "page_test_host.h"
 #include "pages/page_allgemein.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar::testing {
 namespace {

@@ -13,7 +13,7 @@
 #include "pages/page_register.h"
 #include "pages/picture_box.h"
 #include "pages_test_files.h"
-#include "platform/host_error.h"
+#include "platform/errors/host_error.h"
 
 namespace vellumar::testing {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/bitmap.h"
-#include "platform/picture.h"
+#include "platform/pictures/picture.h"
+#include "platform/raster/bitmap.h"
 
 namespace vellumar::testing {
 

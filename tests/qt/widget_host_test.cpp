@@ -13,7 +13,7 @@
 
 #include "app/qt/vellumar_widget.h"
 #include "control/vellumar.h"
-#include "platform/property_bag.h"
+#include "platform/form_file/property_bag.h"
 #include "widget_test_support.h"
 
 namespace vellumar {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "control/vellumar.h"
-#include "platform/bitmap.h"
+#include "platform/raster/bitmap.h"
 #include "qt_test_app.h"
 
 namespace vellumar::testing {
