@@ -117,8 +117,13 @@ struct FontResolver::Config {
   std::unique_ptr<FcConfig, Deleter> handle;
 };
 
+// The process's current configuration, loaded here only if nobody has loaded it yet: a toolkit in the same
+// process (Qt's font database) has usually parsed it already, and a private copy would parse the
+// configuration files and map the font caches all over again. The reference is ours: it keeps the
+// configuration alive when the toolkit drops its own (Qt does when its application ends), and the deleter
+// gives it back.
 FontResolver::FontResolver() {
-  if (FcConfig* config = FcInitLoadConfigAndFonts()) {
+  if (FcConfig* config = FcConfigReference(nullptr)) {
     config_ = std::make_unique<Config>();
     config_->handle.reset(config);
   }

@@ -15,8 +15,9 @@ struct FontFile {
   bool is_italic = false;  // the file's face is italic or oblique (no synthetic slant needed)
 };
 
-// Finds font files through a fontconfig configuration of its own, loaded on construction and released on
-// destruction (so that other fontconfig users in the process are unaffected).
+// Finds font files through the process's current fontconfig configuration, referenced on construction and
+// released on destruction, so that it stays usable whatever other fontconfig users in the process do with
+// their references.
 class FontResolver {
  public:
   FontResolver();

@@ -1,10 +1,13 @@
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/drawing/text.h"
+#include "platform/text/font_resolver.h"
 #include "tests/core/text_test_support.h"
 
 namespace vellumar {
@@ -57,6 +60,22 @@ TEST(TextFont, UnknownFamilyFallsBackToAnInstalledFont) {
   EXPECT_EQ(canvas.Draw("Register", {0, 0, 200, 40}), line_height);
   EXPECT_TRUE(canvas.HasInk());
   EXPECT_GT(canvas.WidthOf("Register"), 20);
+}
+
+// A toolkit in the same process (Qt's font database) loads fontconfig's current configuration and releases
+// it when it ends; the resolver shares that configuration and goes on finding the same files without it.
+TEST(TextFont, ResolverOutlivesAToolkitReleasingTheSharedConfiguration) {
+  ASSERT_TRUE(FcInit());
+  const FontResolver resolver;
+  const std::vector<FontFile> before = resolver.Resolve("Sans Serif", true, false);
+  ASSERT_GT(before.size(), 2u);  // fontconfig's match ahead of the two DejaVu files
+  FcConfigDestroy(FcConfigGetCurrent());
+  const std::vector<FontFile> after = resolver.Resolve("Sans Serif", true, false);
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < before.size(); ++i) {
+    EXPECT_EQ(after[i].path, before[i].path);
+    EXPECT_EQ(after[i].is_bold, before[i].is_bold);
+  }
 }
 
 TEST(TextFont, OddFamilyNamesStillDraw) {
