@@ -1,26 +1,20 @@
 #include "app/qt/surface_image.h"
 
+#include <QtGui/QImage>
+#include <QtGui/QPainter>
+#include <algorithm>
+
 namespace vellumar {
-namespace {
 
-constexpr uint32_t kOpaque = 0xFF000000;
-
-QRgb ToQRgb(ColorRef pixel) {
-  return kOpaque | (static_cast<uint32_t>(RedOf(pixel)) << 16) |
-         (static_cast<uint32_t>(GreenOf(pixel)) << 8) | static_cast<uint32_t>(BlueOf(pixel));
-}
-
-}  // namespace
-
-void CopyIntoImage(const Bitmap& bitmap, const Rect& area, QImage& image) {
-  if (bitmap.format() != PixelFormat::kColor32 || image.format() != QImage::Format_RGB32) return;
-  const Rect clipped = Intersect(area, Intersect(Rect{0, 0, bitmap.width(), bitmap.height()},
-                                                 Rect{0, 0, image.width(), image.height()}));
-  for (int32_t y = clipped.top; y < clipped.bottom; ++y) {
-    const uint32_t* source = bitmap.Row(y);
-    auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int32_t x = clipped.left; x < clipped.right; ++x) target[x] = ToQRgb(source[x]);
-  }
+void DrawBitmap(QPainter& painter, const QRect& target, const Bitmap& bitmap, QPoint source, int scale) {
+  if (bitmap.format() != PixelFormat::kColor32 || scale < 1 || source.x() < 0 || source.y() < 0) return;
+  const int width = std::min(target.width(), (bitmap.width() - source.x()) / scale);
+  const int height = std::min(target.height(), (bitmap.height() - source.y()) / scale);
+  if (width <= 0 || height <= 0) return;
+  const QImage view(reinterpret_cast<const uchar*>(bitmap.Row(source.y()) + source.x()), width * scale,
+                    height * scale, static_cast<qsizetype>(bitmap.width()) * 4, QImage::Format_RGBX8888);
+  painter.drawImage(QRect(target.topLeft(), QSize(width, height)),
+                    view.convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace vellumar

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/surface_image.h"
 #include "app/qt/tab_head_image.h"
 #include "control/icon_conversion.h"
 #include "platform/drawing/client_rect_windows.h"
@@ -273,17 +274,11 @@ bool TabBarStrip::Paint(const QTabBar& bar, const TabLook& look, QPainter& paint
   }
   m.painter.Paint(st, m.surface, bottom ? BottomStripLayout() : TopStripLayout());
 
-  // The bitmap's pixels are 0x00BBGGRR words: red, green, blue and an unused byte in memory, as Qt's RGBX.
-  const Bitmap& bitmap = surface.image();
-  const QImage image(reinterpret_cast<const uchar*>(bitmap.pixels().data()), bitmap.width(), bitmap.height(),
-                     static_cast<qsizetype>(bitmap.width()) * 4, QImage::Format_RGBX8888);
   const int shift = bottom ? 1 : 0;
   for (const QRect& r : area) {
     const QRect part = r.intersected(bar.rect());
     if (part.isEmpty()) continue;
-    const QRect source(part.x() * scale, (part.y() + shift) * scale, part.width() * scale,
-                       part.height() * scale);
-    painter.drawImage(part, image.copy(source).convertToFormat(QImage::Format_RGB32));
+    DrawBitmap(painter, part, surface.image(), QPoint(part.x(), part.y() + shift) * scale, scale);
   }
   return true;
 }

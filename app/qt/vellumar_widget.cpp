@@ -154,14 +154,13 @@ void VellumarWidget::paintEvent(QPaintEvent* event) {
   // A screen's ratio can change under a window without an event reaching this widget.
   if (d_->DeviceScale() != d_->surface().scale()) d_->SyncSurfaceSize();
   QPainter painter(this);
-  // The shown image keeps its own ratio when a larger one could not be made.
-  const int scale = std::max(1, static_cast<int>(d_->shown_.devicePixelRatio()));
-  const QRect image_area(0, 0, d_->shown_.width() / scale, d_->shown_.height() / scale);
+  // The image keeps its old size and scale when a larger one could not be made.
+  const Bitmap& image = d_->surface().image();
+  const int scale = d_->surface().scale();
+  const QRect image_area(0, 0, image.width() / scale, image.height() / scale);
   for (const QRect& area : event->region()) {
     const QRect part = area.intersected(image_area);
-    if (part.isEmpty()) continue;
-    const QRect source(part.x() * scale, part.y() * scale, part.width() * scale, part.height() * scale);
-    painter.drawImage(part, d_->shown_, source);
+    if (!part.isEmpty()) DrawBitmap(painter, part, image, part.topLeft() * scale, scale);
   }
   // Beyond an image that could not grow with the widget, show the surface's background.
   const QRegion rest = event->region() - QRegion(image_area);
@@ -270,10 +269,6 @@ void VellumarWidget::Private::SyncSurfaceSize() {
   if (width != surface().width() || height != surface().height() || scale != surface().scale()) {
     try {
       surface().Resize(width, height, scale);
-      // The new image is black, as the surface's is, until the control paints it.
-      shown_ = QImage(surface().image().width(), surface().image().height(), QImage::Format_RGB32);
-      shown_.setDevicePixelRatio(scale);
-      shown_.fill(Qt::black);
     } catch (const HostError& error) {
       emit q.hostError(error.number(), QString::fromUtf8(error.what()));
     }
@@ -334,7 +329,6 @@ void VellumarWidget::Private::Refresh() {
   const int32_t scale = surface().scale();
   QRegion changed;
   for (const Rect& area : damage.rects()) {
-    CopyIntoImage(surface().image(), area, shown_);
     // Device rectangles start and end on whole logical pixels, as the damage they were scaled from does.
     changed += QRect(area.left / scale, area.top / scale, SaturateToInt32(area.Width()) / scale,
                      SaturateToInt32(area.Height()) / scale);

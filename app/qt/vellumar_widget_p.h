@@ -4,7 +4,6 @@
 
 #include <QtCore/QHash>
 #include <QtCore/QPointF>
-#include <QtGui/QImage>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -62,8 +61,6 @@ class [[gnu::visibility("hidden")]] VellumarWidget::Private final : public Surfa
   void MouseUp(int16_t & Button, int16_t & Shift, float& X, float& Y) override;
 
   VellumarWidget& q;
-  QImage shown_;                    // what the widget shows: the image as of the last Refresh, RGB32, at
-                                    // the surface's scale (its device pixel ratio)
   QtWindowSystem windows_;          // the real pointer and grab, for this widget
   std::string access_keys_;         // the control's access-key characters
   QHash<int, char32_t> shortcuts_;  // grabbed Alt+key shortcut id -> the access-key character
